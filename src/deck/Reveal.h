@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPixmap>
+
+class QLabel;
+
+namespace quillmere {
+
+class Deck;
+
+// Deals the next card of the deck and writes its number, as plain digits, into
+// the caption of the window's hidden label.
+void Next_Card(Deck &deck, QLabel &Label1);
+
+// Reads the dealt number back from the hidden label's caption, looks it up in
+// Card_Face_Table and loads that face afresh. Throws FatalError when the caption
+// names no card.
+QPixmap dealtFace(const QLabel &Label1);
+
+} // namespace quillmere
