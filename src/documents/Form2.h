@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace quillmere {
+
+class ProportionalLayout;
+class Shell;
+
+// The Information window: "about.txt" in a read-only pane, no menu bar, an
+// ordinary resizable frame. It is read once each time the window is loaded.
+class Form2 final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QSize ReferenceSize{792, 573};
+
+    explicit Form2(Shell &shell);
+
+    void Form_Load();
+
+    QPlainTextEdit *Text1;
+
+    ProportionalLayout *proportionalLayout() const { return m_layout; }
+
+private:
+    ProportionalLayout *m_layout;
+};
+
+} // namespace quillmere

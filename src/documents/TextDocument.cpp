@@ -1,0 +1,102 @@
+#include "TextDocument.h"
+
+#include "shell/FatalError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QStringDecoder>
+
+namespace quillmere {
+
+namespace {
+
+bool isAscii(QByteArrayView bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+QString decode(QByteArrayView bytes)
+{
+    if (!isAscii(bytes)) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString text = utf8.decode(bytes);
+        if (!utf8.hasError())
+            return text;
+    }
+    QStringDecoder windows1252("windows-1252");
+    if (windows1252.isValid())
+        return windows1252.decode(bytes);
+    return QString::fromLatin1(bytes); // a Qt without ICU: the same for all but 0x80 to 0x9F
+}
+
+QString describe(const QString &fileName)
+{
+    return QStringLiteral("\u201c%1\u201d").arg(fileName);
+}
+
+QByteArray readDocument(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    const QString where = QDir::toNativeSeparators(QDir::currentPath());
+    if (!info.exists())
+        throw FatalError(QStringLiteral("The file %1 was not found in the folder %2.").arg(describe(fileName), where));
+    if (info.isDir())
+        throw FatalError(QStringLiteral("%1 in the folder %2 is a folder, not a text file.").arg(describe(fileName), where));
+    if (!info.isFile())
+        throw FatalError(QStringLiteral("%1 in the folder %2 is not an ordinary file, so it cannot be read as text.")
+                             .arg(describe(fileName), where));
+    if (info.size() > MaxDocumentBytes)
+        throw FatalError(QStringLiteral("The file %1 is too large to show (%2 MB; the limit is %3 MB).")
+                             .arg(describe(fileName))
+                             .arg(info.size() / (1024 * 1024))
+                             .arg(MaxDocumentBytes / (1024 * 1024)));
+
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FatalError(QStringLiteral("The file %1 cannot be opened: %2.").arg(describe(fileName), file.errorString()));
+    // Read at most one byte past the limit, in case the file grew since it was looked at.
+    QByteArray bytes = file.read(MaxDocumentBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw FatalError(QStringLiteral("The file %1 cannot be read: %2.").arg(describe(fileName), file.errorString()));
+    if (bytes.size() > MaxDocumentBytes)
+        throw FatalError(QStringLiteral("The file %1 is too large to show.").arg(describe(fileName)));
+    return bytes;
+}
+
+} // namespace
+
+QString documentText(QByteArrayView bytes)
+{
+    const QString text = decode(bytes);
+    QString document;
+    document.reserve(text.size() + text.size() / 16 + 2);
+    qsizetype pos = 0;
+    const qsizetype end = text.size();
+    while (pos < end) { // the end is tested before every line is read
+        const qsizetype cr = text.indexOf(QLatin1Char('\r'), pos);
+        const qsizetype lineEnd = cr < 0 ? end : cr;
+        document.append(QStringView(text).mid(pos, lineEnd - pos));
+        document.append(QLatin1String("\r\n"));
+        pos = lineEnd;
+        if (pos < end) {
+            ++pos; // the CR
+            if (pos < end && text.at(pos) == QLatin1Char('\n'))
+                ++pos;
+        }
+    }
+    return document;
+}
+
+void Load_Text_Document(QPlainTextEdit &pane, const QString &file_name)
+{
+    // The pane carries the name to the file, as it always has; the user never
+    // sees it, since the window is not shown yet.
+    pane.setPlainText(file_name);
+    const QString path = pane.toPlainText();
+    const QString document = documentText(readDocument(path));
+    pane.setPlainText(document);
+}
+
+} // namespace quillmere

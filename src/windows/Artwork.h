@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+
+namespace quillmere::Artwork {
+
+// A window picture from the program's resources, e.g. "title.bmp". Throws
+// FatalError when the picture is missing or cannot be decoded.
+QPixmap picture(const QString &name);
+
+// The pointing hand shown over every card slot; its hot spot is the fingertip
+// at the top left pixel.
+QCursor Hand_Cursor();
+
+// The program icon, at every size the program carries.
+QIcon programIcon();
+
+} // namespace quillmere::Artwork

@@ -1,0 +1,44 @@
+#include "Form3.h"
+
+namespace quillmere {
+
+Form3::Form3(Shell &shell) : SpreadWindow(shell, ReferenceSize)
+{
+    // Design rectangles in twips, from the back of the stack to the front:
+    // slot 2 comes after slot 1 so that it lies in front where they overlap.
+    Image1 = cardSlot("Image1", {6240, 2880, 1170, 1755});
+    Image2 = cardSlot("Image2", {6720, 3360, 1170, 1755});
+    Image3 = cardSlot("Image3", {6240, 960, 1170, 1755});
+    Image4 = cardSlot("Image4", {6360, 5280, 1170, 1755});
+    Image5 = cardSlot("Image5", {4800, 2880, 1170, 1755});
+    Image6 = cardSlot("Image6", {8040, 2880, 1170, 1755});
+    Image7 = cardSlot("Image7", {9600, 6240, 1170, 1755});
+    Image8 = cardSlot("Image8", {9600, 4320, 1170, 1755});
+    Image9 = cardSlot("Image9", {9600, 2400, 1170, 1755});
+    Image10 = cardSlot("Image10", {9600, 480, 1170, 1755});
+    Image11 = previewPane("Image11", {1320, 1320, 3000, 4545});
+    hiddenLabel({120, 600, 495, 495});
+    Image12 = picture("Image12", {1320, 600, 2880, 495}, QStringLiteral("banner-celtic.bmp"), true);
+    textPane({1080, 6240, 3495, 1695});
+
+    wire(Image1, &Form3::Image1_DblClick, &Form3::Image1_MouseDown);
+    wire(Image2, &Form3::Image2_DblClick, &Form3::Image2_MouseDown);
+    wire(Image3, &Form3::Image3_DblClick, &Form3::Image3_MouseDown);
+    wire(Image4, &Form3::Image4_DblClick, &Form3::Image4_MouseDown);
+    wire(Image5, &Form3::Image5_DblClick, &Form3::Image5_MouseDown);
+    wire(Image6, &Form3::Image6_DblClick, &Form3::Image6_MouseDown);
+    wire(Image7, &Form3::Image7_DblClick, &Form3::Image7_MouseDown);
+    wire(Image8, &Form3::Image8_DblClick, &Form3::Image8_MouseDown);
+    wire(Image9, &Form3::Image9_DblClick, &Form3::Image9_MouseDown);
+    wire(Image10, &Form3::Image10_DblClick, &Form3::Image10_MouseDown);
+    connect(Image11, &ImageControl::Click, this, &Form3::Image11_Click);
+
+    command("exit", QStringLiteral("&Exit"), &Form3::exit_Click);
+    command("shuffle", QStringLiteral("&Shuffle"), &Form3::shuffle_Click);
+    command("info", QStringLiteral("&Information"), &Form3::info_Click);
+    command("main", QStringLiteral("&Main"), &Form3::main_Click);
+    command("qts", QStringLiteral("&Qabalistic"), &Form3::qts_Click);
+    sizeToDesign();
+}
+
+} // namespace quillmere

@@ -1,0 +1,44 @@
+#include "Form4.h"
+
+namespace quillmere {
+
+Form4::Form4(Shell &shell) : SpreadWindow(shell, ReferenceSize)
+{
+    // Design rectangles in twips. The middle column holds slots 1, 4, 7 and 10;
+    // the side columns 2, 5, 8 and 3, 6, 9, level with the gaps between them.
+    hiddenLabel({0, 120, 495, 495});
+    Image12 = picture("Image12", {1080, 480, 3330, 495}, QStringLiteral("banner-qabalistic.bmp"), true);
+    Image11 = previewPane("Image11", {1200, 1200, 3000, 4545});
+    textPane({960, 6120, 3495, 1695});
+    Image1 = cardSlot("Image1", {7680, 480, 1170, 1755});
+    Image2 = cardSlot("Image2", {5880, 1440, 1170, 1755});
+    Image3 = cardSlot("Image3", {9480, 1440, 1170, 1755});
+    Image4 = cardSlot("Image4", {7680, 2400, 1170, 1755});
+    Image5 = cardSlot("Image5", {5880, 3360, 1170, 1755});
+    Image6 = cardSlot("Image6", {9480, 3360, 1170, 1755});
+    Image7 = cardSlot("Image7", {7680, 4320, 1170, 1755});
+    Image8 = cardSlot("Image8", {5880, 5280, 1170, 1755});
+    Image9 = cardSlot("Image9", {9480, 5280, 1170, 1755});
+    Image10 = cardSlot("Image10", {7680, 6240, 1170, 1755});
+
+    wire(Image1, &Form4::Image1_DblClick, &Form4::Image1_MouseDown);
+    wire(Image2, &Form4::Image2_DblClick, &Form4::Image2_MouseDown);
+    wire(Image3, &Form4::Image3_DblClick, &Form4::Image3_MouseDown);
+    wire(Image4, &Form4::Image4_DblClick, &Form4::Image4_MouseDown);
+    wire(Image5, &Form4::Image5_DblClick, &Form4::Image5_MouseDown);
+    wire(Image6, &Form4::Image6_DblClick, &Form4::Image6_MouseDown);
+    wire(Image7, &Form4::Image7_DblClick, &Form4::Image7_MouseDown);
+    wire(Image8, &Form4::Image8_DblClick, &Form4::Image8_MouseDown);
+    wire(Image9, &Form4::Image9_DblClick, &Form4::Image9_MouseDown);
+    wire(Image10, &Form4::Image10_DblClick, &Form4::Image10_MouseDown);
+    connect(Image11, &ImageControl::Click, this, &Form4::Image11_Click);
+
+    command("exit", QStringLiteral("&Exit"), &Form4::exit_Click);
+    command("info", QStringLiteral("&Information"), &Form4::info_Click);
+    command("shuffle", QStringLiteral("&Shuffle"), &Form4::shuffle_Click);
+    command("main", QStringLiteral("&Main"), &Form4::main_Click);
+    command("ccs", QStringLiteral("&Celtic"), &Form4::ccs_Click);
+    sizeToDesign();
+}
+
+} // namespace quillmere

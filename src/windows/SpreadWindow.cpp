@@ -1,0 +1,191 @@
+#include "SpreadWindow.h"
+
+#include "Artwork.h"
+#include "deck/CardBitmaps.h"
+#include "deck/CardFaceTable.h"
+#include "deck/Reveal.h"
+#include "documents/TextDocument.h"
+#include "shell/ProportionalLayout.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+
+namespace quillmere {
+
+namespace {
+
+const QColor kTextPaneBackground(192, 192, 192);
+const QColor kTextPaneText(128, 128, 128);
+const QColor kPreviewBorder(128, 128, 128);
+
+} // namespace
+
+SpreadWindow::SpreadWindow(Shell &shell, QSize referenceSize)
+    : m_shell(shell), m_layout(new ProportionalLayout(referenceSize))
+{
+    setWindowTitle(QString());
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    QPalette black = client->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    client->setPalette(black);
+    client->setAutoFillBackground(true);
+    client->setLayout(m_layout);
+    setCentralWidget(client);
+}
+
+void SpreadWindow::place(QWidget *control, const char *name, const QRect &twips)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    m_layout->addWidget(control, twips);
+}
+
+ImageControl *SpreadWindow::cardSlot(const char *name, const QRect &twips)
+{
+    auto *slot = new ImageControl;
+    slot->setCursor(Artwork::Hand_Cursor());
+    slot->setPicture(CardBitmaps::load(Card_Back));
+    place(slot, name, twips);
+    m_cardSlots.append(slot);
+    return slot;
+}
+
+ImageControl *SpreadWindow::previewPane(const char *name, const QRect &twips)
+{
+    auto *pane = new ImageControl;
+    // A fixed single border, drawn where the black ground would hide a black one.
+    pane->setFrameShape(QFrame::Box);
+    pane->setLineWidth(1);
+    QPalette border = pane->palette();
+    border.setColor(QPalette::WindowText, kPreviewBorder);
+    pane->setPalette(border);
+    pane->setPicture(CardBitmaps::load(Preview_Blank));
+    place(pane, name, twips);
+    m_previewPane = pane;
+    return pane;
+}
+
+ImageControl *SpreadWindow::picture(const char *name, const QRect &twips, const QString &artwork, bool stretch)
+{
+    auto *image = new ImageControl;
+    image->setScaledContents(stretch);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image->setPicture(Artwork::picture(artwork));
+    place(image, name, twips);
+    return image;
+}
+
+QLabel *SpreadWindow::label(const char *name, const QRect &twips, const QString &caption, QColor textColour)
+{
+    auto *label = new QLabel(caption);
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, textColour);
+    label->setPalette(colours);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(label, name, twips);
+    return label;
+}
+
+QLabel *SpreadWindow::hiddenLabel(const QRect &twips)
+{
+    Label1 = new QLabel(QStringLiteral("Label1"));
+    Label1->setVisible(false);
+    place(Label1, "Label1", twips);
+    return Label1;
+}
+
+QPlainTextEdit *SpreadWindow::textPane(const QRect &twips)
+{
+    Text1 = new QPlainTextEdit(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QPalette colours = Text1->palette();
+    colours.setColor(QPalette::Base, kTextPaneBackground);
+    colours.setColor(QPalette::Text, kTextPaneText);
+    Text1->setPalette(colours);
+    place(Text1, "Text1", twips);
+    return Text1;
+}
+
+QAction *SpreadWindow::addCommand(const char *name, const QString &caption)
+{
+    QAction *action = menuBar()->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+void SpreadWindow::Form_Load()
+{
+    setWindowState(windowState() | Qt::WindowMaximized);
+    m_deck.Shuffle_The_Deck();
+    faceDownReset();
+    Load_Text_Document(*Text1, QStringLiteral("meanings.txt"));
+    Text1->setFocus();
+}
+
+void SpreadWindow::faceDownReset()
+{
+    for (ImageControl *slot : std::as_const(m_cardSlots)) {
+        slot->setFrameShape(QFrame::NoFrame);
+        slot->setPicture(CardBitmaps::load(Card_Back));
+    }
+    m_previewPane->setPicture(CardBitmaps::load(Preview_Blank));
+}
+
+void SpreadWindow::Next_Card()
+{
+    quillmere::Next_Card(m_deck, *Label1);
+}
+
+void SpreadWindow::Reveal(ImageControl *slot)
+{
+    m_shell.guard([&] {
+        Next_Card();
+        slot->setPicture(dealtFace(*Label1));
+    });
+}
+
+void SpreadWindow::CopyToPreview(ImageControl *slot, short Button)
+{
+    if (Button == 2)
+        m_previewPane->setPicture(slot->picture());
+}
+
+void SpreadWindow::ClearPreview()
+{
+    m_shell.guard([&] { m_previewPane->setPicture(CardBitmaps::load(Preview_Blank)); });
+}
+
+void SpreadWindow::exit_Click()
+{
+    m_shell.exitFrom(this);
+}
+
+void SpreadWindow::info_Click()
+{
+    m_shell.information();
+}
+
+void SpreadWindow::shuffle_Click()
+{
+    m_shell.guard([&] {
+        m_deck.Shuffle_The_Deck();
+        faceDownReset();
+    });
+}
+
+void SpreadWindow::sizeToDesign()
+{
+    const QSize client = m_layout->reference();
+    resize(client.width(), client.height() + menuBar()->heightForWidth(client.width()));
+}
+
+void SpreadWindow::navigateTo(WindowKind target)
+{
+    m_shell.navigate(this, target);
+}
+
+} // namespace quillmere

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "deck/Deck.h"
+#include "shell/Shell.h"
+
+#include "windows/ImageControl.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace quillmere {
+
+class ProportionalLayout;
+
+// What the three spread windows share: card slots that start face down, a
+// preview pane, the meanings text, the hidden Label1 and the window's own deck.
+// Each window builds its controls from its layout table and names its handlers;
+// the handlers call the behaviour here.
+class SpreadWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The opening steps: maximized, a fresh deck, every slot face down, the
+    // preview blank, the meanings read.
+    void Form_Load();
+
+    // Deals the next card: its number goes into Label1's caption.
+    void Next_Card();
+
+    // The commands every spread window has. Shuffle: a fresh deck, every slot
+    // face down, the preview blank.
+    void exit_Click();
+    void info_Click();
+    void shuffle_Click();
+
+    const QList<ImageControl *> &cardSlots() const { return m_cardSlots; }
+    ImageControl *previewPane() const { return m_previewPane; }
+    QPlainTextEdit *textPane() const { return Text1; }
+    QLabel *hiddenLabel() const { return Label1; }
+    const Deck &deck() const { return m_deck; }
+    ProportionalLayout *proportionalLayout() const { return m_layout; }
+
+protected:
+    SpreadWindow(Shell &shell, QSize referenceSize);
+
+    // Controls, each placed at its design rectangle in twips. Later controls lie
+    // in front of earlier ones.
+    ImageControl *cardSlot(const char *name, const QRect &twips);
+    ImageControl *previewPane(const char *name, const QRect &twips);
+    ImageControl *picture(const char *name, const QRect &twips, const QString &artwork, bool stretch);
+    QLabel *label(const char *name, const QRect &twips, const QString &caption, QColor textColour);
+    QLabel *hiddenLabel(const QRect &twips);
+    QPlainTextEdit *textPane(const QRect &twips);
+
+    // A command of the menu bar, run by choosing it on the bar itself.
+    template <typename Window> void command(const char *name, const QString &caption, void (Window::*handler)());
+
+    // Connects a card slot to its window's named handlers.
+    template <typename Window>
+    void wire(ImageControl *slot, void (Window::*dblClick)(), void (Window::*mouseDown)(short, short, float, float));
+
+    // What the slot and pane handlers do.
+    void Reveal(ImageControl *slot);
+    void CopyToPreview(ImageControl *slot, short Button);
+    void ClearPreview();
+
+    void navigateTo(WindowKind target);
+
+    // Gives the window, when not maximized, a client area of its design size.
+    void sizeToDesign();
+
+    Shell &m_shell;
+    QLabel *Label1 = nullptr;
+    QPlainTextEdit *Text1 = nullptr;
+
+private:
+    void faceDownReset();
+    QAction *addCommand(const char *name, const QString &caption);
+    void place(QWidget *control, const char *name, const QRect &twips);
+
+    ProportionalLayout *m_layout;
+    QList<ImageControl *> m_cardSlots;
+    ImageControl *m_previewPane = nullptr;
+    Deck m_deck;
+};
+
+template <typename Window>
+void SpreadWindow::command(const char *name, const QString &caption, void (Window::*handler)())
+{
+    connect(addCommand(name, caption), &QAction::triggered, static_cast<Window *>(this), handler);
+}
+
+template <typename Window>
+void SpreadWindow::wire(ImageControl *slot, void (Window::*dblClick)(), void (Window::*mouseDown)(short, short, float, float))
+{
+    auto *window = static_cast<Window *>(this);
+    connect(slot, &ImageControl::DblClick, window, dblClick);
+    connect(slot, &ImageControl::MouseDown, window, mouseDown);
+}
+
+} // namespace quillmere
