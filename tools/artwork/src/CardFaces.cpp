@@ -1,0 +1,359 @@
+#include "CardFaces.h"
+
+#include "Canvas.h"
+#include "CardText.h"
+#include "Emblems.h"
+#include "Fonts.h"
+#include "PipLayout.h"
+#include "Quantize.h"
+#include "Style.h"
+
+#include <QFontMetricsF>
+#include <QtMath>
+
+#include <array>
+
+namespace artwork {
+
+using namespace style;
+using quillmere::CardFace;
+using quillmere::Rank;
+using quillmere::Suit;
+
+namespace {
+
+QRectF toRect(const layout::Box &b)
+{
+    return {b.x, b.y, b.w, b.h};
+}
+
+QString fromUtf32(std::u32string_view text)
+{
+    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString latin(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The faint rule inside the field that every face shares.
+const QColor kRule{78, 66, 42};
+
+QColor suitColour(Suit suit)
+{
+    switch (suit) {
+    case Suit::Swords: return kSteel.base;
+    case Suit::Wands: return kWood.base;
+    case Suit::Cups: return kGold.base;
+    case Suit::Pentacles: return kGold.base;
+    case Suit::MajorArcana: break;
+    }
+    return kGold.base;
+}
+
+// Text centred on a point, hinted, at final size.
+void drawCentredText(QPainter &p, const QString &text, const QFont &font, const QColor &colour, QPointF centre)
+{
+    p.save();
+    p.setFont(font);
+    p.setPen(colour);
+    const QFontMetricsF m(font);
+    const double w = m.horizontalAdvance(text);
+    const double baseline = centre.y() + (m.capHeight()) / 2;
+    p.drawText(QPointF(std::round(centre.x() - w / 2), std::round(baseline)), text);
+    p.restore();
+}
+
+// ---- Numbered cards -------------------------------------------------------
+
+void numberedPicture(QPainter &p, const CardFace &face)
+{
+    const int count = layout::pipCount(face.rank);
+    const std::vector<layout::Box> pips = layout::cardPips(face.suit, count);
+    if (layout::arrangementFor(face.suit, count) == layout::Arrangement::TreeOfLife) {
+        QPainterPath paths;
+        for (const auto &[a, b] : layout::treePaths()) {
+            paths.moveTo(pips[static_cast<std::size_t>(a)].centreX(), pips[static_cast<std::size_t>(a)].centreY());
+            paths.lineTo(pips[static_cast<std::size_t>(b)].centreX(), pips[static_cast<std::size_t>(b)].centreY());
+        }
+        drawLine(p, paths, QColor(96, 74, 30), 1.6);
+    }
+    for (std::size_t i = 0; i < pips.size(); ++i)
+        paintEmblem(p, face.suit, toRect(pips[i]), static_cast<unsigned>(i * 5 + count));
+}
+
+void noLettering(QPainter &, const CardFace &) {}
+
+// ---- Aces -----------------------------------------------------------------
+
+// The ribbon across an Ace: a band in front of the emblem whose ends fold back
+// behind it. Returns the band's rectangle, where the Hebrew word goes.
+QRectF acePicture(QPainter &p, const CardFace &face, bool paint)
+{
+    const layout::Box area = layout::pipArea();
+    const double aspect = layout::pipAspect(face.suit);
+    const double h = std::min(area.h * 0.86, (area.w * 0.78) / aspect);
+    const QRectF emblem(area.centreX() - h * aspect / 2, area.centreY() - h / 2, h * aspect, h);
+    const double ribbonY = face.suit == Suit::Cups ? emblem.top() + h * 0.30 : emblem.center().y() + h * 0.08;
+    const QRectF band(area.x + 18, ribbonY - 10, area.w - 36, 20);
+    if (!paint)
+        return band;
+
+    // A glow of short rays behind the emblem.
+    QPainterPath rays;
+    const QPointF c = emblem.center();
+    for (int i = 0; i < 24; ++i) {
+        const double a = i * M_PI / 12 + M_PI / 24;
+        const double r0 = std::max(emblem.width(), emblem.height() * 0.45) * 0.62;
+        const double r1 = r0 + (i % 2 ? 10 : 18);
+        rays.moveTo(c + QPointF(std::cos(a), std::sin(a)) * r0);
+        rays.lineTo(c + QPointF(std::cos(a), std::sin(a)) * r1);
+    }
+    drawLine(p, rays, suitColour(face.suit).darker(190), 1.6);
+
+    // The back of the ribbon: two loops behind the emblem.
+    const Tone back{kParchment.shade, kParchment.shade.darker(130)};
+    for (int side : {-1, 1}) {
+        QPainterPath loop;
+        const double x0 = c.x() + side * 14, x1 = c.x() + side * (band.width() / 2 - 6);
+        loop.moveTo(x0, band.top() - 14);
+        loop.lineTo(x1, band.top() + 2);
+        loop.lineTo(x1, band.bottom() - 2);
+        loop.lineTo(x0, band.top() - 14 + 18);
+        loop.closeSubpath();
+        drawShape(p, loop, back, 1.2);
+    }
+    paintEmblem(p, face.suit, emblem, 3);
+
+    // The front band with swallowtail ends.
+    QPainterPath ribbon;
+    const double notch = 7;
+    ribbon.moveTo(band.left() - notch, band.top());
+    ribbon.lineTo(band.right() + notch, band.top());
+    ribbon.lineTo(band.right(), band.center().y());
+    ribbon.lineTo(band.right() + notch, band.bottom());
+    ribbon.lineTo(band.left() - notch, band.bottom());
+    ribbon.lineTo(band.left(), band.center().y());
+    ribbon.closeSubpath();
+    drawShape(p, ribbon, kParchment, 1.4);
+    return band;
+}
+
+void acePicturePass(QPainter &p, const CardFace &face)
+{
+    acePicture(p, face, true);
+}
+
+void aceLettering(QPainter &p, const CardFace &face)
+{
+    const QRectF band = acePicture(p, face, false);
+    drawCentredText(p, fromUtf32(elementWord(face.suit)), ezra(17), kInk, band.center() + QPointF(0, 0.5));
+}
+
+// ---- Court cards (placeholders until their figures are drawn) -------------
+
+void courtPicture(QPainter &p, const CardFace &face)
+{
+    const layout::Box area = layout::pipArea();
+    const double aspect = layout::pipAspect(face.suit);
+    const double h = std::min(150.0, 110.0 / aspect);
+    const QRectF emblem(area.centreX() - h * aspect / 2, area.centreY() - h / 2 + 4, h * aspect, h);
+    // An arch framing the emblem.
+    QPainterPath arch;
+    const QRectF a(area.x + 14, area.y + 38, area.w - 28, area.h - 70);
+    arch.moveTo(a.left(), a.bottom());
+    arch.lineTo(a.left(), a.top() + a.width() / 2);
+    arch.arcTo(QRectF(a.left(), a.top(), a.width(), a.width()), 180, -180);
+    arch.lineTo(a.right(), a.bottom());
+    drawLine(p, arch, suitColour(face.suit).darker(200), 2.0);
+    paintEmblem(p, face.suit, emblem, 11);
+}
+
+void courtLettering(QPainter &p, const CardFace &face)
+{
+    const layout::Box area = layout::pipArea();
+    drawCentredText(p, latin(rankWord(face.rank)), libertine(17, true), kParchment.base,
+                    QPointF(area.centreX(), area.y + 14));
+    drawCentredText(p, "OF " + latin(suitWord(face.suit)), libertine(13), kParchment.base,
+                    QPointF(area.centreX(), area.bottom() - 12));
+}
+
+// ---- Major arcana (placeholder pictures until their scenes are drawn) -----
+
+QRectF trumpMedallion()
+{
+    const layout::Box f = layout::fieldBox();
+    const double size = 120;
+    return {f.centreX() - size / 2, f.y + (f.h - layout::kBandHeight) / 2 - size / 2, size, size};
+}
+
+void trumpPicture(QPainter &p, const CardFace &)
+{
+    const QRectF m = trumpMedallion();
+    QPainterPath ring;
+    ring.addEllipse(m);
+    ring.addEllipse(m.adjusted(9, 9, -9, -9));
+    drawShape(p, ring, kGold, 1.6);
+    QPainterPath rays;
+    const QPointF c = m.center();
+    for (int i = 0; i < 16; ++i) {
+        const double a = i * M_PI / 8;
+        rays.moveTo(c + QPointF(std::cos(a), std::sin(a)) * (m.width() / 2 + 6));
+        rays.lineTo(c + QPointF(std::cos(a), std::sin(a)) * (m.width() / 2 + (i % 2 ? 14 : 24)));
+    }
+    drawLine(p, rays, kGold.shade, 1.6);
+}
+
+void trumpLettering(QPainter &p, const CardFace &face)
+{
+    drawCentredText(p, latin(trumpNumeral(face.cardNumber)), libertine(34, true), kGold.base,
+                    trumpMedallion().center());
+}
+
+// ---- The table -------------------------------------------------------------
+
+constexpr FacePainter kNumbered{numberedPicture, noLettering};
+constexpr FacePainter kAce{acePicturePass, aceLettering};
+constexpr FacePainter kCourt{courtPicture, courtLettering};
+constexpr FacePainter kTrump{trumpPicture, trumpLettering};
+
+FacePainter painterByKind(const CardFace &face)
+{
+    if (face.suit == Suit::MajorArcana)
+        return kTrump;
+    switch (face.rank) {
+    case Rank::King:
+    case Rank::Queen:
+    case Rank::Knight:
+    case Rank::Page: return kCourt;
+    case Rank::Ace: return kAce;
+    default: return kNumbered;
+    }
+}
+
+// One row per card number. A card that gets a picture of its own replaces its
+// row here; the rest keep the painter of their kind.
+const std::array<FacePainter, 78> &painterTable()
+{
+    static const std::array<FacePainter, 78> table = [] {
+        std::array<FacePainter, 78> rows{};
+        for (const CardFace &face : quillmere::Card_Face_Table())
+            rows[static_cast<std::size_t>(face.cardNumber - 1)] = painterByKind(face);
+        return rows;
+    }();
+    return table;
+}
+
+// The major arcana's band: the Hebrew letter at the left end, the title centred.
+void drawBand(QPainter &p, const CardFace &face)
+{
+    const layout::Box band = layout::bandBox();
+    p.fillRect(toRect(band), kBand);
+    const char32_t letter = hebrewLetter(face.cardNumber);
+    const QString letterText = QString::fromUcs4(&letter, 1);
+    drawCentredText(p, letterText, ezra(17), kWhite, QPointF(band.x + 10, band.centreY() + 1));
+
+    // The title, as large as fits between the letter and the mirrored space on the right.
+    const QString title = latin(face.title);
+    const double room = band.w - 2 * 22;
+    int size = 13;
+    while (size > 8 && QFontMetricsF(libertine(size)).horizontalAdvance(title) > room)
+        --size;
+    drawCentredText(p, title, libertine(size), kWhite, QPointF(band.centreX(), band.centreY()));
+}
+
+void drawFrame(QPainter &p)
+{
+    const layout::Box f = layout::fieldBox();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kWhite);
+    QPainterPath border;
+    border.addRect(0, 0, layout::kFaceWidth, layout::kFaceHeight);
+    border.addRect(toRect(f));
+    p.drawPath(border);
+    p.restore();
+}
+
+void drawRule(QPainter &p, bool stopAtBand)
+{
+    const layout::Box f = layout::fieldBox();
+    const double bottom = stopAtBand ? layout::bandBox().y - 3 : f.bottom() - 3;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(kRule, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(f.x + 3, f.y + 3, f.w - 7, bottom - f.y - 4));
+    p.restore();
+}
+
+} // namespace
+
+const FacePainter &facePainter(const CardFace &face)
+{
+    return painterTable().at(static_cast<std::size_t>(face.cardNumber - 1));
+}
+
+QImage renderFace(const CardFace &face)
+{
+    const FacePainter &painter = facePainter(face);
+    const bool trump = face.suit == Suit::MajorArcana;
+    const layout::Box field = layout::fieldBox();
+    const double pictureBottom = trump ? layout::bandBox().y : field.bottom();
+
+    Canvas canvas(layout::kFaceWidth, layout::kFaceHeight, kField);
+    QPainter &big = canvas.painter();
+    big.setClipRect(QRectF(field.x + 1, field.y + 1, field.w - 2, pictureBottom - field.y - 2));
+    painter.picture(big, face);
+    QImage image = canvas.finish();
+
+    QPainter small(&image);
+    prepareFinalPainter(small);
+    drawRule(small, trump);
+    painter.lettering(small, face);
+    if (trump)
+        drawBand(small, face);
+    drawFrame(small);
+    small.end();
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+IndexedImage faceBitmap(const CardFace &face)
+{
+    QuantizeOptions options;
+    options.keep = {kWhite.rgb(), kField.rgb(), kBand.rgb()};
+    return quantize(renderFace(face), options);
+}
+
+IndexedImage cardBack()
+{
+    // Inside the 1-pixel black frame, pixel (x, y) (from the top-left corner) is
+    // a black dot when x % 4 == (y even ? 0 : 2), and blue otherwise.
+    IndexedImage image;
+    image.width = layout::kBackWidth;
+    image.height = layout::kBackHeight;
+    image.palette = {qRgb(0, 0, 255), qRgb(0, 0, 0)};
+    image.pixels.resize(static_cast<std::size_t>(image.width * image.height));
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const bool frame = x == 0 || y == 0 || x == image.width - 1 || y == image.height - 1;
+            const bool dot = x % 4 == (y % 2 == 0 ? 0 : 2);
+            image.pixels[static_cast<std::size_t>(y * image.width + x)] = frame || dot ? 1 : 0;
+        }
+    }
+    return image;
+}
+
+IndexedImage previewBlank()
+{
+    IndexedImage image;
+    image.width = layout::kFaceWidth;
+    image.height = layout::kFaceHeight;
+    image.palette = {qRgb(192, 192, 192)};
+    image.pixels.assign(static_cast<std::size_t>(image.width * image.height), 0);
+    return image;
+}
+
+} // namespace artwork

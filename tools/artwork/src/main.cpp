@@ -1,0 +1,98 @@
+// quillmere-artwork <repository root>
+// Draws every picture of Quillmere Tarot and writes them into the repository:
+// resources/bitmaps/101.dib ... 180.dib, resources/artwork/*, resources/icons/*,
+// docs/cards.png and docs/artwork.png.
+
+#include "BitmapFiles.h"
+#include "CardFaces.h"
+#include "ContactSheets.h"
+#include "Fonts.h"
+#include "WindowArt.h"
+
+#include "deck/CardFaceTable.h"
+
+#include <QDir>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <exception>
+#include <map>
+
+using namespace artwork;
+
+namespace {
+
+void run(const QDir &root)
+{
+    loadFonts();
+
+    std::map<int, IndexedImage> bitmaps;
+    for (const quillmere::CardFace &face : quillmere::Card_Face_Table())
+        bitmaps[face.bitmapId] = faceBitmap(face);
+    bitmaps[quillmere::Card_Back] = cardBack();
+    bitmaps[quillmere::Preview_Blank] = previewBlank();
+    if (bitmaps.size() != 80 || bitmaps.begin()->first != quillmere::FirstBitmapId ||
+        bitmaps.rbegin()->first != quillmere::LastBitmapId)
+        throw std::runtime_error("the card table does not cover bitmaps 101 to 180");
+
+    std::vector<std::pair<int, QImage>> sheet;
+    for (const auto &[id, image] : bitmaps) {
+        writeFile(root.filePath(QString("resources/bitmaps/%1.dib").arg(id)), dibBytes(image));
+        sheet.emplace_back(id, image.toQImage());
+    }
+
+    const QString art = root.filePath("resources/artwork/");
+    const QImage title = titleLettering();
+    const IndexedImage left = flourishLeft();
+    const IndexedImage right = mirrored(left);
+    const IndexedImage starImage = star();
+    const IndexedImage celtic = banner("THE CELTIC CROSS", 192);
+    const IndexedImage qabalistic = banner("THE QABALISTIC TREE", 222);
+    const QImage cursor = handCursor();
+    writeFile(art + "title.bmp", bmp24Bytes(title));
+    writeFile(art + "flourish-left.bmp", bmp8Bytes(left));
+    writeFile(art + "flourish-right.bmp", bmp8Bytes(right));
+    writeFile(art + "star.bmp", bmp8Bytes(starImage));
+    writeFile(art + "banner-celtic.bmp", bmp8Bytes(celtic));
+    writeFile(art + "banner-qabalistic.bmp", bmp8Bytes(qabalistic));
+    writeFile(art + "hand-cursor.png", pngBytes(cursor));
+
+    std::vector<std::pair<QString, QImage>> pictures{
+        {"title.bmp", title},
+        {"flourish-left.bmp", left.toQImage()},
+        {"flourish-right.bmp", right.toQImage()},
+        {"star.bmp", starImage.toQImage()},
+        {"banner-celtic.bmp", celtic.toQImage()},
+        {"banner-qabalistic.bmp", qabalistic.toQImage()},
+        {"hand-cursor.png", cursor},
+    };
+    for (int size : {32, 64, 128, 256}) {
+        const QImage image = icon(size);
+        const QString name = QString("quillmere-tarot-%1.png").arg(size);
+        writeFile(root.filePath("resources/icons/" + name), pngBytes(image));
+        pictures.emplace_back(name, image);
+    }
+
+    writeFile(root.filePath("docs/cards.png"), pngBytes(cardSheet(sheet)));
+    writeFile(root.filePath("docs/artwork.png"), pngBytes(artworkSheet(pictures)));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <repository root>\n", argv[0]);
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    try {
+        run(QDir(QString::fromLocal8Bit(argv[1])));
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "quillmere-artwork: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
