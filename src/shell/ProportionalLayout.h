@@ -12,6 +12,7 @@ namespace quillmere {
 // width, y and height by the height ratio, always against the reference, so a
 // client area of the reference size gives the design layout exactly.
 class ProportionalLayout final : public QLayout {
+    Q_OBJECT
 public:
     static constexpr int TwipsPerPixel = 15;
 

@@ -21,6 +21,9 @@ class ProportionalLayout;
 class SpreadWindow : public QMainWindow {
     Q_OBJECT
 public:
+    QLabel *Label1 = nullptr;        // carries the dealt card's number; never shown
+    QPlainTextEdit *Text1 = nullptr; // the meanings
+
     // The opening steps: maximized, a fresh deck, every slot face down, the
     // preview blank, the meanings read.
     void Form_Load();
@@ -71,8 +74,6 @@ protected:
     void sizeToDesign();
 
     Shell &m_shell;
-    QLabel *Label1 = nullptr;
-    QPlainTextEdit *Text1 = nullptr;
 
 private:
     void faceDownReset();

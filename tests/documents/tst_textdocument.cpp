@@ -1,0 +1,104 @@
+#include "../support/TestFolder.h"
+#include "documents/TextDocument.h"
+#include "shell/FatalError.h"
+
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace quillmere;
+
+class TestTextDocument : public QObject {
+    Q_OBJECT
+private slots:
+    void linesEndInCrLf_data();
+    void linesEndInCrLf();
+    void paneShowsTheDocument();
+    void unreadableDocumentsFail_data();
+    void unreadableDocumentsFail();
+};
+
+void TestTextDocument::linesEndInCrLf_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("document");
+    QTest::newRow("empty file") << QByteArray() << "";
+    QTest::newRow("one line without terminator") << QByteArray("Past") << "Past\r\n";
+    QTest::newRow("two CR LF lines") << QByteArray("one\r\ntwo\r\n") << "one\r\ntwo\r\n";
+    QTest::newRow("CR LF CR LF") << QByteArray("\r\n\r\n") << "\r\n\r\n";
+    QTest::newRow("lone CR between lines") << QByteArray("one\rtwo") << "one\r\ntwo\r\n";
+    QTest::newRow("lines ending in lone LF") << QByteArray("one\ntwo\n") << "one\ntwo\n\r\n";
+    QTest::newRow("CR CR LF") << QByteArray("a\r\r\n") << "a\r\n\r\n";
+    QTest::newRow("LF CR") << QByteArray("a\n\rb") << "a\n\r\nb\r\n";
+    QTest::newRow("only CRs") << QByteArray("\r\r\r") << "\r\n\r\n\r\n";
+    QTest::newRow("Windows-1252") << QByteArray("\x93Tarot\x94 \x80\xe9") << QString::fromUtf8("\u201cTarot\u201d \u20ac\u00e9\r\n");
+    QTest::newRow("valid UTF-8") << QByteArray("caf\xc3\xa9 \xe2\x80\x94") << QString::fromUtf8("caf\u00e9 \u2014\r\n");
+    QTest::newRow("invalid UTF-8 falls back") << QByteArray("caf\xe9\xc3") << QString::fromUtf8("caf\u00e9\u00c3\r\n");
+    QTest::newRow("NUL bytes kept") << QByteArray("a\0b", 3) << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b\r\n"));
+}
+
+void TestTextDocument::linesEndInCrLf()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, document);
+    QCOMPARE(documentText(bytes), document);
+}
+
+void TestTextDocument::paneShowsTheDocument()
+{
+    TestFolder folder;
+    QVERIFY(folder.write(QStringLiteral("meanings.txt"), "THE FOOL\r\nA leap.\r\n\r\nEnd"));
+    QPlainTextEdit pane(QStringLiteral("Text1"));
+    Load_Text_Document(pane, QStringLiteral("meanings.txt"));
+    // Each CR LF is one line break on screen.
+    QCOMPARE(pane.toPlainText(), QStringLiteral("THE FOOL\nA leap.\n\nEnd\n"));
+    QCOMPARE(pane.document()->firstBlock().text(), QStringLiteral("THE FOOL"));
+
+    QVERIFY(folder.write(QStringLiteral("meanings.txt"), ""));
+    Load_Text_Document(pane, QStringLiteral("meanings.txt"));
+    QCOMPARE(pane.toPlainText(), QString()); // not the name the pane carried
+}
+
+void TestTextDocument::unreadableDocumentsFail_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("missing") << "missing" << "was not found";
+    QTest::newRow("directory") << "directory" << "is a folder";
+    QTest::newRow("FIFO") << "fifo" << "not an ordinary file";
+    QTest::newRow("link to /dev/zero") << "devzero" << "not an ordinary file";
+    QTest::newRow("dangling link") << "dangling" << "was not found";
+    QTest::newRow("too large") << "large" << "too large";
+}
+
+void TestTextDocument::unreadableDocumentsFail()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, expected);
+    TestFolder folder;
+    const QByteArray path = folder.path(QStringLiteral("about.txt")).toLocal8Bit();
+    if (kind == QLatin1String("directory"))
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("about.txt")));
+    else if (kind == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(path.constData(), 0600), 0);
+    else if (kind == QLatin1String("devzero"))
+        QCOMPARE(symlink("/dev/zero", path.constData()), 0);
+    else if (kind == QLatin1String("dangling"))
+        QCOMPARE(symlink("/nonexistent/about.txt", path.constData()), 0);
+    else if (kind == QLatin1String("large"))
+        QCOMPARE(truncate((folder.write(QStringLiteral("about.txt"), "x"), path.constData()), MaxDocumentBytes + 1), 0);
+
+    QPlainTextEdit pane;
+    try {
+        Load_Text_Document(pane, QStringLiteral("about.txt"));
+        QFAIL("an unreadable document loaded");
+    } catch (const FatalError &error) {
+        QVERIFY2(error.message().contains(expected), qPrintable(error.message()));
+        QVERIFY2(error.message().contains(QStringLiteral("about.txt")), qPrintable(error.message()));
+    }
+}
+
+QTEST_MAIN(TestTextDocument)
+#include "tst_textdocument.moc"

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "TestFolder.h"
+#include "shell/Shell.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+// A shell whose error box and end of program are recorded instead of shown,
+// in a folder holding both text documents.
+struct ShellFixture {
+    TestFolder folder;
+    QStringList reported;
+    QList<int> endings;
+    quillmere::Shell shell{[this](const QString &message) { reported.append(message); },
+                           [this](int status) { endings.append(status); }};
+
+    static QByteArray meanings() { return "THE FOOL\r\nA first step.\r\n"; }
+    static QByteArray about() { return "Quillmere Tarot\r\nAbout it.\r\n"; }
+
+    explicit ShellFixture(bool withMeanings = true, bool withAbout = true)
+    {
+        if (withMeanings)
+            folder.write(QStringLiteral("meanings.txt"), meanings());
+        if (withAbout)
+            folder.write(QStringLiteral("about.txt"), about());
+    }
+
+    template <typename Window> Window *window(quillmere::WindowKind kind) const
+    {
+        return qobject_cast<Window *>(shell.loaded(kind));
+    }
+
+    // Lets windows that were unloaded go, as the event loop would.
+    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+};
