@@ -33,7 +33,8 @@ Shell::Shell(Reporter reporter, Ender ender) : m_reporter(std::move(reporter)), 
 Shell::~Shell()
 {
     m_ended = true; // windows going now must not end the program a second time
-    for (const QPointer<QWidget> &window : std::as_const(m_built))
+    const auto windows = std::exchange(m_built, {});
+    for (const QPointer<QWidget> &window : windows)
         delete window.data();
 }
 
@@ -146,9 +147,14 @@ void Shell::fail(const QString &message) noexcept
     endProgram(1);
 }
 
-void Shell::windowDestroyed()
+void Shell::windowDestroyed(QObject *window)
 {
-    m_built.removeIf([](const QPointer<QWidget> &window) { return window.isNull(); });
+    // A widget announces its end before its guards are cleared: forget it by address.
+    for (QPointer<QWidget> &slot : m_loaded) {
+        if (slot.data() == window)
+            slot.clear();
+    }
+    m_built.removeIf([window](const QPointer<QWidget> &built) { return built.isNull() || built.data() == window; });
     if (!m_ended && loadedCount() == 0)
         endProgram(0);
 }

@@ -51,7 +51,7 @@ public:
 private:
     QWidget *build(WindowKind kind);
     void fail(const QString &message) noexcept;
-    void windowDestroyed();
+    void windowDestroyed(QObject *window);
 
     Reporter m_reporter;
     Ender m_ender;

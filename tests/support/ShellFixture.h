@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <functional>
 
 // A shell whose error box and end of program are recorded instead of shown,
 // in a folder holding both text documents.
@@ -12,7 +13,12 @@ struct ShellFixture {
     TestFolder folder;
     QStringList reported;
     QList<int> endings;
-    quillmere::Shell shell{[this](const QString &message) { reported.append(message); },
+    std::function<void()> whileReporting; // runs as the error box would be showing
+    quillmere::Shell shell{[this](const QString &message) {
+                               reported.append(message);
+                               if (whileReporting)
+                                   whileReporting();
+                           },
                            [this](int status) { endings.append(status); }};
 
     static QByteArray meanings() { return "THE FOOL\r\nA first step.\r\n"; }

@@ -1,0 +1,284 @@
+#include "../support/ShellFixture.h"
+#include "documents/Form2.h"
+#include "windows/Form1.h"
+#include "windows/SpreadWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <unistd.h>
+
+using namespace quillmere;
+
+namespace {
+
+constexpr WindowKind kSpreads[] = {WindowKind::Main, WindowKind::Celtic, WindowKind::Qabalistic};
+
+SpreadWindow *openSpread(const ShellFixture &f)
+{
+    for (WindowKind kind : kSpreads) {
+        if (auto *window = qobject_cast<SpreadWindow *>(f.shell.loaded(kind)))
+            return window;
+    }
+    return nullptr;
+}
+
+// The loaded windows, by class name, e.g. "Form1+Form2", or "ended".
+QString loadedWindows(const ShellFixture &f)
+{
+    if (f.shell.hasEnded())
+        return QStringLiteral("ended");
+    QStringList names;
+    for (WindowKind kind : {WindowKind::Main, WindowKind::Information, WindowKind::Celtic, WindowKind::Qabalistic}) {
+        if (QWidget *window = f.shell.loaded(kind))
+            names << QString::fromLatin1(window->metaObject()->className()).section(QLatin1String("::"), -1);
+    }
+    names.sort();
+    return names.join(QLatin1Char('+'));
+}
+
+bool runCommand(SpreadWindow *window, const QString &command)
+{
+    for (QAction *action : window->menuBar()->actions()) {
+        if (action->objectName() == command) {
+            action->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
+int visibleWindows()
+{
+    const auto all = QApplication::topLevelWidgets();
+    return int(std::count_if(all.begin(), all.end(), [](QWidget *w) { return w->isVisible(); }));
+}
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { ShellFixture::settle(); }
+    void startShowsTheMainWindowAlone();
+    void unreadableMeaningsEndTheProgramBeforeAnyWindow_data();
+    void unreadableMeaningsEndTheProgramBeforeAnyWindow();
+    void windowStates_data();
+    void windowStates();
+    void navigationOpensAFreshWindowBeforeTheOldGoes();
+    void informationIsReadOncePerLoad();
+    void informationWindowLooksAsLaidOut();
+    void missingAboutEndsTheProgramWithTheSpreadStillOpen();
+    void loadingALoadedWindowChangesNothing();
+};
+
+void TestShell::startShowsTheMainWindowAlone()
+{
+    ShellFixture f;
+    f.shell.start();
+    auto *main = f.window<Form1>(WindowKind::Main);
+    QVERIFY(main);
+    QVERIFY(main->isVisible());
+    QVERIFY(main->isMaximized());
+    QCOMPARE(loadedWindows(f), QStringLiteral("Form1"));
+    QVERIFY(f.reported.isEmpty());
+    QVERIFY(f.endings.isEmpty());
+}
+
+void TestShell::unreadableMeaningsEndTheProgramBeforeAnyWindow_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("missing") << "missing" << "was not found";
+    QTest::newRow("a folder") << "folder" << "is a folder";
+    QTest::newRow("damaged link") << "dangling" << "was not found";
+}
+
+void TestShell::unreadableMeaningsEndTheProgramBeforeAnyWindow()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, expected);
+    ShellFixture f(false);
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(f.folder.path()).mkdir(QStringLiteral("meanings.txt")));
+    if (kind == QLatin1String("dangling"))
+        QCOMPARE(symlink("gone.txt", f.folder.path(QStringLiteral("meanings.txt")).toLocal8Bit().constData()), 0);
+    int shownWhileReporting = -1;
+    f.whileReporting = [&] { shownWhileReporting = visibleWindows(); };
+
+    f.shell.start();
+    QCOMPARE(f.reported.size(), 1);
+    QVERIFY2(f.reported.first().contains(expected), qPrintable(f.reported.first()));
+    QVERIFY(f.reported.first().contains(QStringLiteral("meanings.txt")));
+    QCOMPARE(shownWhileReporting, 0);
+    QCOMPARE(f.endings, QList<int>{1});
+    QCOMPARE(f.shell.loadedCount(), 0);
+    ShellFixture::settle();
+    QCOMPARE(visibleWindows(), 0);
+}
+
+void TestShell::windowStates_data()
+{
+    // Each step acts on the open spread window: a menu command by its name, or
+    // "close" / "closeInfo" as the window manager's close button.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("after");
+    QTest::newRow("start") << QStringList{} << QStringList{};
+    QTest::newRow("main to celtic") << QStringList{"ccs"} << QStringList{"Form3"};
+    QTest::newRow("main to tree") << QStringList{"qts"} << QStringList{"Form4"};
+    QTest::newRow("celtic to tree to main")
+        << QStringList{"ccs", "qts", "main"} << QStringList{"Form3", "Form4", "Form1"};
+    QTest::newRow("tree to celtic to main")
+        << QStringList{"qts", "ccs", "main"} << QStringList{"Form4", "Form3", "Form1"};
+    QTest::newRow("information beside the spread")
+        << QStringList{"info", "info"} << QStringList{"Form1+Form2", "Form1+Form2"};
+    QTest::newRow("information stays when moving on")
+        << QStringList{"info", "ccs", "qts", "main"}
+        << QStringList{"Form1+Form2", "Form2+Form3", "Form2+Form4", "Form1+Form2"};
+    QTest::newRow("closing the information window")
+        << QStringList{"info", "closeInfo", "info"} << QStringList{"Form1+Form2", "Form1", "Form1+Form2"};
+    QTest::newRow("information alone, then ended")
+        << QStringList{"info", "ccs", "close", "closeInfo"}
+        << QStringList{"Form1+Form2", "Form2+Form3", "Form2", "ended"};
+    QTest::newRow("closing the only window ends") << QStringList{"qts", "close"} << QStringList{"Form4", "ended"};
+    QTest::newRow("exit") << QStringList{"exit"} << QStringList{"ended"};
+    QTest::newRow("exit closes information too") << QStringList{"info", "ccs", "exit"}
+                                                 << QStringList{"Form1+Form2", "Form2+Form3", "ended"};
+}
+
+void TestShell::windowStates()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, after);
+    ShellFixture f;
+    f.shell.start();
+    QCOMPARE(loadedWindows(f), QStringLiteral("Form1"));
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        const QString &step = steps.at(i);
+        if (step == QLatin1String("close")) {
+            QVERIFY(openSpread(f)->close());
+        } else if (step == QLatin1String("closeInfo")) {
+            QVERIFY(f.shell.loaded(WindowKind::Information)->close());
+        } else {
+            QVERIFY2(runCommand(openSpread(f), step), qPrintable(step));
+        }
+        ShellFixture::settle();
+        QCOMPARE(loadedWindows(f), after.at(i));
+        if (!f.shell.hasEnded()) {
+            QVERIFY(openSpread(f) == nullptr || openSpread(f)->isVisible());
+            QCOMPARE(visibleWindows(), f.shell.loadedCount());
+        }
+    }
+    QCOMPARE(f.endings, f.shell.hasEnded() ? QList<int>{0} : QList<int>{});
+    QVERIFY(f.reported.isEmpty());
+}
+
+void TestShell::navigationOpensAFreshWindowBeforeTheOldGoes()
+{
+    ShellFixture f;
+    f.shell.start();
+    QPointer<SpreadWindow> first = openSpread(f);
+    QTest::mouseDClick(first->cardSlots().first(), Qt::LeftButton);
+    QTest::mouseDClick(first->cardSlots().last(), Qt::LeftButton);
+    QCOMPARE(first->deck().dealPosition(), qint16(3));
+
+    QVERIFY(runCommand(first, QStringLiteral("ccs")));
+    // The old window is hidden only once the new one shows, and goes when the command is over.
+    QVERIFY(first && first->isHidden());
+    QCOMPARE(f.shell.loadedCount(), 1);
+    QVERIFY(openSpread(f)->isVisible());
+    ShellFixture::settle();
+    QVERIFY(first.isNull());
+
+    QVERIFY(runCommand(openSpread(f), QStringLiteral("main")));
+    ShellFixture::settle();
+    auto *again = f.window<Form1>(WindowKind::Main);
+    QVERIFY(again);
+    QCOMPARE(again->deck().dealPosition(), qint16(1));
+    QVERIFY(again->isMaximized());
+    QCOMPARE(again->Label1->text(), QStringLiteral("Label1"));
+}
+
+void TestShell::informationIsReadOncePerLoad()
+{
+    ShellFixture f;
+    f.shell.start();
+    QVERIFY(runCommand(openSpread(f), QStringLiteral("info")));
+    auto *info = f.window<Form2>(WindowKind::Information);
+    QVERIFY(info && info->isVisible());
+    QCOMPARE(info->Text1->toPlainText(), QStringLiteral("Quillmere Tarot\nAbout it.\n"));
+
+    QVERIFY(f.folder.write(QStringLiteral("about.txt"), "Changed\r\n"));
+    QVERIFY(runCommand(openSpread(f), QStringLiteral("info")));
+    QCOMPARE(f.window<Form2>(WindowKind::Information), info);
+    QCOMPARE(info->Text1->toPlainText(), QStringLiteral("Quillmere Tarot\nAbout it.\n"));
+
+    QVERIFY(info->close());
+    ShellFixture::settle();
+    QVERIFY(runCommand(openSpread(f), QStringLiteral("info")));
+    QCOMPARE(f.window<Form2>(WindowKind::Information)->Text1->toPlainText(), QStringLiteral("Changed\n"));
+}
+
+void TestShell::informationWindowLooksAsLaidOut()
+{
+    ShellFixture f;
+    auto *info = qobject_cast<Form2 *>(f.shell.load(WindowKind::Information));
+    QVERIFY(info->windowState() & Qt::WindowMaximized);
+    QCOMPARE(info->windowTitle(), QStringLiteral("Quillmere Tarot Information"));
+    QVERIFY(!info->windowIcon().isNull());
+    QVERIFY(!info->findChild<QMenuBar *>());
+    QCOMPARE(info->backgroundRole(), QPalette::Button);
+    QCOMPARE(info->Text1->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(info->Text1->font().pointSizeF(), 9.75);
+    QVERIFY(info->Text1->isReadOnly());
+    QCOMPARE(info->Text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(info->Text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+
+    f.shell.show(info);
+    QVERIFY(QTest::qWaitForWindowActive(info));
+    QCOMPARE(QApplication::focusWidget(), info->Text1);
+    info->showNormal();
+    QTRY_COMPARE(info->size(), QSize(792, 573));
+    QCOMPARE(info->Text1->geometry(), QRect(128, 96, 537, 377));
+}
+
+void TestShell::missingAboutEndsTheProgramWithTheSpreadStillOpen()
+{
+    ShellFixture f(true, false);
+    f.shell.start();
+    SpreadWindow *main = openSpread(f);
+    QTest::mouseDClick(main->cardSlots().first(), Qt::LeftButton); // the spread works as ever
+    QCOMPARE(main->deck().dealPosition(), qint16(2));
+
+    bool spreadOpenWhileReporting = false;
+    f.whileReporting = [&] {
+        spreadOpenWhileReporting = f.shell.loaded(WindowKind::Main) == main && main->isVisible();
+    };
+    QVERIFY(runCommand(main, QStringLiteral("info")));
+    QCOMPARE(f.reported.size(), 1);
+    QVERIFY2(f.reported.first().contains(QStringLiteral("\u201cabout.txt\u201d was not found")),
+             qPrintable(f.reported.first()));
+    QVERIFY(spreadOpenWhileReporting);
+    QCOMPARE(f.endings, QList<int>{1});
+    ShellFixture::settle();
+    QCOMPARE(visibleWindows(), 0);
+}
+
+void TestShell::loadingALoadedWindowChangesNothing()
+{
+    ShellFixture f;
+    f.shell.start();
+    SpreadWindow *main = openSpread(f);
+    QTest::mouseDClick(main->cardSlots().first(), Qt::LeftButton);
+    const QString caption = main->Label1->text();
+    QVERIFY(f.folder.write(QStringLiteral("meanings.txt"), "Other\r\n"));
+    QCOMPARE(f.shell.load(WindowKind::Main), main);
+    QCOMPARE(main->deck().dealPosition(), qint16(2));
+    QCOMPARE(main->Label1->text(), caption);
+    QCOMPARE(main->Text1->toPlainText(), QStringLiteral("THE FOOL\nA first step.\n"));
+}
+
+QTEST_MAIN(TestShell)
+#include "tst_shell.moc"
