@@ -19,8 +19,10 @@ QCursor Hand_Cursor()
 
 QIcon programIcon()
 {
+    // The window's icon; the larger renditions are for the desktop's icon
+    // theme, and decoding them here would only slow the start.
     QIcon icon;
-    for (int size : {32, 64, 128, 256})
+    for (int size : {32, 64})
         icon.addFile(QStringLiteral(":/icons/quillmere-tarot-%1.png").arg(size), QSize(size, size));
     return icon;
 }

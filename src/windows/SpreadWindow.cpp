@@ -44,7 +44,9 @@ void SpreadWindow::place(QWidget *control, const char *name, const QRect &twips)
 ImageControl *SpreadWindow::cardSlot(const char *name, const QRect &twips)
 {
     auto *slot = new ImageControl;
-    slot->setCursor(Artwork::Hand_Cursor());
+    if (!m_handCursor)
+        m_handCursor = Artwork::Hand_Cursor();
+    slot->setCursor(*m_handCursor);
     slot->setPicture(CardBitmaps::load(Card_Back));
     place(slot, name, twips);
     m_cardSlots.append(slot);

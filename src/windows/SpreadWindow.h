@@ -5,7 +5,9 @@
 
 #include "windows/ImageControl.h"
 
+#include <QCursor>
 #include <QMainWindow>
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -83,6 +85,7 @@ private:
     ProportionalLayout *m_layout;
     QList<ImageControl *> m_cardSlots;
     ImageControl *m_previewPane = nullptr;
+    std::optional<QCursor> m_handCursor;
     Deck m_deck;
 };
 
