@@ -12,6 +12,7 @@
 #include <QtMath>
 
 #include <array>
+#include <stdexcept>
 
 namespace artwork {
 
@@ -176,7 +177,7 @@ void courtLettering(QPainter &p, const CardFace &face)
     drawCentredText(p, latin(rankWord(face.rank)), libertine(17, true), kParchment.base,
                     QPointF(area.centreX(), area.y + 14));
     drawCentredText(p, "OF " + latin(suitWord(face.suit)), libertine(13), kParchment.base,
-                    QPointF(area.centreX(), area.bottom() - 12));
+                    QPointF(area.centreX(), area.bottom() - 22));
 }
 
 // ---- Major arcana (placeholder pictures until their scenes are drawn) -----
@@ -245,6 +246,33 @@ const std::array<FacePainter, 78> &painterTable()
     return table;
 }
 
+// The size and baseline of the band's Hebrew letters, shared by all 22 so they
+// stand on one line: the largest size at which every letter's ink, from the
+// tall Lamed to the long-legged Qoph, stays a pixel clear of the band's edges.
+struct LetterSetting {
+    QFont font;
+    double baseline;  // from the band's top
+};
+
+LetterSetting bandLetterSetting()
+{
+    for (int size = 20; size > 8; --size) {
+        const QFont font = ezra(size);
+        const QFontMetricsF m(font);
+        double top = 0, bottom = 0;
+        for (int card = 1; card <= 22; ++card) {
+            const char32_t letter = hebrewLetter(card);
+            const QRectF ink = m.tightBoundingRect(QString::fromUcs4(&letter, 1));
+            top = std::min(top, ink.top());
+            bottom = std::max(bottom, ink.bottom());
+        }
+        const double room = layout::kBandHeight - 5;  // two pixels clear above and below, one for hinting
+        if (bottom - top <= room)
+            return {font, std::round(2.5 + (room - (bottom - top)) / 2 - top)};
+    }
+    throw std::runtime_error("no size fits the Hebrew letters into the band");
+}
+
 // The major arcana's band: the Hebrew letter at the left end, the title centred.
 void drawBand(QPainter &p, const CardFace &face)
 {
@@ -252,7 +280,17 @@ void drawBand(QPainter &p, const CardFace &face)
     p.fillRect(toRect(band), kBand);
     const char32_t letter = hebrewLetter(face.cardNumber);
     const QString letterText = QString::fromUcs4(&letter, 1);
-    drawCentredText(p, letterText, ezra(17), kWhite, QPointF(band.x + 10, band.centreY() + 1));
+    const LetterSetting setting = bandLetterSetting();
+    // Filled and stroked with a thin pen: Ezra's fine upright strokes would fade
+    // to grey at this size.
+    const double advance = QFontMetricsF(setting.font).horizontalAdvance(letterText);
+    QPainterPath glyph;
+    glyph.addText(std::round(band.x + 11 - advance / 2), band.y + setting.baseline, setting.font, letterText);
+    p.save();
+    p.setBrush(kWhite);
+    p.setPen(QPen(kWhite, 0.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(glyph);
+    p.restore();
 
     // The title, as large as fits between the letter and the mirrored space on the right.
     const QString title = latin(face.title);

@@ -36,7 +36,7 @@ inline constexpr int kFaceWidth = 200;
 inline constexpr int kFaceHeight = 303;
 inline constexpr int kBorder = 5;
 // The major arcana's black band along the bottom of the field.
-inline constexpr int kBandHeight = 22;
+inline constexpr int kBandHeight = 24;
 // The back is 54 x 93 pixels.
 inline constexpr int kBackWidth = 54;
 inline constexpr int kBackHeight = 93;
