@@ -16,6 +16,7 @@ using quillmere::Rank;
 using quillmere::Suit;
 
 Q_DECLARE_METATYPE(quillmere::Suit)
+Q_DECLARE_METATYPE(artwork::layout::Arrangement)
 
 class CardLayout : public QObject {
     Q_OBJECT
@@ -69,19 +70,21 @@ void CardLayout::pipsInsideFieldAndApart()
 void CardLayout::arrangementsAreSymmetric_data()
 {
     QTest::addColumn<int>("count");
-    QTest::addColumn<bool>("tree");
+    QTest::addColumn<Arrangement>("arrangement");
     QTest::addColumn<bool>("upDown");  // symmetric top to bottom as well
-    for (int count = 1; count <= 10; ++count)
-        QTest::addRow("%d", count) << count << false << (count != 7);
-    QTest::newRow("tree of ten") << 10 << true << false;
+    for (int count = 1; count <= 10; ++count) {
+        QTest::addRow("traditional %d", count) << count << Arrangement::Traditional << (count != 7);
+        QTest::addRow("rows %d", count) << count << Arrangement::Rows << (count % 2 == 0 || count < 5);
+    }
+    QTest::newRow("tree of ten") << 10 << Arrangement::TreeOfLife << false;
 }
 
 void CardLayout::arrangementsAreSymmetric()
 {
     QFETCH(int, count);
-    QFETCH(bool, tree);
+    QFETCH(Arrangement, arrangement);
     QFETCH(bool, upDown);
-    const auto spots = pipSpots(count, tree ? Arrangement::TreeOfLife : Arrangement::Traditional);
+    const auto spots = pipSpots(count, arrangement);
     QCOMPARE(static_cast<int>(spots.size()), count);
     auto has = [&](double u, double v) {
         return std::any_of(spots.begin(), spots.end(),
@@ -105,6 +108,8 @@ void CardLayout::tenOfPentaclesFollowsTheTree()
     QCOMPARE(arrangementFor(Suit::Pentacles, 10), Arrangement::TreeOfLife);
     QCOMPARE(arrangementFor(Suit::Pentacles, 9), Arrangement::Traditional);
     QCOMPARE(arrangementFor(Suit::Cups, 10), Arrangement::Traditional);
+    QCOMPARE(arrangementFor(Suit::Swords, 10), Arrangement::Rows);
+    QCOMPARE(arrangementFor(Suit::Wands, 4), Arrangement::Rows);
     const auto tree = pipSpots(10, Arrangement::TreeOfLife);
     // From the crown at the top centre down to the kingdom at the bottom centre.
     QCOMPARE(tree.front().u, 0.5);

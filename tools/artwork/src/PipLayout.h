@@ -54,12 +54,15 @@ struct Spot {
     double u, v;
 };
 
-enum class Arrangement { Traditional, TreeOfLife };
+// Traditional: the playing-card arrangement in two columns and a middle one
+// (cups, pentacles). Rows: side by side in one or two rows (the tall swords and
+// wands). TreeOfLife: the ten spheres of the Qabalistic tree.
+enum class Arrangement { Traditional, Rows, TreeOfLife };
 
 // The spots for 1 to 10 pips; empty for any other count.
 std::span<const Spot> pipSpots(int count, Arrangement arrangement);
-// The Ten of Pentacles follows the tree of ten; every other card the
-// traditional arrangement.
+// Swords and wands in rows, the Ten of Pentacles on the tree of ten, the rest
+// traditional.
 Arrangement arrangementFor(quillmere::Suit suit, int count);
 // The Tree's paths, as pairs of indices into pipSpots(10, TreeOfLife).
 std::span<const std::pair<int, int>> treePaths();
