@@ -88,67 +88,86 @@ void noLettering(QPainter &, const CardFace &) {}
 
 // ---- Aces -----------------------------------------------------------------
 
-// The ribbon across an Ace: a band in front of the emblem whose ends fold back
-// behind it. Returns the band's rectangle, where the Hebrew word goes.
-QRectF acePicture(QPainter &p, const CardFace &face, bool paint)
+// An Ace: one large emblem in a glow of rays, wound with a ribbon that bears
+// the element's name in Hebrew. The ribbon is a heraldic scroll: a straight
+// band in front (where the word goes) whose ends fold back and fly out as
+// swallow-tailed ends behind.
+struct AceLayout {
+    QRectF emblem;
+    QRectF band;
+};
+
+AceLayout aceLayout(Suit suit)
 {
     const layout::Box area = layout::pipArea();
-    const double aspect = layout::pipAspect(face.suit);
-    const double h = std::min(area.h * 0.86, (area.w * 0.78) / aspect);
+    const double aspect = layout::pipAspect(suit);
+    const double h = std::min(area.h * 0.86, (area.w * 0.72) / aspect);
     const QRectF emblem(area.centreX() - h * aspect / 2, area.centreY() - h / 2, h * aspect, h);
-    const double ribbonY = face.suit == Suit::Cups ? emblem.top() + h * 0.30 : emblem.center().y() + h * 0.08;
-    const QRectF band(area.x + 18, ribbonY - 10, area.w - 36, 20);
-    if (!paint)
-        return band;
+    // Where the ribbon crosses: the blade, the staff, the cup's stem, the disc's lower part.
+    double at = 0.5;
+    switch (suit) {
+    case Suit::Swords: at = 0.42; break;
+    case Suit::Wands: at = 0.56; break;
+    case Suit::Cups: at = 0.72; break;
+    case Suit::Pentacles: at = 0.80; break;
+    case Suit::MajorArcana: break;
+    }
+    const double width = 104, height = 20;
+    const QRectF band(area.centreX() - width / 2, std::round(emblem.top() + h * at - height / 2), width, height);
+    return {emblem, band};
+}
 
-    // A glow of short rays behind the emblem.
-    QPainterPath rays;
+void paintScroll(QPainter &p, const QRectF &band)
+{
+    const double drop = 7, tail = 30, tuck = 8, notch = 7;
+    const Tone back{kParchment.shade, kParchment.shade.darker(135)};
+    for (int side : {-1, 1}) {
+        // The flying end, lower than the band and partly behind it.
+        const double inner = side < 0 ? band.left() + tuck : band.right() - tuck;
+        const double outer = side < 0 ? band.left() - tail : band.right() + tail;
+        QPainterPath end;
+        end.moveTo(inner, band.top() + drop);
+        end.lineTo(outer, band.top() + drop);
+        end.lineTo(outer - side * notch, band.center().y() + drop);
+        end.lineTo(outer, band.bottom() + drop);
+        end.lineTo(inner, band.bottom() + drop);
+        end.closeSubpath();
+        drawShape(p, end, back, 1.4);
+        // The fold where the band turns back.
+        const double edge = side < 0 ? band.left() : band.right();
+        QPainterPath fold;
+        fold.moveTo(edge, band.bottom());
+        fold.lineTo(edge - side * tuck, band.bottom());
+        fold.lineTo(edge - side * tuck, band.bottom() + drop);
+        fold.closeSubpath();
+        drawShape(p, fold, Tone{back.shade, back.shade}, 0, 1.0);
+    }
+    QPainterPath front;
+    front.addRect(band);
+    drawShape(p, front, kParchment, 1.4);
+}
+
+void acePicturePass(QPainter &p, const CardFace &face)
+{
+    const AceLayout ace = aceLayout(face.suit);
+    const QRectF &emblem = ace.emblem;
     const QPointF c = emblem.center();
+    QPainterPath rays;
+    const double r0 = std::max(emblem.width(), emblem.height() * 0.45) * 0.62;
     for (int i = 0; i < 24; ++i) {
         const double a = i * M_PI / 12 + M_PI / 24;
-        const double r0 = std::max(emblem.width(), emblem.height() * 0.45) * 0.62;
         const double r1 = r0 + (i % 2 ? 10 : 18);
         rays.moveTo(c + QPointF(std::cos(a), std::sin(a)) * r0);
         rays.lineTo(c + QPointF(std::cos(a), std::sin(a)) * r1);
     }
     drawLine(p, rays, suitColour(face.suit).darker(190), 1.6);
-
-    // The back of the ribbon: two loops behind the emblem.
-    const Tone back{kParchment.shade, kParchment.shade.darker(130)};
-    for (int side : {-1, 1}) {
-        QPainterPath loop;
-        const double x0 = c.x() + side * 14, x1 = c.x() + side * (band.width() / 2 - 6);
-        loop.moveTo(x0, band.top() - 14);
-        loop.lineTo(x1, band.top() + 2);
-        loop.lineTo(x1, band.bottom() - 2);
-        loop.lineTo(x0, band.top() - 14 + 18);
-        loop.closeSubpath();
-        drawShape(p, loop, back, 1.2);
-    }
     paintEmblem(p, face.suit, emblem, 3);
-
-    // The front band with swallowtail ends.
-    QPainterPath ribbon;
-    const double notch = 7;
-    ribbon.moveTo(band.left() - notch, band.top());
-    ribbon.lineTo(band.right() + notch, band.top());
-    ribbon.lineTo(band.right(), band.center().y());
-    ribbon.lineTo(band.right() + notch, band.bottom());
-    ribbon.lineTo(band.left() - notch, band.bottom());
-    ribbon.lineTo(band.left(), band.center().y());
-    ribbon.closeSubpath();
-    drawShape(p, ribbon, kParchment, 1.4);
-    return band;
-}
-
-void acePicturePass(QPainter &p, const CardFace &face)
-{
-    acePicture(p, face, true);
+    paintScroll(p, ace.band);
 }
 
 void aceLettering(QPainter &p, const CardFace &face)
 {
-    const QRectF band = acePicture(p, face, false);
+    const QRectF band = aceLayout(face.suit).band;
     drawCentredText(p, fromUtf32(elementWord(face.suit)), ezra(17), kInk, band.center() + QPointF(0, 0.5));
 }
 
