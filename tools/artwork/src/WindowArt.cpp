@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QtMath>
 
 #include <stdexcept>
@@ -186,17 +187,20 @@ IndexedImage star()
 
     drawShape(p, up, kGold, 1.2, 0.8);
     drawShape(p, down, kGold, 1.2, 0.8);
-    // Interlacing: at every other crossing the first triangle passes over.
-    const QPainterPath crossings = up.intersected(down);
+    // Interlacing: at every other crossing the rising triangle passes over the
+    // falling one, drawn again there with its outline.
+    QPainterPathStroker widen;
+    widen.setWidth(2.0);
+    const QPainterPath upWithEdge = up.united(widen.createStroke(up));
     for (int k = 0; k < 6; k += 2) {
-        const double a = -M_PI / 2 + M_PI / 6 + k * M_PI / 3;
+        const double a = -M_PI / 3 + k * M_PI / 3;
         QPainterPath wedge;
         wedge.moveTo(c);
-        wedge.lineTo(c + QPointF(std::cos(a - 0.5), std::sin(a - 0.5)) * 40);
-        wedge.lineTo(c + QPointF(std::cos(a + 0.5), std::sin(a + 0.5)) * 40);
+        wedge.lineTo(c + QPointF(std::cos(a - 0.45), std::sin(a - 0.45)) * 40);
+        wedge.lineTo(c + QPointF(std::cos(a + 0.45), std::sin(a + 0.45)) * 40);
         wedge.closeSubpath();
         p.save();
-        p.setClipPath(crossings.intersected(wedge).translated(0, 0));
+        p.setClipPath(upWithEdge.intersected(wedge));
         drawShape(p, up, kGold, 1.2, 0.8);
         p.restore();
     }
@@ -236,8 +240,7 @@ QImage handCursor()
     // Pixel art, top row first: '.' transparent, 'r' red outline, 'w' white.
     // The index finger's tip is the top-left pixel, the cursor's hot spot.
     static const char *const rows[] = {
-        "rrrr............................",
-        "rwwr............................",
+        "rrrrr...........................",
         "rwwwr...........................",
         "rwwwr...........................",
         "rwwwr...........................",
@@ -247,22 +250,23 @@ QImage handCursor()
         "rwwwrrrr........................",
         "rwwwrwwwrrr.....................",
         "rwwwrwwwrwwrrr..................",
-        "rwwwrwwwrwwrwwr.................",
-        "rwwwwwwwwwwrwwrr................",
-        "rwwwwwwwwwwwwwrwr...............",
+        "rwwwrwwwrwwrwwrr................",
+        "rwwwrwwwrwwrwwwwr...............",
         "rwwwwwwwwwwwwwwwr...............",
         "rwwwwwwwwwwwwwwwr...............",
         "rwwwwwwwwwwwwwwwr...............",
-        ".rwwwwwwwwwwwwwwr...............",
+        "rwwwwwwwwwwwwwwwr...............",
+        "rwwwwwwwwwwwwwwwr...............",
+        "rwwwwwwwwwwwwwwwr...............",
+        "rwwwwwwwwwwwwwwr................",
         ".rwwwwwwwwwwwwwr................",
-        "..rwwwwwwwwwwwwr................",
+        ".rwwwwwwwwwwwwwr................",
         "..rwwwwwwwwwwwr.................",
-        "...rwwwwwwwwwwr.................",
-        "...rwwwwwwwwwr..................",
-        "...rrrrrrrrrrr..................",
-        "................................",
-        "................................",
-        "................................",
+        "..rwwwwwwwwwwwr.................",
+        "..rrrrrrrrrrrrr.................",
+        "..rwwwwwwwwwwwr.................",
+        "..rwwwwwwwwwwwr.................",
+        "..rrrrrrrrrrrrr.................",
         "................................",
         "................................",
         "................................",
@@ -312,15 +316,25 @@ QImage icon(int size)
     // The sun, cut off by the lower-right corner, with its face in olive.
     p.setBrush(yellow);
     p.drawEllipse(centre, radius, radius);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(olive, 1.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(QRectF(19, 22, 5, 3), 0, 180 * 16);  // brows
-    p.drawArc(QRectF(22, 18, 3, 5), 90 * 16, 180 * 16);
+    // The face looks toward the upper left: eyes across the diagonal, the
+    // smile nearer the corner.
     p.setBrush(olive);
-    p.drawEllipse(QPointF(21.8, 25.2), 0.9, 0.9);  // eyes
-    p.drawEllipse(QPointF(25.2, 21.8), 0.9, 0.9);
+    p.drawEllipse(QPointF(20.6, 25.6), 1.3, 1.3);
+    p.drawEllipse(QPointF(25.6, 20.6), 1.3, 1.3);
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(22, 22, 8, 8), 100 * 16, 70 * 16);  // smile toward the corner
+    p.setPen(QPen(olive, 1.5, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath smile;
+    smile.moveTo(23.0, 29.4);
+    smile.quadTo(27.4, 27.4, 29.4, 23.0);
+    p.drawPath(smile);
+    if (size >= 64) {  // room for a nose and cheeks
+        p.setPen(QPen(olive, 0.9, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath nose;
+        nose.moveTo(23.6, 23.6);
+        nose.lineTo(25.2, 26.0);
+        nose.lineTo(26.0, 25.2);
+        p.drawPath(nose);
+    }
 
     const QImage image = canvas.finish().convertToFormat(QImage::Format_RGB32);
     if (size != 32)
