@@ -7,6 +7,7 @@
 #include "deck/CardFaceTable.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QTest>
 
 using namespace picturefiles;
@@ -105,6 +106,10 @@ void CardBitmaps::format()
     QCOMPARE(dib.clrImportant, 0u);
     QVERIFY(dib.tableReservedBytesZero);
     QVERIFY(dib.rowPaddingZero);
+    // The colour table's entries past the last one the pixels use are zero.
+    const int highest = *std::max_element(dib.index.begin(), dib.index.end());
+    for (int i = highest + 1; i < 256; ++i)
+        QCOMPARE(dib.table[static_cast<std::size_t>(i)] & 0xffffffu, 0u);
 
     // Qt reads the same picture out of the bytes.
     const QImage decoded = decodeWithQt(bytes);

@@ -188,7 +188,18 @@ IndexedImage quantize(const QImage &source, const QuantizeOptions &options)
         for (int x = 0; x < image.width(); ++x)
             out.pixels[static_cast<std::size_t>(y * out.width + x)] = lookup.at(line[x] | 0xff000000u);
     }
-    out.palette = palette;
+    // Drop the entries no pixel ended up nearest to, so every entry is in use
+    // and the rest of the colour table stays zero.
+    std::vector<int> newIndex(palette.size(), -1);
+    std::vector<QRgb> used;
+    for (std::uint8_t &index : out.pixels) {
+        if (newIndex[index] < 0) {
+            newIndex[index] = static_cast<int>(used.size());
+            used.push_back(palette[index]);
+        }
+        index = static_cast<std::uint8_t>(newIndex[index]);
+    }
+    out.palette = used;
     return out;
 }
 
