@@ -176,10 +176,7 @@ void aceLettering(QPainter &p, const CardFace &face)
 void courtPicture(QPainter &p, const CardFace &face)
 {
     const layout::Box area = layout::pipArea();
-    const double aspect = layout::pipAspect(face.suit);
-    const double h = std::min(150.0, 110.0 / aspect);
-    const QRectF emblem(area.centreX() - h * aspect / 2, area.centreY() - h / 2 + 4, h * aspect, h);
-    // An arch framing the emblem.
+    // An arch framing the rank's sign at its top and the suit's emblem below.
     QPainterPath arch;
     const QRectF a(area.x + 14, area.y + 38, area.w - 28, area.h - 70);
     arch.moveTo(a.left(), a.bottom());
@@ -187,6 +184,14 @@ void courtPicture(QPainter &p, const CardFace &face)
     arch.arcTo(QRectF(a.left(), a.top(), a.width(), a.width()), 180, -180);
     arch.lineTo(a.right(), a.bottom());
     drawLine(p, arch, suitColour(face.suit).darker(200), 2.0);
+
+    const QRectF sign(area.centreX() - 36, a.top() + 12, 72, 40);
+    paintRankSign(p, face.rank, sign);
+
+    const double aspect = layout::pipAspect(face.suit);
+    const double h = std::min(128.0, 96.0 / aspect);
+    const double centreY = (sign.bottom() + a.bottom()) / 2 + 4;
+    const QRectF emblem(area.centreX() - h * aspect / 2, centreY - h / 2, h * aspect, h);
     paintEmblem(p, face.suit, emblem, 11);
 }
 

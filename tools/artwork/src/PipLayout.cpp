@@ -189,7 +189,7 @@ std::vector<Box> pipBoxes(Suit suit, int count, const Box &area, double maxHeigh
 
 std::vector<Box> cardPips(Suit suit, int count)
 {
-    const double maxHeight = suit == Suit::Swords || suit == Suit::Wands ? 150 : 62;
+    const double maxHeight = suit == Suit::Swords || suit == Suit::Wands ? 150 : 80;
     return pipBoxes(suit, count, pipArea(), maxHeight);
 }
 
