@@ -125,10 +125,6 @@ void paintCup(QPainter &painter, const QRectF &box)
 {
     const Frame f{box};
     // The goblet's silhouette as one path: rim, bowl, stem with a knop, foot.
-    std::vector<QPointF> right{
-        f.at(0.98, 0.07), f.at(0.93, 0.30), f.at(0.72, 0.47), f.at(0.56, 0.53), f.at(0.55, 0.60),
-        f.at(0.64, 0.64), f.at(0.56, 0.69), f.at(0.56, 0.80), f.at(0.80, 0.90), f.at(0.90, 0.97),
-    };
     QPainterPath cup;
     cup.moveTo(f.at(0.02, 0.07));
     cup.lineTo(f.at(0.98, 0.07));
@@ -144,8 +140,7 @@ void paintCup(QPainter &painter, const QRectF &box)
     cup.lineTo(f.at(0.42, 0.52));
     cup.cubicTo(f.at(0.16, 0.46), f.at(0.01, 0.28), f.at(0.02, 0.07));
     cup.closeSubpath();
-    (void)right;
-    drawShape(painter, cup, kGold, std::max(1.2, box.width() * 0.09));
+    drawShape(painter, cup, kGold, std::max(1.2, box.width() * 0.06));
 
     // The mouth, seen from a little above.
     QPainterPath mouth;

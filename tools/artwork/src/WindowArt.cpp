@@ -88,9 +88,10 @@ IndexedImage flourishLeft()
             return QPointF(20 + r * std::cos(a), 18 - r * std::sin(a));
         }
         const double s = (t - 0.3) / 0.7;
-        return QPointF(20 + s * 96, 18 - 14 * std::sin(s * M_PI * 1.6 + 1.57) * (0.4 + 0.6 * (1 - s)));
+        return QPointF(20 + s * 90, 18 - 14 * std::sin(s * M_PI * 1.6 + 1.57) * (0.4 + 0.6 * (1 - s)));
     };
-    auto width = [](double t) { return 0.8 + 4.2 * std::sin(std::min(1.0, t * 1.15) * M_PI * 0.85); };
+    // Thin at the tail inside the curl, fullest toward the head.
+    auto width = [](double t) { return 0.8 + 4.6 * std::sin(t * M_PI * 0.62); };
     std::vector<QPointF> left, right;
     const int n = 90;
     for (int i = 0; i <= n; ++i) {
@@ -115,8 +116,19 @@ IndexedImage flourishLeft()
 
     // The head: a rounded wedge at the end, with an eye.
     const QPointF tip = centre(1.0);
+    // A forked tongue flickering ahead of the head.
+    QPainterPath tongue;
+    tongue.moveTo(tip + QPointF(4, 0.5));
+    tongue.lineTo(tip + QPointF(8.5, 0.5));
+    tongue.lineTo(tip + QPointF(10.5, -1.2));
+    tongue.moveTo(tip + QPointF(8.5, 0.5));
+    tongue.lineTo(tip + QPointF(10.5, 2.2));
+    drawLine(p, tongue, QColor(190, 40, 30), 0.8);
     QPainterPath head;
-    head.addEllipse(QRectF(tip.x() - 6, tip.y() - 4, 11, 8));
+    head.moveTo(tip + QPointF(-7, -2.5));
+    head.cubicTo(tip + QPointF(-2, -5.5), tip + QPointF(5, -4), tip + QPointF(6, 0.5));
+    head.cubicTo(tip + QPointF(5, 4), tip + QPointF(-2, 4.5), tip + QPointF(-7, 2.5));
+    head.closeSubpath();
     drawShape(p, head, bronze, 1.2, 0.9);
     QPainterPath eye;
     eye.addEllipse(QPointF(tip.x() + 1, tip.y() - 1), 1.1, 1.1);
