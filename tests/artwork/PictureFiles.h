@@ -13,7 +13,7 @@
 
 namespace picturefiles {
 
-QString sourcePath(const QString &relative);  // a path inside the repository
+QString sourcePath(const QString &relative); // a path inside the repository
 QByteArray readAll(const QString &relative);
 
 std::uint32_t le16(const QByteArray &bytes, int offset);
@@ -25,8 +25,8 @@ struct Dib {
     std::uint32_t headerSize = 0;
     std::int32_t width = 0, height = 0;
     std::uint32_t planes = 0, bitCount = 0, compression = 0, imageSize = 0, clrUsed = 0, clrImportant = 0;
-    std::vector<QRgb> table;          // 256 entries when bitCount is 8
-    std::vector<std::uint8_t> index;  // width * height, top row first
+    std::vector<QRgb> table;         // 256 entries when bitCount is 8
+    std::vector<std::uint8_t> index; // width * height, top row first
     bool tableReservedBytesZero = true;
     bool rowPaddingZero = true;
 

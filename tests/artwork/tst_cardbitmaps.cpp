@@ -7,8 +7,8 @@
 #include "deck/CardFaceTable.h"
 
 #include <QDir>
-#include <algorithm>
 #include <QTest>
+#include <algorithm>
 
 using namespace picturefiles;
 using quillmere::CardFace;
@@ -54,7 +54,7 @@ QString hex(QRgb c)
 class CardBitmaps : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void everyNumberHasOneFile();
     void format_data();
     void format();
@@ -97,7 +97,7 @@ void CardBitmaps::format()
     Dib dib;
     QVERIFY(loadDib(id, dib));
     QCOMPARE(dib.width, width);
-    QCOMPARE(dib.height, height);  // positive: bottom-up rows
+    QCOMPARE(dib.height, height); // positive: bottom-up rows
     QCOMPARE(dib.planes, 1u);
     QCOMPARE(dib.bitCount, 8u);
     QCOMPARE(dib.compression, 0u);
@@ -141,7 +141,8 @@ void CardBitmaps::face()
         for (int x = 0; x < kFaceW; ++x) {
             const bool border = x < kBorder || y < kBorder || x >= kFaceW - kBorder || y >= kFaceH - kBorder;
             if (border && dib.pixel(x, y) != qRgb(255, 255, 255))
-                QFAIL(qPrintable(QString("border pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
+                QFAIL(qPrintable(
+                    QString("border pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
         }
     }
     // The near-black field: its outermost ring of pixels, just inside the border,
@@ -211,7 +212,8 @@ void CardBitmaps::back()
             const bool dot = x % 4 == (y % 2 == 0 ? 0 : 2);
             const QRgb expected = frame || dot ? qRgb(0, 0, 0) : qRgb(0, 0, 255);
             if (dib.pixel(x, y) != expected)
-                QFAIL(qPrintable(QString("back pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
+                QFAIL(
+                    qPrintable(QString("back pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
         }
     }
 }
@@ -225,7 +227,8 @@ void CardBitmaps::blank()
     for (int y = 0; y < kFaceH; ++y) {
         for (int x = 0; x < kFaceW; ++x) {
             if (dib.pixel(x, y) != qRgb(192, 192, 192))
-                QFAIL(qPrintable(QString("blank pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
+                QFAIL(
+                    qPrintable(QString("blank pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
         }
     }
 }

@@ -35,15 +35,15 @@ QImage testPicture(int size)
     return image;
 }
 
-const QRgb kFlat[] = {qRgb(12, 12, 12),   qRgb(255, 255, 255), qRgb(0, 0, 255),
-                     qRgb(236, 188, 64), qRgb(230, 182, 58),  qRgb(204, 34, 30), qRgb(196, 28, 26)};
+const QRgb kFlat[] = {qRgb(12, 12, 12),   qRgb(255, 255, 255), qRgb(0, 0, 255),  qRgb(236, 188, 64),
+                      qRgb(230, 182, 58), qRgb(204, 34, 30),   qRgb(196, 28, 26)};
 
 } // namespace
 
 class Quantize : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void flatAreasStayExact_data();
     void flatAreasStayExact();
     void fewColoursAreKeptAsTheyAre();
@@ -70,7 +70,7 @@ void Quantize::flatAreasStayExact()
     QCOMPARE(out.width, size);
     QCOMPARE(out.height, size);
     QVERIFY(static_cast<int>(out.palette.size()) <= maxColours);
-    QVERIFY(static_cast<int>(out.palette.size()) >= maxColours / 2);  // the edges got colours too
+    QVERIFY(static_cast<int>(out.palette.size()) >= maxColours / 2); // the edges got colours too
     // Every pixel of a flat area, and the ground, comes out exactly as drawn:
     // no dither speckles anywhere.
     for (int y = 0; y < size; ++y) {
@@ -86,7 +86,8 @@ void Quantize::flatAreasStayExact()
     int n = 0;
     for (int y = size / 4; y < 3 * size / 4; ++y) {
         const QRgb in = source.pixel(size / 2, y), got = out.colourAt(size / 2, y);
-        error += std::abs(qRed(in) - qRed(got)) + std::abs(qGreen(in) - qGreen(got)) + std::abs(qBlue(in) - qBlue(got));
+        error += std::abs(qRed(in) - qRed(got)) + std::abs(qGreen(in) - qGreen(got)) +
+                 std::abs(qBlue(in) - qBlue(got));
         ++n;
     }
     QVERIFY2(error / n < (maxColours == 256 ? 12 : 60), qPrintable(QString("mean error %1").arg(error / n)));

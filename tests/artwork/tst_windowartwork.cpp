@@ -12,7 +12,7 @@ namespace {
 struct PngInfo {
     int width = 0, height = 0, bitDepth = 0, colourType = -1;
     int paletteEntries = 0;
-    bool transparency = false;  // a tRNS chunk
+    bool transparency = false; // a tRNS chunk
 };
 
 // Walks the PNG's chunks; false when the bytes are no PNG.
@@ -21,8 +21,9 @@ bool readPng(const QByteArray &b, PngInfo &info)
     if (!b.startsWith("\x89PNG\r\n\x1a\n") || b.size() < 33)
         return false;
     auto be32 = [&b](int o) {
-        return static_cast<int>(static_cast<std::uint8_t>(b[o]) << 24 | static_cast<std::uint8_t>(b[o + 1]) << 16 |
-                                static_cast<std::uint8_t>(b[o + 2]) << 8 | static_cast<std::uint8_t>(b[o + 3]));
+        return static_cast<int>(
+            static_cast<std::uint8_t>(b[o]) << 24 | static_cast<std::uint8_t>(b[o + 1]) << 16 |
+            static_cast<std::uint8_t>(b[o + 2]) << 8 | static_cast<std::uint8_t>(b[o + 3]));
     };
     int o = 8;
     while (o + 8 <= b.size()) {
@@ -63,7 +64,7 @@ int count(const QImage &image, bool (*test)(QRgb))
 class WindowArtwork : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void bmpFormat_data();
     void bmpFormat();
     void title();
@@ -114,7 +115,8 @@ void WindowArtwork::bmpFormat()
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), QSize(width, height));
     // Every picture lies on black: the corners are black.
-    for (const QPoint &p : {QPoint(0, 0), QPoint(width - 1, 0), QPoint(0, height - 1), QPoint(width - 1, height - 1)})
+    for (const QPoint &p :
+         {QPoint(0, 0), QPoint(width - 1, 0), QPoint(0, height - 1), QPoint(width - 1, height - 1)})
         QCOMPARE(image.pixel(p) | 0xff000000u, qRgb(0, 0, 0));
     // And there is something on the black in the picture's light colours.
     int light = 0;
@@ -144,7 +146,7 @@ void WindowArtwork::flourishesMirrorEachOther()
         for (int x = 0; x < left.width(); ++x)
             QCOMPARE(right.pixel(left.width() - 1 - x, y), left.pixel(x, y));
     }
-    QVERIFY(left != right);  // the scroll is not symmetric itself
+    QVERIFY(left != right); // the scroll is not symmetric itself
 }
 
 void WindowArtwork::star()
@@ -160,14 +162,14 @@ void WindowArtwork::pngFormat_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("palette");      // colour type 3
-    QTest::addColumn<int>("maxColours");    // 0: no limit
-    QTest::addColumn<bool>("transparent");  // a tRNS chunk
+    QTest::addColumn<bool>("palette");     // colour type 3
+    QTest::addColumn<int>("maxColours");   // 0: no limit
+    QTest::addColumn<bool>("transparent"); // a tRNS chunk
     QTest::newRow("hand-cursor") << "artwork/hand-cursor.png" << 32 << true << 256 << true;
     QTest::newRow("icon 32") << "icons/quillmere-tarot-32.png" << 32 << true << 16 << false;
     for (int size : {64, 128, 256})
-        QTest::addRow("icon %d", size) << QString("icons/quillmere-tarot-%1.png").arg(size) << size << false << 0
-                                       << false;
+        QTest::addRow("icon %d", size)
+            << QString("icons/quillmere-tarot-%1.png").arg(size) << size << false << 0 << false;
 }
 
 void WindowArtwork::pngFormat()
@@ -184,10 +186,11 @@ void WindowArtwork::pngFormat()
     QCOMPARE(info.height, size);
     QCOMPARE(info.colourType == 3, palette);
     if (!palette)
-        QCOMPARE(info.colourType, 2);  // RGB, no alpha channel
+        QCOMPARE(info.colourType, 2); // RGB, no alpha channel
     if (maxColours > 0) {
         QVERIFY(info.paletteEntries >= 2);
-        QVERIFY2(info.paletteEntries <= maxColours, qPrintable(QString("%1 colours").arg(info.paletteEntries)));
+        QVERIFY2(info.paletteEntries <= maxColours,
+                 qPrintable(QString("%1 colours").arg(info.paletteEntries)));
     }
     QCOMPARE(info.transparency, transparent);
 
@@ -225,7 +228,7 @@ void WindowArtwork::cursor()
     QVERIFY(white > 100);
     QVERIFY(red > 40);
     QVERIFY(clear > 500);
-    QCOMPARE(white + red + clear, 32 * 32);  // nothing half-transparent, no third colour
+    QCOMPARE(white + red + clear, 32 * 32); // nothing half-transparent, no third colour
 }
 
 void WindowArtwork::iconDesign_data()

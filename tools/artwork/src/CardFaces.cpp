@@ -44,17 +44,23 @@ const QColor kRule{78, 66, 42};
 QColor suitColour(Suit suit)
 {
     switch (suit) {
-    case Suit::Swords: return kSteel.base;
-    case Suit::Wands: return kWood.base;
-    case Suit::Cups: return kGold.base;
-    case Suit::Pentacles: return kGold.base;
-    case Suit::MajorArcana: break;
+    case Suit::Swords:
+        return kSteel.base;
+    case Suit::Wands:
+        return kWood.base;
+    case Suit::Cups:
+        return kGold.base;
+    case Suit::Pentacles:
+        return kGold.base;
+    case Suit::MajorArcana:
+        break;
     }
     return kGold.base;
 }
 
 // Text centred on a point, hinted, at final size.
-void drawCentredText(QPainter &p, const QString &text, const QFont &font, const QColor &colour, QPointF centre)
+void drawCentredText(QPainter &p, const QString &text, const QFont &font, const QColor &colour,
+                     QPointF centre)
 {
     p.save();
     p.setFont(font);
@@ -75,8 +81,10 @@ void numberedPicture(QPainter &p, const CardFace &face)
     if (layout::arrangementFor(face.suit, count) == layout::Arrangement::TreeOfLife) {
         QPainterPath paths;
         for (const auto &[a, b] : layout::treePaths()) {
-            paths.moveTo(pips[static_cast<std::size_t>(a)].centreX(), pips[static_cast<std::size_t>(a)].centreY());
-            paths.lineTo(pips[static_cast<std::size_t>(b)].centreX(), pips[static_cast<std::size_t>(b)].centreY());
+            paths.moveTo(pips[static_cast<std::size_t>(a)].centreX(),
+                         pips[static_cast<std::size_t>(a)].centreY());
+            paths.lineTo(pips[static_cast<std::size_t>(b)].centreX(),
+                         pips[static_cast<std::size_t>(b)].centreY());
         }
         drawLine(p, paths, QColor(96, 74, 30), 1.6);
     }
@@ -106,14 +114,24 @@ AceLayout aceLayout(Suit suit)
     // Where the ribbon crosses: the blade, the staff, the cup's stem, the disc's lower part.
     double at = 0.5;
     switch (suit) {
-    case Suit::Swords: at = 0.42; break;
-    case Suit::Wands: at = 0.56; break;
-    case Suit::Cups: at = 0.72; break;
-    case Suit::Pentacles: at = 0.80; break;
-    case Suit::MajorArcana: break;
+    case Suit::Swords:
+        at = 0.42;
+        break;
+    case Suit::Wands:
+        at = 0.56;
+        break;
+    case Suit::Cups:
+        at = 0.72;
+        break;
+    case Suit::Pentacles:
+        at = 0.80;
+        break;
+    case Suit::MajorArcana:
+        break;
     }
     const double width = 104, height = 20;
-    const QRectF band(area.centreX() - width / 2, std::round(emblem.top() + h * at - height / 2), width, height);
+    const QRectF band(area.centreX() - width / 2, std::round(emblem.top() + h * at - height / 2), width,
+                      height);
     return {emblem, band};
 }
 
@@ -251,9 +269,12 @@ FacePainter painterByKind(const CardFace &face)
     case Rank::King:
     case Rank::Queen:
     case Rank::Knight:
-    case Rank::Page: return kCourt;
-    case Rank::Ace: return kAce;
-    default: return kNumbered;
+    case Rank::Page:
+        return kCourt;
+    case Rank::Ace:
+        return kAce;
+    default:
+        return kNumbered;
     }
 }
 
@@ -275,7 +296,7 @@ const std::array<FacePainter, 78> &painterTable()
 // tall Lamed to the long-legged Qoph, stays a pixel clear of the band's edges.
 struct LetterSetting {
     QFont font;
-    double baseline;  // from the band's top
+    double baseline; // from the band's top
 };
 
 LetterSetting bandLetterSetting()
@@ -290,7 +311,7 @@ LetterSetting bandLetterSetting()
             top = std::min(top, ink.top());
             bottom = std::max(bottom, ink.bottom());
         }
-        const double room = layout::kBandHeight - 5;  // two pixels clear above and below, one for hinting
+        const double room = layout::kBandHeight - 5; // two pixels clear above and below, one for hinting
         if (bottom - top <= room)
             return {font, std::round(2.5 + (room - (bottom - top)) / 2 - top)};
     }

@@ -16,7 +16,10 @@ namespace {
 // Maps fractions of the box to pixel positions.
 struct Frame {
     QRectF box;
-    QPointF at(double fx, double fy) const { return {box.left() + fx * box.width(), box.top() + fy * box.height()}; }
+    QPointF at(double fx, double fy) const
+    {
+        return {box.left() + fx * box.width(), box.top() + fy * box.height()};
+    }
     double x(double f) const { return box.left() + f * box.width(); }
     double y(double f) const { return box.top() + f * box.height(); }
 };
@@ -27,7 +30,7 @@ void paintSword(QPainter &painter, const QRectF &box)
 {
     const Frame f{box};
     const double guardY = 0.70, guardH = 0.055, gripEnd = 0.90;
-    const double half = 0.19;  // half the blade's width, as a fraction of the box width
+    const double half = 0.19; // half the blade's width, as a fraction of the box width
 
     // Blade: a point at the top, straight edges down to the guard.
     QPainterPath blade;
@@ -78,7 +81,7 @@ void paintWand(QPainter &painter, const QRectF &box, unsigned seed)
     const int steps = 14;
     std::vector<QPointF> left, right;
     for (int i = 0; i <= steps; ++i) {
-        const double t = static_cast<double>(i) / steps;  // 0 at the top
+        const double t = static_cast<double>(i) / steps; // 0 at the top
         const double y = 0.03 + 0.95 * t;
         const double centre = 0.5 + 0.06 * std::sin(t * 3.1 + seed);
         const double half = 0.15 + 0.08 * t;
@@ -288,22 +291,40 @@ void paintRankSign(QPainter &painter, quillmere::Rank rank, const QRectF &box)
 {
     const Frame f{box};
     switch (rank) {
-    case quillmere::Rank::King: paintCrown(painter, f); break;
-    case quillmere::Rank::Queen: paintCoronet(painter, f); break;
-    case quillmere::Rank::Knight: paintHelm(painter, f); break;
-    case quillmere::Rank::Page: paintCap(painter, f); break;
-    default: break;
+    case quillmere::Rank::King:
+        paintCrown(painter, f);
+        break;
+    case quillmere::Rank::Queen:
+        paintCoronet(painter, f);
+        break;
+    case quillmere::Rank::Knight:
+        paintHelm(painter, f);
+        break;
+    case quillmere::Rank::Page:
+        paintCap(painter, f);
+        break;
+    default:
+        break;
     }
 }
 
 void paintEmblem(QPainter &painter, Suit suit, const QRectF &box, unsigned seed)
 {
     switch (suit) {
-    case Suit::Swords: paintSword(painter, box); break;
-    case Suit::Wands: paintWand(painter, box, seed); break;
-    case Suit::Cups: paintCup(painter, box); break;
-    case Suit::Pentacles: paintPentacle(painter, box); break;
-    case Suit::MajorArcana: break;
+    case Suit::Swords:
+        paintSword(painter, box);
+        break;
+    case Suit::Wands:
+        paintWand(painter, box, seed);
+        break;
+    case Suit::Cups:
+        paintCup(painter, box);
+        break;
+    case Suit::Pentacles:
+        paintPentacle(painter, box);
+        break;
+    case Suit::MajorArcana:
+        break;
     }
 }
 

@@ -41,9 +41,9 @@ inline constexpr int kBandHeight = 24;
 inline constexpr int kBackWidth = 54;
 inline constexpr int kBackHeight = 93;
 
-Box fieldBox();  // inside the white border
-Box bandBox();   // bottom of the field, full field width
-Box pipArea();   // where a numbered card's pips may go
+Box fieldBox(); // inside the white border
+Box bandBox();  // bottom of the field, full field width
+Box pipArea();  // where a numbered card's pips may go
 
 // The least space left between two pips.
 inline constexpr double kPipGap = 4.0;

@@ -82,7 +82,7 @@ IndexedImage flourishLeft()
     auto centre = [](double t) {
         // t from 0 (tail, inside the curl) to 1 (head).
         if (t < 0.3) {
-            const double s = t / 0.3;  // the curl: a spiral round (20, 18)
+            const double s = t / 0.3; // the curl: a spiral round (20, 18)
             const double a = M_PI * (0.5 + 2.2 * (1 - s));
             const double r = 3 + 11 * s;
             return QPointF(20 + r * std::cos(a), 18 - r * std::sin(a));
@@ -251,6 +251,7 @@ QImage handCursor()
 {
     // Pixel art, top row first: '.' transparent, 'r' red outline, 'w' white.
     // The index finger's tip is the top-left pixel, the cursor's hot spot.
+    // clang-format off
     static const char *const rows[] = {
         "rrrrr...........................",
         "rwwwr...........................",
@@ -285,6 +286,7 @@ QImage handCursor()
         "................................",
         "................................",
     };
+    // clang-format on
     QImage image(32, 32, QImage::Format_Indexed8);
     image.setColorTable({qRgba(0, 0, 0, 0), qRgb(204, 0, 0), qRgb(255, 255, 255)});
     for (int y = 0; y < 32; ++y) {
@@ -304,7 +306,7 @@ QImage icon(int size)
     const QColor yellow(255, 224, 0), olive(128, 128, 0), green(0, 150, 40);
     Canvas canvas(size, size, kBlack);
     QPainter &p = canvas.painter();
-    p.scale(s / 32.0, s / 32.0);  // drawn on a 32-unit grid at every size
+    p.scale(s / 32.0, s / 32.0); // drawn on a 32-unit grid at every size
     const QPointF centre(30, 30);
     const double radius = 15;
 
@@ -339,7 +341,7 @@ QImage icon(int size)
     smile.moveTo(23.0, 29.4);
     smile.quadTo(27.4, 27.4, 29.4, 23.0);
     p.drawPath(smile);
-    if (size >= 64) {  // room for a nose and cheeks
+    if (size >= 64) { // room for a nose and cheeks
         p.setPen(QPen(olive, 0.9, Qt::SolidLine, Qt::RoundCap));
         QPainterPath nose;
         nose.moveTo(23.6, 23.6);
