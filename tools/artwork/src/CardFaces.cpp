@@ -291,31 +291,32 @@ const std::array<FacePainter, 78> &painterTable()
     return table;
 }
 
-// The size and baseline of the band's Hebrew letters, shared by all 22 so they
-// stand on one line: the largest size at which every letter's ink, from the
-// tall Lamed to the long-legged Qoph, stays a pixel clear of the band's edges.
-struct LetterSetting {
-    QFont font;
-    double baseline; // from the band's top
-};
-
-LetterSetting bandLetterSetting()
+// The outline of a letter as drawn in the band.
+QPainterPath letterPath(char32_t letter, const QFont &font)
 {
-    for (int size = 20; size > 8; --size) {
-        const QFont font = ezra(size);
-        const QFontMetricsF m(font);
-        double top = 0, bottom = 0;
-        for (int card = 1; card <= 22; ++card) {
-            const char32_t letter = hebrewLetter(card);
-            const QRectF ink = m.tightBoundingRect(QString::fromUcs4(&letter, 1));
-            top = std::min(top, ink.top());
-            bottom = std::max(bottom, ink.bottom());
+    QPainterPath path;
+    path.addText(0, 0, font, QString::fromUcs4(&letter, 1));
+    return path;
+}
+
+// One size for all 22 band letters: the largest at which the tallest of them
+// (Lamed, with its ascender, or Qoph, with its leg) fits the band with two
+// pixels clear above and below.
+QFont bandLetterFont()
+{
+    static const QFont chosen = [] {
+        const double room = layout::kBandHeight - 6;
+        for (int size = 26; size > 8; --size) {
+            const QFont font = ezra(size);
+            double tallest = 0;
+            for (int card = 1; card <= 22; ++card)
+                tallest = std::max(tallest, letterPath(hebrewLetter(card), font).boundingRect().height());
+            if (tallest <= room)
+                return font;
         }
-        const double room = layout::kBandHeight - 5; // two pixels clear above and below, one for hinting
-        if (bottom - top <= room)
-            return {font, std::round(2.5 + (room - (bottom - top)) / 2 - top)};
-    }
-    throw std::runtime_error("no size fits the Hebrew letters into the band");
+        throw std::runtime_error("no size fits the Hebrew letters into the band");
+    }();
+    return chosen;
 }
 
 // The major arcana's band: the Hebrew letter at the left end, the title centred.
@@ -323,14 +324,12 @@ void drawBand(QPainter &p, const CardFace &face)
 {
     const layout::Box band = layout::bandBox();
     p.fillRect(toRect(band), kBand);
-    const char32_t letter = hebrewLetter(face.cardNumber);
-    const QString letterText = QString::fromUcs4(&letter, 1);
-    const LetterSetting setting = bandLetterSetting();
+    // Each letter centred on its own ink, in a square at the band's left end.
+    QPainterPath glyph = letterPath(hebrewLetter(face.cardNumber), bandLetterFont());
+    const QRectF ink = glyph.boundingRect();
+    glyph.translate(std::round(band.x + 12 - ink.center().x()), std::round(band.centreY() - ink.center().y()));
     // Filled and stroked with a thin pen: Ezra's fine upright strokes would fade
     // to grey at this size.
-    const double advance = QFontMetricsF(setting.font).horizontalAdvance(letterText);
-    QPainterPath glyph;
-    glyph.addText(std::round(band.x + 11 - advance / 2), band.y + setting.baseline, setting.font, letterText);
     p.save();
     p.setBrush(kWhite);
     p.setPen(QPen(kWhite, 0.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -339,7 +338,7 @@ void drawBand(QPainter &p, const CardFace &face)
 
     // The title, as large as fits between the letter and the mirrored space on the right.
     const QString title = latin(face.title);
-    const double room = band.w - 2 * 22;
+    const double room = band.w - 2 * 25;
     int size = 13;
     while (size > 8 && QFontMetricsF(libertine(size)).horizontalAdvance(title) > room)
         --size;
