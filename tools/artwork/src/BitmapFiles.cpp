@@ -25,7 +25,7 @@ void put32(QByteArray &out, std::uint32_t v)
 
 constexpr std::uint32_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kPixelsPerMetre = 2835;  // 72 dots per inch
+constexpr std::uint32_t kPixelsPerMetre = 2835; // 72 dots per inch
 
 std::uint32_t paddedRow(int bytesPerRow)
 {
@@ -37,22 +37,22 @@ void putInfoHeader(QByteArray &out, int width, int height, int bitCount, std::ui
 {
     put32(out, kInfoHeaderSize);
     put32(out, static_cast<std::uint32_t>(width));
-    put32(out, static_cast<std::uint32_t>(height));  // positive: rows stored bottom-up
-    put16(out, 1);                                   // planes
+    put32(out, static_cast<std::uint32_t>(height)); // positive: rows stored bottom-up
+    put16(out, 1);                                  // planes
     put16(out, static_cast<std::uint32_t>(bitCount));
-    put32(out, 0);  // BI_RGB
+    put32(out, 0); // BI_RGB
     put32(out, imageSize);
     put32(out, kPixelsPerMetre);
     put32(out, kPixelsPerMetre);
     put32(out, coloursUsed);
-    put32(out, 0);  // all colours important
+    put32(out, 0); // all colours important
 }
 
 void putFileHeader(QByteArray &out, std::uint32_t fileSize, std::uint32_t pixelOffset)
 {
     out.append("BM", 2);
     put32(out, fileSize);
-    put32(out, 0);  // reserved
+    put32(out, 0); // reserved
     put32(out, pixelOffset);
 }
 
@@ -69,7 +69,8 @@ QImage IndexedImage::toQImage() const
 
 QByteArray dibBytes(const IndexedImage &image)
 {
-    if (image.palette.size() > 256 || image.pixels.size() != static_cast<std::size_t>(image.width * image.height))
+    if (image.palette.size() > 256 ||
+        image.pixels.size() != static_cast<std::size_t>(image.width * image.height))
         throw std::runtime_error("dibBytes: malformed indexed picture");
     const std::uint32_t row = paddedRow(image.width);
     QByteArray out;

@@ -18,12 +18,12 @@ namespace artwork {
 struct IndexedImage {
     int width = 0;
     int height = 0;
-    std::vector<std::uint8_t> pixels;  // width * height indices
-    std::vector<QRgb> palette;         // at most 256 colours; alpha kept for PNG only
+    std::vector<std::uint8_t> pixels; // width * height indices
+    std::vector<QRgb> palette;        // at most 256 colours; alpha kept for PNG only
 
     std::uint8_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
     QRgb colourAt(int x, int y) const { return palette[at(x, y)]; }
-    QImage toQImage() const;  // Format_Indexed8, for PNG files and contact sheets
+    QImage toQImage() const; // Format_Indexed8, for PNG files and contact sheets
 };
 
 // BITMAPINFOHEADER + 256-entry colour table + bottom-up rows padded to 4 bytes.

@@ -35,7 +35,8 @@ QImage Canvas::finish()
                     sum[3] += qAlpha(c);
                 }
             }
-            out[x] = qRgba((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n, (sum[3] + n / 2) / n);
+            out[x] =
+                qRgba((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n, (sum[3] + n / 2) / n);
         }
     }
     return small;

@@ -13,7 +13,7 @@ namespace artwork {
 inline constexpr int kSupersample = 4;
 
 class Canvas {
-public:
+  public:
     Canvas(int width, int height, QColor ground);
     ~Canvas();
     Canvas(const Canvas &) = delete;
@@ -24,7 +24,7 @@ public:
     // mean of its 4x4 block, so flat areas keep their colour exactly.
     QImage finish();
 
-private:
+  private:
     int width_, height_;
     QImage big_;
     std::unique_ptr<QPainter> painter_;

@@ -12,6 +12,7 @@
 #include <QtMath>
 
 #include <array>
+#include <stdexcept>
 
 namespace artwork {
 
@@ -43,17 +44,23 @@ const QColor kRule{78, 66, 42};
 QColor suitColour(Suit suit)
 {
     switch (suit) {
-    case Suit::Swords: return kSteel.base;
-    case Suit::Wands: return kWood.base;
-    case Suit::Cups: return kGold.base;
-    case Suit::Pentacles: return kGold.base;
-    case Suit::MajorArcana: break;
+    case Suit::Swords:
+        return kSteel.base;
+    case Suit::Wands:
+        return kWood.base;
+    case Suit::Cups:
+        return kGold.base;
+    case Suit::Pentacles:
+        return kGold.base;
+    case Suit::MajorArcana:
+        break;
     }
     return kGold.base;
 }
 
 // Text centred on a point, hinted, at final size.
-void drawCentredText(QPainter &p, const QString &text, const QFont &font, const QColor &colour, QPointF centre)
+void drawCentredText(QPainter &p, const QString &text, const QFont &font, const QColor &colour,
+                     QPointF centre)
 {
     p.save();
     p.setFont(font);
@@ -74,8 +81,10 @@ void numberedPicture(QPainter &p, const CardFace &face)
     if (layout::arrangementFor(face.suit, count) == layout::Arrangement::TreeOfLife) {
         QPainterPath paths;
         for (const auto &[a, b] : layout::treePaths()) {
-            paths.moveTo(pips[static_cast<std::size_t>(a)].centreX(), pips[static_cast<std::size_t>(a)].centreY());
-            paths.lineTo(pips[static_cast<std::size_t>(b)].centreX(), pips[static_cast<std::size_t>(b)].centreY());
+            paths.moveTo(pips[static_cast<std::size_t>(a)].centreX(),
+                         pips[static_cast<std::size_t>(a)].centreY());
+            paths.lineTo(pips[static_cast<std::size_t>(b)].centreX(),
+                         pips[static_cast<std::size_t>(b)].centreY());
         }
         drawLine(p, paths, QColor(96, 74, 30), 1.6);
     }
@@ -87,67 +96,96 @@ void noLettering(QPainter &, const CardFace &) {}
 
 // ---- Aces -----------------------------------------------------------------
 
-// The ribbon across an Ace: a band in front of the emblem whose ends fold back
-// behind it. Returns the band's rectangle, where the Hebrew word goes.
-QRectF acePicture(QPainter &p, const CardFace &face, bool paint)
+// An Ace: one large emblem in a glow of rays, wound with a ribbon that bears
+// the element's name in Hebrew. The ribbon is a heraldic scroll: a straight
+// band in front (where the word goes) whose ends fold back and fly out as
+// swallow-tailed ends behind.
+struct AceLayout {
+    QRectF emblem;
+    QRectF band;
+};
+
+AceLayout aceLayout(Suit suit)
 {
     const layout::Box area = layout::pipArea();
-    const double aspect = layout::pipAspect(face.suit);
-    const double h = std::min(area.h * 0.86, (area.w * 0.78) / aspect);
+    const double aspect = layout::pipAspect(suit);
+    const double h = std::min(area.h * 0.86, (area.w * 0.72) / aspect);
     const QRectF emblem(area.centreX() - h * aspect / 2, area.centreY() - h / 2, h * aspect, h);
-    const double ribbonY = face.suit == Suit::Cups ? emblem.top() + h * 0.30 : emblem.center().y() + h * 0.08;
-    const QRectF band(area.x + 18, ribbonY - 10, area.w - 36, 20);
-    if (!paint)
-        return band;
+    // Where the ribbon crosses: the blade, the staff, the cup's stem, the disc's lower part.
+    double at = 0.5;
+    switch (suit) {
+    case Suit::Swords:
+        at = 0.42;
+        break;
+    case Suit::Wands:
+        at = 0.56;
+        break;
+    case Suit::Cups:
+        at = 0.72;
+        break;
+    case Suit::Pentacles:
+        at = 0.80;
+        break;
+    case Suit::MajorArcana:
+        break;
+    }
+    const double width = 104, height = 20;
+    const QRectF band(area.centreX() - width / 2, std::round(emblem.top() + h * at - height / 2), width,
+                      height);
+    return {emblem, band};
+}
 
-    // A glow of short rays behind the emblem.
-    QPainterPath rays;
+void paintScroll(QPainter &p, const QRectF &band)
+{
+    const double drop = 7, tail = 30, tuck = 8, notch = 7;
+    const Tone back{kParchment.shade, kParchment.shade.darker(135)};
+    for (int side : {-1, 1}) {
+        // The flying end, lower than the band and partly behind it.
+        const double inner = side < 0 ? band.left() + tuck : band.right() - tuck;
+        const double outer = side < 0 ? band.left() - tail : band.right() + tail;
+        QPainterPath end;
+        end.moveTo(inner, band.top() + drop);
+        end.lineTo(outer, band.top() + drop);
+        end.lineTo(outer - side * notch, band.center().y() + drop);
+        end.lineTo(outer, band.bottom() + drop);
+        end.lineTo(inner, band.bottom() + drop);
+        end.closeSubpath();
+        drawShape(p, end, back, 1.4);
+        // The fold where the band turns back.
+        const double edge = side < 0 ? band.left() : band.right();
+        QPainterPath fold;
+        fold.moveTo(edge, band.bottom());
+        fold.lineTo(edge - side * tuck, band.bottom());
+        fold.lineTo(edge - side * tuck, band.bottom() + drop);
+        fold.closeSubpath();
+        drawShape(p, fold, Tone{back.shade, back.shade}, 0, 1.0);
+    }
+    QPainterPath front;
+    front.addRect(band);
+    drawShape(p, front, kParchment, 1.4);
+}
+
+void acePicturePass(QPainter &p, const CardFace &face)
+{
+    const AceLayout ace = aceLayout(face.suit);
+    const QRectF &emblem = ace.emblem;
     const QPointF c = emblem.center();
+    QPainterPath rays;
+    const double r0 = std::max(emblem.width(), emblem.height() * 0.45) * 0.62;
     for (int i = 0; i < 24; ++i) {
         const double a = i * M_PI / 12 + M_PI / 24;
-        const double r0 = std::max(emblem.width(), emblem.height() * 0.45) * 0.62;
         const double r1 = r0 + (i % 2 ? 10 : 18);
         rays.moveTo(c + QPointF(std::cos(a), std::sin(a)) * r0);
         rays.lineTo(c + QPointF(std::cos(a), std::sin(a)) * r1);
     }
     drawLine(p, rays, suitColour(face.suit).darker(190), 1.6);
-
-    // The back of the ribbon: two loops behind the emblem.
-    const Tone back{kParchment.shade, kParchment.shade.darker(130)};
-    for (int side : {-1, 1}) {
-        QPainterPath loop;
-        const double x0 = c.x() + side * 14, x1 = c.x() + side * (band.width() / 2 - 6);
-        loop.moveTo(x0, band.top() - 14);
-        loop.lineTo(x1, band.top() + 2);
-        loop.lineTo(x1, band.bottom() - 2);
-        loop.lineTo(x0, band.top() - 14 + 18);
-        loop.closeSubpath();
-        drawShape(p, loop, back, 1.2);
-    }
     paintEmblem(p, face.suit, emblem, 3);
-
-    // The front band with swallowtail ends.
-    QPainterPath ribbon;
-    const double notch = 7;
-    ribbon.moveTo(band.left() - notch, band.top());
-    ribbon.lineTo(band.right() + notch, band.top());
-    ribbon.lineTo(band.right(), band.center().y());
-    ribbon.lineTo(band.right() + notch, band.bottom());
-    ribbon.lineTo(band.left() - notch, band.bottom());
-    ribbon.lineTo(band.left(), band.center().y());
-    ribbon.closeSubpath();
-    drawShape(p, ribbon, kParchment, 1.4);
-    return band;
-}
-
-void acePicturePass(QPainter &p, const CardFace &face)
-{
-    acePicture(p, face, true);
+    paintScroll(p, ace.band);
 }
 
 void aceLettering(QPainter &p, const CardFace &face)
 {
-    const QRectF band = acePicture(p, face, false);
+    const QRectF band = aceLayout(face.suit).band;
     drawCentredText(p, fromUtf32(elementWord(face.suit)), ezra(17), kInk, band.center() + QPointF(0, 0.5));
 }
 
@@ -156,10 +194,7 @@ void aceLettering(QPainter &p, const CardFace &face)
 void courtPicture(QPainter &p, const CardFace &face)
 {
     const layout::Box area = layout::pipArea();
-    const double aspect = layout::pipAspect(face.suit);
-    const double h = std::min(150.0, 110.0 / aspect);
-    const QRectF emblem(area.centreX() - h * aspect / 2, area.centreY() - h / 2 + 4, h * aspect, h);
-    // An arch framing the emblem.
+    // An arch framing the rank's sign at its top and the suit's emblem below.
     QPainterPath arch;
     const QRectF a(area.x + 14, area.y + 38, area.w - 28, area.h - 70);
     arch.moveTo(a.left(), a.bottom());
@@ -167,6 +202,14 @@ void courtPicture(QPainter &p, const CardFace &face)
     arch.arcTo(QRectF(a.left(), a.top(), a.width(), a.width()), 180, -180);
     arch.lineTo(a.right(), a.bottom());
     drawLine(p, arch, suitColour(face.suit).darker(200), 2.0);
+
+    const QRectF sign(area.centreX() - 36, a.top() + 12, 72, 40);
+    paintRankSign(p, face.rank, sign);
+
+    const double aspect = layout::pipAspect(face.suit);
+    const double h = std::min(128.0, 96.0 / aspect);
+    const double centreY = (sign.bottom() + a.bottom()) / 2 + 4;
+    const QRectF emblem(area.centreX() - h * aspect / 2, centreY - h / 2, h * aspect, h);
     paintEmblem(p, face.suit, emblem, 11);
 }
 
@@ -176,7 +219,7 @@ void courtLettering(QPainter &p, const CardFace &face)
     drawCentredText(p, latin(rankWord(face.rank)), libertine(17, true), kParchment.base,
                     QPointF(area.centreX(), area.y + 14));
     drawCentredText(p, "OF " + latin(suitWord(face.suit)), libertine(13), kParchment.base,
-                    QPointF(area.centreX(), area.bottom() - 12));
+                    QPointF(area.centreX(), area.bottom() - 22));
 }
 
 // ---- Major arcana (placeholder pictures until their scenes are drawn) -----
@@ -226,9 +269,12 @@ FacePainter painterByKind(const CardFace &face)
     case Rank::King:
     case Rank::Queen:
     case Rank::Knight:
-    case Rank::Page: return kCourt;
-    case Rank::Ace: return kAce;
-    default: return kNumbered;
+    case Rank::Page:
+        return kCourt;
+    case Rank::Ace:
+        return kAce;
+    default:
+        return kNumbered;
     }
 }
 
@@ -245,18 +291,54 @@ const std::array<FacePainter, 78> &painterTable()
     return table;
 }
 
+// The outline of a letter as drawn in the band.
+QPainterPath letterPath(char32_t letter, const QFont &font)
+{
+    QPainterPath path;
+    path.addText(0, 0, font, QString::fromUcs4(&letter, 1));
+    return path;
+}
+
+// One size for all 22 band letters: the largest at which the tallest of them
+// (Lamed, with its ascender, or Qoph, with its leg) fits the band with two
+// pixels clear above and below.
+QFont bandLetterFont()
+{
+    static const QFont chosen = [] {
+        const double room = layout::kBandHeight - 6;
+        for (int size = 26; size > 8; --size) {
+            const QFont font = ezra(size);
+            double tallest = 0;
+            for (int card = 1; card <= 22; ++card)
+                tallest = std::max(tallest, letterPath(hebrewLetter(card), font).boundingRect().height());
+            if (tallest <= room)
+                return font;
+        }
+        throw std::runtime_error("no size fits the Hebrew letters into the band");
+    }();
+    return chosen;
+}
+
 // The major arcana's band: the Hebrew letter at the left end, the title centred.
 void drawBand(QPainter &p, const CardFace &face)
 {
     const layout::Box band = layout::bandBox();
     p.fillRect(toRect(band), kBand);
-    const char32_t letter = hebrewLetter(face.cardNumber);
-    const QString letterText = QString::fromUcs4(&letter, 1);
-    drawCentredText(p, letterText, ezra(17), kWhite, QPointF(band.x + 10, band.centreY() + 1));
+    // Each letter centred on its own ink, in a square at the band's left end.
+    QPainterPath glyph = letterPath(hebrewLetter(face.cardNumber), bandLetterFont());
+    const QRectF ink = glyph.boundingRect();
+    glyph.translate(std::round(band.x + 12 - ink.center().x()), std::round(band.centreY() - ink.center().y()));
+    // Filled and stroked with a thin pen: Ezra's fine upright strokes would fade
+    // to grey at this size.
+    p.save();
+    p.setBrush(kWhite);
+    p.setPen(QPen(kWhite, 0.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(glyph);
+    p.restore();
 
     // The title, as large as fits between the letter and the mirrored space on the right.
     const QString title = latin(face.title);
-    const double room = band.w - 2 * 22;
+    const double room = band.w - 2 * 25;
     int size = 13;
     while (size > 8 && QFontMetricsF(libertine(size)).horizontalAdvance(title) > room)
         --size;

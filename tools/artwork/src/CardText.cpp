@@ -16,8 +16,8 @@ constexpr std::array<char32_t, 22> kLetters{
 };
 
 constexpr std::array<std::string_view, 22> kNumerals{
-    "0",   "I",    "II",   "III", "IV", "V",   "VI",   "VII",  "VIII", "IX", "X",
-    "XI",  "XII",  "XIII", "XIV", "XV", "XVI", "XVII", "XVIII", "XIX", "XX", "XXI",
+    "0",  "I",   "II",   "III", "IV", "V",   "VI",   "VII",   "VIII", "IX", "X",
+    "XI", "XII", "XIII", "XIV", "XV", "XVI", "XVII", "XVIII", "XIX",  "XX", "XXI",
 };
 
 } // namespace
@@ -32,11 +32,16 @@ char32_t hebrewLetter(int cardNumber)
 std::u32string_view elementWord(Suit suit)
 {
     switch (suit) {
-    case Suit::Wands: return U"\u05D0\u05E9";              // esh, fire
-    case Suit::Cups: return U"\u05DE\u05D9\u05DD";         // mayim, water
-    case Suit::Swords: return U"\u05E8\u05D5\u05D7";       // ruach, air
-    case Suit::Pentacles: return U"\u05D0\u05E8\u05E5";    // aretz, earth
-    case Suit::MajorArcana: break;
+    case Suit::Wands:
+        return U"\u05D0\u05E9"; // esh, fire
+    case Suit::Cups:
+        return U"\u05DE\u05D9\u05DD"; // mayim, water
+    case Suit::Swords:
+        return U"\u05E8\u05D5\u05D7"; // ruach, air
+    case Suit::Pentacles:
+        return U"\u05D0\u05E8\u05E5"; // aretz, earth
+    case Suit::MajorArcana:
+        break;
     }
     return {};
 }
@@ -51,22 +56,32 @@ std::string_view trumpNumeral(int cardNumber)
 std::string_view rankWord(Rank rank)
 {
     switch (rank) {
-    case Rank::King: return "KING";
-    case Rank::Queen: return "QUEEN";
-    case Rank::Knight: return "KNIGHT";
-    case Rank::Page: return "PAGE";
-    default: return {};
+    case Rank::King:
+        return "KING";
+    case Rank::Queen:
+        return "QUEEN";
+    case Rank::Knight:
+        return "KNIGHT";
+    case Rank::Page:
+        return "PAGE";
+    default:
+        return {};
     }
 }
 
 std::string_view suitWord(Suit suit)
 {
     switch (suit) {
-    case Suit::Swords: return "SWORDS";
-    case Suit::Wands: return "WANDS";
-    case Suit::Cups: return "CUPS";
-    case Suit::Pentacles: return "PENTACLES";
-    case Suit::MajorArcana: break;
+    case Suit::Swords:
+        return "SWORDS";
+    case Suit::Wands:
+        return "WANDS";
+    case Suit::Cups:
+        return "CUPS";
+    case Suit::Pentacles:
+        return "PENTACLES";
+    case Suit::MajorArcana:
+        break;
     }
     return {};
 }

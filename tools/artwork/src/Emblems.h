@@ -19,4 +19,8 @@ void paintWand(QPainter &painter, const QRectF &box, unsigned seed);
 void paintCup(QPainter &painter, const QRectF &box);
 void paintPentacle(QPainter &painter, const QRectF &box);
 
+// The sign of a court rank, filling the box (about 7:4 wide): the King's
+// crown, the Queen's coronet, the Knight's helm, the Page's feathered cap.
+void paintRankSign(QPainter &painter, quillmere::Rank rank, const QRectF &box);
+
 } // namespace artwork

@@ -36,14 +36,14 @@ inline constexpr int kFaceWidth = 200;
 inline constexpr int kFaceHeight = 303;
 inline constexpr int kBorder = 5;
 // The major arcana's black band along the bottom of the field.
-inline constexpr int kBandHeight = 22;
+inline constexpr int kBandHeight = 24;
 // The back is 54 x 93 pixels.
 inline constexpr int kBackWidth = 54;
 inline constexpr int kBackHeight = 93;
 
-Box fieldBox();  // inside the white border
-Box bandBox();   // bottom of the field, full field width
-Box pipArea();   // where a numbered card's pips may go
+Box fieldBox(); // inside the white border
+Box bandBox();  // bottom of the field, full field width
+Box pipArea();  // where a numbered card's pips may go
 
 // The least space left between two pips.
 inline constexpr double kPipGap = 4.0;
@@ -54,12 +54,15 @@ struct Spot {
     double u, v;
 };
 
-enum class Arrangement { Traditional, TreeOfLife };
+// Traditional: the playing-card arrangement in two columns and a middle one
+// (cups, pentacles). Rows: side by side in one or two rows (the tall swords and
+// wands). TreeOfLife: the ten spheres of the Qabalistic tree.
+enum class Arrangement { Traditional, Rows, TreeOfLife };
 
 // The spots for 1 to 10 pips; empty for any other count.
 std::span<const Spot> pipSpots(int count, Arrangement arrangement);
-// The Ten of Pentacles follows the tree of ten; every other card the
-// traditional arrangement.
+// Swords and wands in rows, the Ten of Pentacles on the tree of ten, the rest
+// traditional.
 Arrangement arrangementFor(quillmere::Suit suit, int count);
 // The Tree's paths, as pairs of indices into pipSpots(10, TreeOfLife).
 std::span<const std::pair<int, int>> treePaths();

@@ -81,7 +81,8 @@ std::vector<QRgb> medianCut(std::vector<Entry> entries, int boxes)
         for (std::size_t i = 0; i < work.size(); ++i) {
             if (work[i].end - work[i].begin < 2)
                 continue;
-            const double score = static_cast<double>(work[i].range) * std::sqrt(static_cast<double>(work[i].weight));
+            const double score =
+                static_cast<double>(work[i].range) * std::sqrt(static_cast<double>(work[i].weight));
             if (score > best) {
                 best = score;
                 pick = i;
@@ -92,7 +93,8 @@ std::vector<QRgb> medianCut(std::vector<Entry> entries, int boxes)
         const Box box = work[pick];
         const int axis = box.longestAxis;
         std::sort(entries.begin() + static_cast<std::ptrdiff_t>(box.begin),
-                  entries.begin() + static_cast<std::ptrdiff_t>(box.end), [axis](const Entry &a, const Entry &b) {
+                  entries.begin() + static_cast<std::ptrdiff_t>(box.end),
+                  [axis](const Entry &a, const Entry &b) {
                       const int ca = channel(a.colour, axis), cb = channel(b.colour, axis);
                       return ca != cb ? ca < cb : a.colour < b.colour;
                   });
@@ -159,7 +161,8 @@ IndexedImage quantize(const QImage &source, const QuantizeOptions &options)
             else
                 rest.push_back(e);
         }
-        const std::vector<QRgb> edges = medianCut(rest, options.maxColours - static_cast<int>(palette.size()));
+        const std::vector<QRgb> edges =
+            medianCut(rest, options.maxColours - static_cast<int>(palette.size()));
         for (QRgb c : edges) {
             if (!isKept(c))
                 palette.push_back(c);
@@ -188,7 +191,18 @@ IndexedImage quantize(const QImage &source, const QuantizeOptions &options)
         for (int x = 0; x < image.width(); ++x)
             out.pixels[static_cast<std::size_t>(y * out.width + x)] = lookup.at(line[x] | 0xff000000u);
     }
-    out.palette = palette;
+    // Drop the entries no pixel ended up nearest to, so every entry is in use
+    // and the rest of the colour table stays zero.
+    std::vector<int> newIndex(palette.size(), -1);
+    std::vector<QRgb> used;
+    for (std::uint8_t &index : out.pixels) {
+        if (newIndex[index] < 0) {
+            newIndex[index] = static_cast<int>(used.size());
+            used.push_back(palette[index]);
+        }
+        index = static_cast<std::uint8_t>(newIndex[index]);
+    }
+    out.palette = used;
     return out;
 }
 

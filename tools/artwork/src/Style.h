@@ -18,8 +18,8 @@ struct Tone {
 };
 
 inline const QColor kWhite{255, 255, 255};
-inline const QColor kField{12, 12, 12};  // the near-black ground of every face
-inline const QColor kBand{0, 0, 0};      // the major arcana's title band
+inline const QColor kField{12, 12, 12}; // the near-black ground of every face
+inline const QColor kBand{0, 0, 0};     // the major arcana's title band
 inline const QColor kOutline{22, 14, 8};
 
 inline const Tone kSteel{{208, 214, 224}, {128, 138, 158}};
@@ -49,12 +49,12 @@ QPainterPath smoothOpen(const std::vector<QPointF> &points);
 
 // Small deterministic pseudo-random numbers for rough edges (no global state).
 class Roughness {
-public:
+  public:
     explicit Roughness(unsigned seed) : state_(seed * 2654435761u + 12345u) {}
     // A number in [-1, 1].
     double next();
 
-private:
+  private:
     unsigned state_;
 };
 

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QtMath>
 
 #include <stdexcept>
@@ -81,15 +82,16 @@ IndexedImage flourishLeft()
     auto centre = [](double t) {
         // t from 0 (tail, inside the curl) to 1 (head).
         if (t < 0.3) {
-            const double s = t / 0.3;  // the curl: a spiral round (20, 18)
+            const double s = t / 0.3; // the curl: a spiral round (20, 18)
             const double a = M_PI * (0.5 + 2.2 * (1 - s));
             const double r = 3 + 11 * s;
             return QPointF(20 + r * std::cos(a), 18 - r * std::sin(a));
         }
         const double s = (t - 0.3) / 0.7;
-        return QPointF(20 + s * 96, 18 - 14 * std::sin(s * M_PI * 1.6 + 1.57) * (0.4 + 0.6 * (1 - s)));
+        return QPointF(20 + s * 90, 18 - 14 * std::sin(s * M_PI * 1.6 + 1.57) * (0.4 + 0.6 * (1 - s)));
     };
-    auto width = [](double t) { return 0.8 + 4.2 * std::sin(std::min(1.0, t * 1.15) * M_PI * 0.85); };
+    // Thin at the tail inside the curl, fullest toward the head.
+    auto width = [](double t) { return 0.8 + 4.6 * std::sin(t * M_PI * 0.62); };
     std::vector<QPointF> left, right;
     const int n = 90;
     for (int i = 0; i <= n; ++i) {
@@ -114,8 +116,19 @@ IndexedImage flourishLeft()
 
     // The head: a rounded wedge at the end, with an eye.
     const QPointF tip = centre(1.0);
+    // A forked tongue flickering ahead of the head.
+    QPainterPath tongue;
+    tongue.moveTo(tip + QPointF(4, 0.5));
+    tongue.lineTo(tip + QPointF(8.5, 0.5));
+    tongue.lineTo(tip + QPointF(10.5, -1.2));
+    tongue.moveTo(tip + QPointF(8.5, 0.5));
+    tongue.lineTo(tip + QPointF(10.5, 2.2));
+    drawLine(p, tongue, QColor(190, 40, 30), 0.8);
     QPainterPath head;
-    head.addEllipse(QRectF(tip.x() - 6, tip.y() - 4, 11, 8));
+    head.moveTo(tip + QPointF(-7, -2.5));
+    head.cubicTo(tip + QPointF(-2, -5.5), tip + QPointF(5, -4), tip + QPointF(6, 0.5));
+    head.cubicTo(tip + QPointF(5, 4), tip + QPointF(-2, 4.5), tip + QPointF(-7, 2.5));
+    head.closeSubpath();
     drawShape(p, head, bronze, 1.2, 0.9);
     QPainterPath eye;
     eye.addEllipse(QPointF(tip.x() + 1, tip.y() - 1), 1.1, 1.1);
@@ -186,17 +199,20 @@ IndexedImage star()
 
     drawShape(p, up, kGold, 1.2, 0.8);
     drawShape(p, down, kGold, 1.2, 0.8);
-    // Interlacing: at every other crossing the first triangle passes over.
-    const QPainterPath crossings = up.intersected(down);
+    // Interlacing: at every other crossing the rising triangle passes over the
+    // falling one, drawn again there with its outline.
+    QPainterPathStroker widen;
+    widen.setWidth(2.0);
+    const QPainterPath upWithEdge = up.united(widen.createStroke(up));
     for (int k = 0; k < 6; k += 2) {
-        const double a = -M_PI / 2 + M_PI / 6 + k * M_PI / 3;
+        const double a = -M_PI / 3 + k * M_PI / 3;
         QPainterPath wedge;
         wedge.moveTo(c);
-        wedge.lineTo(c + QPointF(std::cos(a - 0.5), std::sin(a - 0.5)) * 40);
-        wedge.lineTo(c + QPointF(std::cos(a + 0.5), std::sin(a + 0.5)) * 40);
+        wedge.lineTo(c + QPointF(std::cos(a - 0.45), std::sin(a - 0.45)) * 40);
+        wedge.lineTo(c + QPointF(std::cos(a + 0.45), std::sin(a + 0.45)) * 40);
         wedge.closeSubpath();
         p.save();
-        p.setClipPath(crossings.intersected(wedge).translated(0, 0));
+        p.setClipPath(upWithEdge.intersected(wedge));
         drawShape(p, up, kGold, 1.2, 0.8);
         p.restore();
     }
@@ -235,9 +251,9 @@ QImage handCursor()
 {
     // Pixel art, top row first: '.' transparent, 'r' red outline, 'w' white.
     // The index finger's tip is the top-left pixel, the cursor's hot spot.
+    // clang-format off
     static const char *const rows[] = {
-        "rrrr............................",
-        "rwwr............................",
+        "rrrrr...........................",
         "rwwwr...........................",
         "rwwwr...........................",
         "rwwwr...........................",
@@ -247,28 +263,30 @@ QImage handCursor()
         "rwwwrrrr........................",
         "rwwwrwwwrrr.....................",
         "rwwwrwwwrwwrrr..................",
-        "rwwwrwwwrwwrwwr.................",
-        "rwwwwwwwwwwrwwrr................",
-        "rwwwwwwwwwwwwwrwr...............",
+        "rwwwrwwwrwwrwwrr................",
+        "rwwwrwwwrwwrwwwwr...............",
         "rwwwwwwwwwwwwwwwr...............",
         "rwwwwwwwwwwwwwwwr...............",
         "rwwwwwwwwwwwwwwwr...............",
-        ".rwwwwwwwwwwwwwwr...............",
+        "rwwwwwwwwwwwwwwwr...............",
+        "rwwwwwwwwwwwwwwwr...............",
+        "rwwwwwwwwwwwwwwwr...............",
+        "rwwwwwwwwwwwwwwr................",
         ".rwwwwwwwwwwwwwr................",
-        "..rwwwwwwwwwwwwr................",
+        ".rwwwwwwwwwwwwwr................",
         "..rwwwwwwwwwwwr.................",
-        "...rwwwwwwwwwwr.................",
-        "...rwwwwwwwwwr..................",
-        "...rrrrrrrrrrr..................",
-        "................................",
-        "................................",
-        "................................",
+        "..rwwwwwwwwwwwr.................",
+        "..rrrrrrrrrrrrr.................",
+        "..rwwwwwwwwwwwr.................",
+        "..rwwwwwwwwwwwr.................",
+        "..rrrrrrrrrrrrr.................",
         "................................",
         "................................",
         "................................",
         "................................",
         "................................",
     };
+    // clang-format on
     QImage image(32, 32, QImage::Format_Indexed8);
     image.setColorTable({qRgba(0, 0, 0, 0), qRgb(204, 0, 0), qRgb(255, 255, 255)});
     for (int y = 0; y < 32; ++y) {
@@ -288,7 +306,7 @@ QImage icon(int size)
     const QColor yellow(255, 224, 0), olive(128, 128, 0), green(0, 150, 40);
     Canvas canvas(size, size, kBlack);
     QPainter &p = canvas.painter();
-    p.scale(s / 32.0, s / 32.0);  // drawn on a 32-unit grid at every size
+    p.scale(s / 32.0, s / 32.0); // drawn on a 32-unit grid at every size
     const QPointF centre(30, 30);
     const double radius = 15;
 
@@ -312,15 +330,25 @@ QImage icon(int size)
     // The sun, cut off by the lower-right corner, with its face in olive.
     p.setBrush(yellow);
     p.drawEllipse(centre, radius, radius);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(olive, 1.4, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(QRectF(19, 22, 5, 3), 0, 180 * 16);  // brows
-    p.drawArc(QRectF(22, 18, 3, 5), 90 * 16, 180 * 16);
+    // The face looks toward the upper left: eyes across the diagonal, the
+    // smile nearer the corner.
     p.setBrush(olive);
-    p.drawEllipse(QPointF(21.8, 25.2), 0.9, 0.9);  // eyes
-    p.drawEllipse(QPointF(25.2, 21.8), 0.9, 0.9);
+    p.drawEllipse(QPointF(20.6, 25.6), 1.3, 1.3);
+    p.drawEllipse(QPointF(25.6, 20.6), 1.3, 1.3);
     p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(22, 22, 8, 8), 100 * 16, 70 * 16);  // smile toward the corner
+    p.setPen(QPen(olive, 1.5, Qt::SolidLine, Qt::RoundCap));
+    QPainterPath smile;
+    smile.moveTo(23.0, 29.4);
+    smile.quadTo(27.4, 27.4, 29.4, 23.0);
+    p.drawPath(smile);
+    if (size >= 64) { // room for a nose and cheeks
+        p.setPen(QPen(olive, 0.9, Qt::SolidLine, Qt::RoundCap));
+        QPainterPath nose;
+        nose.moveTo(23.6, 23.6);
+        nose.lineTo(25.2, 26.0);
+        nose.lineTo(26.0, 25.2);
+        p.drawPath(nose);
+    }
 
     const QImage image = canvas.finish().convertToFormat(QImage::Format_RGB32);
     if (size != 32)

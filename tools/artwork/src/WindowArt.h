@@ -10,12 +10,12 @@
 
 namespace artwork {
 
-QImage titleLettering();                       // 452 x 104, 24 bits
-IndexedImage flourishLeft();                   // 127 x 36
-IndexedImage mirrored(const IndexedImage &);   // left to right
-IndexedImage star();                           // 48 x 48
-IndexedImage banner(const QString &text, int width);  // width x 33
-QImage handCursor();                           // 32 x 32, indexed with a transparent ground
-QImage icon(int size);                         // 32: 16 colours, indexed; larger: RGB
+QImage titleLettering();                             // 452 x 104, 24 bits
+IndexedImage flourishLeft();                         // 127 x 36
+IndexedImage mirrored(const IndexedImage &);         // left to right
+IndexedImage star();                                 // 48 x 48
+IndexedImage banner(const QString &text, int width); // width x 33
+QImage handCursor();                                 // 32 x 32, indexed with a transparent ground
+QImage icon(int size);                               // 32: 16 colours, indexed; larger: RGB
 
 } // namespace artwork
