@@ -234,4 +234,4 @@ void CardBitmaps::blank()
 }
 
 QTEST_GUILESS_MAIN(CardBitmaps)
-#include "tst_cardbitmaps.moc"
+#include "tst_cardpictures.moc"
