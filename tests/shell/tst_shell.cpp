@@ -72,6 +72,8 @@ private slots:
     void informationWindowLooksAsLaidOut();
     void missingAboutEndsTheProgramWithTheSpreadStillOpen();
     void loadingALoadedWindowChangesNothing();
+    void accessKeysRunTheirCommands_data();
+    void accessKeysRunTheirCommands();
 };
 
 void TestShell::startShowsTheMainWindowAlone()
@@ -184,8 +186,28 @@ void TestShell::navigationOpensAFreshWindowBeforeTheOldGoes()
     QTest::mouseDClick(first->cardSlots().last(), Qt::LeftButton);
     QCOMPARE(first->deck().dealPosition(), qint16(3));
 
+    // Watch the moment the old window goes from the screen: the new one must be
+    // loaded and showing already.
+    struct HideWatch : QObject {
+        const ShellFixture *f;
+        int loadedWhenHidden = -1;
+        bool targetShown = false;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Hide) {
+                loadedWhenHidden = f->shell.loadedCount();
+                auto *target = f->shell.loaded(WindowKind::Celtic);
+                targetShown = target && target->isVisible();
+            }
+            return false;
+        }
+    } watch;
+    watch.f = &f;
+    first->installEventFilter(&watch);
     QVERIFY(runCommand(first, QStringLiteral("ccs")));
-    // The old window is hidden only once the new one shows, and goes when the command is over.
+    QCOMPARE(watch.loadedWhenHidden, 1);
+    QVERIFY(watch.targetShown);
+    // The old window goes once the command is over.
     QVERIFY(first && first->isHidden());
     QCOMPARE(f.shell.loadedCount(), 1);
     QVERIFY(openSpread(f)->isVisible());
@@ -278,6 +300,54 @@ void TestShell::loadingALoadedWindowChangesNothing()
     QCOMPARE(main->deck().dealPosition(), qint16(2));
     QCOMPARE(main->Label1->text(), caption);
     QCOMPARE(main->Text1->toPlainText(), QStringLiteral("THE FOOL\nA first step.\n"));
+}
+
+void TestShell::accessKeysRunTheirCommands_data()
+{
+    QTest::addColumn<QString>("from"); // the command that leads from the main window, or none
+    QTest::addColumn<QChar>("key");
+    QTest::addColumn<QString>("after");
+    const QString main, celtic = QStringLiteral("ccs"), tree = QStringLiteral("qts");
+    QTest::newRow("main E") << main << QChar('E') << "ended";
+    QTest::newRow("main I") << main << QChar('I') << "Form1+Form2";
+    QTest::newRow("main S") << main << QChar('S') << "Form1 shuffled";
+    QTest::newRow("main C") << main << QChar('C') << "Form3";
+    QTest::newRow("main Q") << main << QChar('Q') << "Form4";
+    QTest::newRow("celtic E") << celtic << QChar('E') << "ended";
+    QTest::newRow("celtic S") << celtic << QChar('S') << "Form3 shuffled";
+    QTest::newRow("celtic I") << celtic << QChar('I') << "Form2+Form3";
+    QTest::newRow("celtic M") << celtic << QChar('M') << "Form1";
+    QTest::newRow("celtic Q") << celtic << QChar('Q') << "Form4";
+    QTest::newRow("tree E") << tree << QChar('E') << "ended";
+    QTest::newRow("tree I") << tree << QChar('I') << "Form2+Form4";
+    QTest::newRow("tree S") << tree << QChar('S') << "Form4 shuffled";
+    QTest::newRow("tree M") << tree << QChar('M') << "Form1";
+    QTest::newRow("tree C") << tree << QChar('C') << "Form3";
+}
+
+void TestShell::accessKeysRunTheirCommands()
+{
+    QFETCH(QString, from);
+    QFETCH(QChar, key);
+    QFETCH(QString, after);
+    ShellFixture f;
+    f.shell.start();
+    if (!from.isEmpty()) {
+        QVERIFY(runCommand(openSpread(f), from));
+        ShellFixture::settle();
+    }
+    SpreadWindow *window = openSpread(f);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::mouseDClick(window->cardSlots().first(), Qt::LeftButton);
+
+    QTest::keyClick(window, key.toLatin1(), Qt::AltModifier);
+    ShellFixture::settle();
+    if (after.endsWith(QLatin1String(" shuffled"))) {
+        QCOMPARE(loadedWindows(f), after.section(QLatin1Char(' '), 0, 0));
+        QCOMPARE(window->deck().dealPosition(), qint16(1));
+    } else {
+        QCOMPARE(loadedWindows(f), after);
+    }
 }
 
 QTEST_MAIN(TestShell)
