@@ -2,7 +2,7 @@
 
 namespace quillmere {
 
-Form3::Form3(Shell &shell) : SpreadWindow(shell, ReferenceSize)
+Form3::Form3(Shell &shell) : TenCardWindow(shell, ReferenceSize)
 {
     // Design rectangles in twips, from the back of the stack to the front:
     // slot 2 comes after slot 1 so that it lies in front where they overlap.
@@ -21,17 +21,7 @@ Form3::Form3(Shell &shell) : SpreadWindow(shell, ReferenceSize)
     Image12 = picture("Image12", {1320, 600, 2880, 495}, QStringLiteral("banner-celtic.bmp"), true);
     textPane({1080, 6240, 3495, 1695});
 
-    wire(Image1, &Form3::Image1_DblClick, &Form3::Image1_MouseDown);
-    wire(Image2, &Form3::Image2_DblClick, &Form3::Image2_MouseDown);
-    wire(Image3, &Form3::Image3_DblClick, &Form3::Image3_MouseDown);
-    wire(Image4, &Form3::Image4_DblClick, &Form3::Image4_MouseDown);
-    wire(Image5, &Form3::Image5_DblClick, &Form3::Image5_MouseDown);
-    wire(Image6, &Form3::Image6_DblClick, &Form3::Image6_MouseDown);
-    wire(Image7, &Form3::Image7_DblClick, &Form3::Image7_MouseDown);
-    wire(Image8, &Form3::Image8_DblClick, &Form3::Image8_MouseDown);
-    wire(Image9, &Form3::Image9_DblClick, &Form3::Image9_MouseDown);
-    wire(Image10, &Form3::Image10_DblClick, &Form3::Image10_MouseDown);
-    connect(Image11, &ImageControl::Click, this, &Form3::Image11_Click);
+    wireControls();
 
     command("exit", QStringLiteral("&Exit"), &Form3::exit_Click);
     command("shuffle", QStringLiteral("&Shuffle"), &Form3::shuffle_Click);

@@ -2,7 +2,7 @@
 
 namespace quillmere {
 
-Form4::Form4(Shell &shell) : SpreadWindow(shell, ReferenceSize)
+Form4::Form4(Shell &shell) : TenCardWindow(shell, ReferenceSize)
 {
     // Design rectangles in twips. The middle column holds slots 1, 4, 7 and 10;
     // the side columns 2, 5, 8 and 3, 6, 9, level with the gaps between them.
@@ -21,17 +21,7 @@ Form4::Form4(Shell &shell) : SpreadWindow(shell, ReferenceSize)
     Image9 = cardSlot("Image9", {9480, 5280, 1170, 1755});
     Image10 = cardSlot("Image10", {7680, 6240, 1170, 1755});
 
-    wire(Image1, &Form4::Image1_DblClick, &Form4::Image1_MouseDown);
-    wire(Image2, &Form4::Image2_DblClick, &Form4::Image2_MouseDown);
-    wire(Image3, &Form4::Image3_DblClick, &Form4::Image3_MouseDown);
-    wire(Image4, &Form4::Image4_DblClick, &Form4::Image4_MouseDown);
-    wire(Image5, &Form4::Image5_DblClick, &Form4::Image5_MouseDown);
-    wire(Image6, &Form4::Image6_DblClick, &Form4::Image6_MouseDown);
-    wire(Image7, &Form4::Image7_DblClick, &Form4::Image7_MouseDown);
-    wire(Image8, &Form4::Image8_DblClick, &Form4::Image8_MouseDown);
-    wire(Image9, &Form4::Image9_DblClick, &Form4::Image9_MouseDown);
-    wire(Image10, &Form4::Image10_DblClick, &Form4::Image10_MouseDown);
-    connect(Image11, &ImageControl::Click, this, &Form4::Image11_Click);
+    wireControls();
 
     command("exit", QStringLiteral("&Exit"), &Form4::exit_Click);
     command("info", QStringLiteral("&Information"), &Form4::info_Click);
