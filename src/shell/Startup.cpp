@@ -1,5 +1,7 @@
 #include "Startup.h"
 
+#include "windows/Artwork.h"
+
 
 #include <QApplication>
 
@@ -14,6 +16,7 @@ void prepareApplication()
     QApplication::setApplicationDisplayName(QStringLiteral(""));
     // The program ends when its last window is unloaded, hidden or not; the shell decides.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(Artwork::programIcon());
 }
 
 } // namespace quillmere

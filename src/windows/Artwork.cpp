@@ -2,6 +2,8 @@
 
 #include "shell/FatalError.h"
 
+#include <QApplication>
+
 namespace quillmere::Artwork {
 
 QPixmap picture(const QString &name)
@@ -19,8 +21,11 @@ QCursor Hand_Cursor()
 
 QIcon programIcon()
 {
-    // The window's icon; the larger renditions are for the desktop's icon
-    // theme, and decoding them here would only slow the start.
+    // Decoded once: the application carries it from start-up on.
+    if (const QIcon shared = QApplication::windowIcon(); !shared.isNull())
+        return shared;
+    // The larger renditions are for the desktop's icon theme; decoding them
+    // here would only slow the start.
     QIcon icon;
     for (int size : {32, 64})
         icon.addFile(QStringLiteral(":/icons/quillmere-tarot-%1.png").arg(size), QSize(size, size));

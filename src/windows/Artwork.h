@@ -14,7 +14,8 @@ QPixmap picture(const QString &name);
 // at the top left pixel.
 QCursor Hand_Cursor();
 
-// The program icon, at every size the program carries.
+// The program icon: the main and Information windows show it as their own,
+// and the others through the application.
 QIcon programIcon();
 
 } // namespace quillmere::Artwork
