@@ -1,6 +1,5 @@
 #include "Reveal.h"
 
-#include "CardBitmaps.h"
 #include "CardFaceTable.h"
 #include "Deck.h"
 #include "shell/FatalError.h"
@@ -15,7 +14,7 @@ void Next_Card(Deck &deck, QLabel &Label1)
     Label1.setText(QString::number(deck.dealNext()));
 }
 
-QPixmap dealtFace(const QLabel &Label1)
+const CardFace &dealtCard(const QLabel &Label1)
 {
     bool isNumber = false;
     const double number = Label1.text().toDouble(&isNumber);
@@ -24,7 +23,7 @@ QPixmap dealtFace(const QLabel &Label1)
                                   [number](const CardFace &face) { return face.cardNumber == number; });
     if (!isNumber || row == table.end())
         throw FatalError(QStringLiteral("No card is numbered \"%1\".").arg(Label1.text()));
-    return CardBitmaps::load(row->bitmapId);
+    return *row;
 }
 
 } // namespace quillmere

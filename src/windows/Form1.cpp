@@ -24,9 +24,9 @@ Form1::Form1(Shell &shell) : SpreadWindow(shell, ReferenceSize)
     Image4 = picture("Image4", {7440, 2160, 720, 720}, QStringLiteral("star.bmp"), true);
     Image7 = picture("Image7", {8520, 2280, 1905, 540}, QStringLiteral("flourish-right.bmp"), false);
     Image6 = previewPane("Image6", {1200, 2520, 3060, 4605});
-    Image1 = cardSlot("Image1", {7320, 3480, 1170, 1755});
-    Image2 = cardSlot("Image2", {5760, 3480, 1170, 1755});
-    Image3 = cardSlot("Image3", {8880, 3480, 1170, 1755});
+    Image1 = cardSlot("Image1", {7320, 3480, 1170, 1755}, QStringLiteral("Present"));
+    Image2 = cardSlot("Image2", {5760, 3480, 1170, 1755}, QStringLiteral("Past"));
+    Image3 = cardSlot("Image3", {8880, 3480, 1170, 1755}, QStringLiteral("Future"));
     Label4 = label("Label4", {6120, 5280, 615, 255}, QStringLiteral("Past"), kCaption);
     Label3 = label("Label3", {7680, 5280, 735, 255}, QStringLiteral("Present"), kCaption);
     Label5 = label("Label5", {9240, 5280, 735, 255}, QStringLiteral("Future"), kCaption);

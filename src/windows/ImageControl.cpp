@@ -35,6 +35,12 @@ ImageControl::ImageControl(QWidget *parent) : QLabel(parent)
     setScaledContents(true);
 }
 
+void ImageControl::setPicture(const QPixmap &picture, const QString &description)
+{
+    setPixmap(picture);
+    setAccessibleDescription(description);
+}
+
 void ImageControl::reportPress(const QMouseEvent *event)
 {
     const QPointF at = event->position();

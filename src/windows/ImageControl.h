@@ -17,7 +17,8 @@ public:
     explicit ImageControl(QWidget *parent = nullptr);
 
     QPixmap picture() const { return pixmap(); }
-    void setPicture(const QPixmap &picture) { setPixmap(picture); }
+    // The description tells assistive technology what the picture shows.
+    void setPicture(const QPixmap &picture, const QString &description = {});
 
 signals:
     void DblClick();

@@ -18,6 +18,8 @@ namespace {
 const QColor kTextPaneBackground(192, 192, 192);
 const QColor kTextPaneText(128, 128, 128);
 const QColor kPreviewBorder(128, 128, 128);
+const QString kFaceDown = QStringLiteral("Face down");
+const QString kEmpty = QStringLiteral("Empty");
 
 } // namespace
 
@@ -41,13 +43,14 @@ void SpreadWindow::place(QWidget *control, const char *name, const QRect &twips)
     m_layout->addWidget(control, twips);
 }
 
-ImageControl *SpreadWindow::cardSlot(const char *name, const QRect &twips)
+ImageControl *SpreadWindow::cardSlot(const char *name, const QRect &twips, const QString &position)
 {
     auto *slot = new ImageControl;
+    slot->setAccessibleName(position);
     if (!m_handCursor)
         m_handCursor = Artwork::Hand_Cursor();
     slot->setCursor(*m_handCursor);
-    slot->setPicture(CardBitmaps::load(Card_Back));
+    slot->setPicture(CardBitmaps::load(Card_Back), kFaceDown);
     place(slot, name, twips);
     m_cardSlots.append(slot);
     return slot;
@@ -56,13 +59,14 @@ ImageControl *SpreadWindow::cardSlot(const char *name, const QRect &twips)
 ImageControl *SpreadWindow::previewPane(const char *name, const QRect &twips)
 {
     auto *pane = new ImageControl;
+    pane->setAccessibleName(QStringLiteral("Preview"));
     // A fixed single border, drawn where the black ground would hide a black one.
     pane->setFrameShape(QFrame::Box);
     pane->setLineWidth(1);
     QPalette border = pane->palette();
     border.setColor(QPalette::WindowText, kPreviewBorder);
     pane->setPalette(border);
-    pane->setPicture(CardBitmaps::load(Preview_Blank));
+    pane->setPicture(CardBitmaps::load(Preview_Blank), kEmpty);
     place(pane, name, twips);
     m_previewPane = pane;
     return pane;
@@ -132,9 +136,9 @@ void SpreadWindow::faceDownReset()
 {
     for (ImageControl *slot : std::as_const(m_cardSlots)) {
         slot->setFrameShape(QFrame::NoFrame);
-        slot->setPicture(CardBitmaps::load(Card_Back));
+        slot->setPicture(CardBitmaps::load(Card_Back), kFaceDown);
     }
-    m_previewPane->setPicture(CardBitmaps::load(Preview_Blank));
+    m_previewPane->setPicture(CardBitmaps::load(Preview_Blank), kEmpty);
 }
 
 void SpreadWindow::Next_Card()
@@ -146,19 +150,21 @@ void SpreadWindow::Reveal(ImageControl *slot)
 {
     m_shell.guard([&] {
         Next_Card();
-        slot->setPicture(dealtFace(*Label1));
+        const CardFace &card = dealtCard(*Label1);
+        slot->setPicture(CardBitmaps::load(card.bitmapId),
+                         QString::fromLatin1(card.name.data(), qsizetype(card.name.size())));
     });
 }
 
 void SpreadWindow::CopyToPreview(ImageControl *slot, short Button)
 {
     if (Button == 2)
-        m_previewPane->setPicture(slot->picture());
+        m_previewPane->setPicture(slot->picture(), slot->accessibleDescription());
 }
 
 void SpreadWindow::ClearPreview()
 {
-    m_shell.guard([&] { m_previewPane->setPicture(CardBitmaps::load(Preview_Blank)); });
+    m_shell.guard([&] { m_previewPane->setPicture(CardBitmaps::load(Preview_Blank), kEmpty); });
 }
 
 void SpreadWindow::exit_Click()

@@ -51,7 +51,8 @@ protected:
 
     // Controls, each placed at its design rectangle in twips. Later controls lie
     // in front of earlier ones.
-    ImageControl *cardSlot(const char *name, const QRect &twips);
+    // A card slot; its position ("Past", "Position 3") is its accessible name.
+    ImageControl *cardSlot(const char *name, const QRect &twips, const QString &position);
     ImageControl *previewPane(const char *name, const QRect &twips);
     ImageControl *picture(const char *name, const QRect &twips, const QString &artwork, bool stretch);
     QLabel *label(const char *name, const QRect &twips, const QString &caption, QColor textColour);

@@ -41,6 +41,9 @@ public:
 protected:
     using SpreadWindow::SpreadWindow;
 
+    // A slot's position in the spread, as assistive technology names it.
+    static QString position(int slot) { return QStringLiteral("Position %1").arg(slot); }
+
     // Connects the slots and the pane to the handlers above, once they are placed.
     void wireControls();
 };

@@ -45,7 +45,7 @@ struct Table {
             slot->setPicture(CardBitmaps::load(Card_Back));
             QObject::connect(slot, &ImageControl::DblClick, slot, [this, slot] {
                 Next_Card(deck, *Label1);
-                slot->setPicture(dealtFace(*Label1));
+                slot->setPicture(CardBitmaps::load(dealtCard(*Label1).bitmapId));
             });
         }
         deck.Shuffle_The_Deck();
@@ -150,7 +150,7 @@ void TestReveal::captionThatNamesNoCardFails()
 {
     for (const char *caption : {"Label1", "", "0", "79", "7.5", "-3"}) {
         QLabel label(QString::fromLatin1(caption));
-        QVERIFY_THROWS_EXCEPTION(FatalError, dealtFace(label));
+        QVERIFY_THROWS_EXCEPTION(FatalError, dealtCard(label));
     }
 }
 
