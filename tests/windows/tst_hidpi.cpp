@@ -1,0 +1,91 @@
+#include "../support/ShellFixture.h"
+#include "shell/ProportionalLayout.h"
+#include "windows/SpreadWindow.h"
+
+#include <QScreen>
+#include <QTest>
+#include <set>
+
+using namespace quillmere;
+
+Q_DECLARE_METATYPE(quillmere::WindowKind)
+
+namespace {
+
+// Distinct colours in a picture: a picture scaled smoothly has many where a
+// nearest-neighbour stretch keeps only its source's few.
+std::size_t colours(const QImage &image)
+{
+    std::set<QRgb> seen;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            seen.insert(image.pixel(x, y));
+    return seen.size();
+}
+
+} // namespace
+
+// Run with a device pixel ratio of 2 (ctest sets QT_SCALE_FACTOR).
+class TestHiDpi : public QObject {
+    Q_OBJECT
+private slots:
+    void layoutKeepsItsProportions_data();
+    void layoutKeepsItsProportions();
+    void picturesStaySmooth();
+};
+
+void TestHiDpi::layoutKeepsItsProportions_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    QTest::newRow("main") << WindowKind::Main;
+    QTest::newRow("celtic") << WindowKind::Celtic;
+    QTest::newRow("qabalistic") << WindowKind::Qabalistic;
+}
+
+void TestHiDpi::layoutKeepsItsProportions()
+{
+    QFETCH(WindowKind, kind);
+    ShellFixture f;
+    auto *window = qobject_cast<SpreadWindow *>(f.shell.load(kind));
+    f.shell.show(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->devicePixelRatio(), 2.0);
+
+    window->showNormal();
+    const QSize reference = window->proportionalLayout()->reference();
+    QTRY_COMPARE(window->centralWidget()->size(), reference);
+    for (ImageControl *slot : window->cardSlots())
+        QCOMPARE(slot->size(), QSize(78, 117)); // in device-independent pixels: 156 by 234 on the screen
+
+    // Any client size: every control where the proportion puts it.
+    const QSize client(1003, 611);
+    window->proportionalLayout()->setGeometry(QRect(QPoint(), client));
+    for (ImageControl *slot : window->cardSlots()) {
+        QVERIFY(std::abs(slot->width() - 78.0 * client.width() / reference.width()) <= 1.0);
+        QVERIFY(std::abs(slot->height() - 117.0 * client.height() / reference.height()) <= 1.0);
+    }
+}
+
+void TestHiDpi::picturesStaySmooth()
+{
+    ShellFixture f;
+    auto *window = qobject_cast<SpreadWindow *>(f.shell.load(WindowKind::Main));
+    f.shell.show(window);
+    window->showNormal();
+    QTRY_COMPARE(window->centralWidget()->size(), QSize(792, 573));
+    ImageControl *slot = window->cardSlots().first();
+
+    const QImage shown = slot->grab().toImage();
+    QCOMPARE(shown.size(), QSize(156, 234)); // drawn at the screen's own resolution
+    // The back holds two colours, blue and black; stretched smoothly it shows their blends.
+    QVERIFY2(colours(shown) > 8, qPrintable(QString::number(colours(shown))));
+
+    QTest::mouseDClick(slot, Qt::LeftButton);
+    QTest::mousePress(slot, Qt::RightButton);
+    const QImage preview = window->previewPane()->grab().toImage();
+    QCOMPARE(preview.size(), QSize(408, 614));
+    QVERIFY(colours(preview) > colours(slot->picture().toImage()) / 2);
+}
+
+QTEST_MAIN(TestHiDpi)
+#include "tst_hidpi.moc"
