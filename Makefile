@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup configure build run test bench artwork clean
+.PHONY: all setup configure build run test bench artwork package screenshots clean
 
 all: build
 
@@ -21,6 +21,14 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, installing under /usr: build/quillmere-tarot_<version>_amd64.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# The README's screenshots, taken under a private X session.
+screenshots: build
+	sh tools/screenshots.sh $(BUILD)
 
 bench: build
 	sh bench/run-all.sh $(BUILD)

@@ -6,7 +6,8 @@
 set -eu
 
 packages="make cmake g++ pkg-config qt6-base-dev libbenchmark-dev
-          xvfb xauth openbox xdotool x11-utils imagemagick fonts-dejavu-core"
+          xvfb xauth openbox xdotool x11-utils imagemagick fonts-dejavu-core
+          desktop-file-utils appstream"
 for goal in "$@"; do
     case "$goal" in
         artwork) packages="$packages fonts-linuxlibertine fonts-sil-ezra" ;;

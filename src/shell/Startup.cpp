@@ -10,7 +10,7 @@ namespace quillmere {
 void prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Quillmere Tarot"));
-    QApplication::setDesktopFileName(QStringLiteral("quillmere-tarot"));
+    QApplication::setDesktopFileName(QStringLiteral("org.quillmere.tarot"));
     // The spread windows have no caption at all: without a display name of its
     // own, Qt would put the application name in an empty title.
     QApplication::setApplicationDisplayName(QStringLiteral(""));
