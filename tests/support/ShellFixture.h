@@ -37,6 +37,11 @@ struct ShellFixture {
         return qobject_cast<Window *>(shell.loaded(kind));
     }
 
-    // Lets windows that were unloaded go, as the event loop would.
-    static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // Does what the event loop would between two user actions: handles what is
+    // pending and lets windows that were unloaded go.
+    static void settle()
+    {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 };
