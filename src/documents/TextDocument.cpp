@@ -69,12 +69,16 @@ QByteArray readDocument(const QString &fileName)
 
 QString documentText(QByteArrayView bytes)
 {
+    if (bytes.isEmpty())
+        return QString();
     const QString text = decode(bytes);
     QString document;
     document.reserve(text.size() + text.size() / 16 + 2);
     qsizetype pos = 0;
     const qsizetype end = text.size();
-    while (pos < end) { // the end is tested before every line is read
+    // A file that holds anything has a first line, even when decoding leaves no
+    // text (a lone UTF-8 byte order mark); the end is tested after every line.
+    do {
         const qsizetype cr = text.indexOf(QLatin1Char('\r'), pos);
         const qsizetype lineEnd = cr < 0 ? end : cr;
         document.append(QStringView(text).mid(pos, lineEnd - pos));
@@ -85,7 +89,7 @@ QString documentText(QByteArrayView bytes)
             if (pos < end && text.at(pos) == QLatin1Char('\n'))
                 ++pos;
         }
-    }
+    } while (pos < end);
     return document;
 }
 
