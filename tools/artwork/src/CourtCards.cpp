@@ -32,8 +32,8 @@ enum class Scenery {
 struct SuitLook {
     Suit suit;
     Held emblem;
-    Gesture hold;        // how the King, the Queen and the Page hold it
-    Gesture riderHold;   // how the Knight holds it
+    // How each rank holds it: King, Queen, Knight, Page.
+    Gesture kingHold, queenHold, knightHold, pageHold;
     double emblemSize;   // the emblem's size, as a multiple of its usual size
     Scenery scenery;
     Tone sky;
@@ -49,28 +49,28 @@ struct SuitLook {
 const std::array<SuitLook, 4> &suitLooks()
 {
     static const std::array<SuitLook, 4> rows{{
-        {Suit::Swords, Held::Sword, Gesture::Raised, Gesture::Aloft, 1.05, Scenery::Clouds,
+        {Suit::Swords, Held::Sword, Gesture::Raised, Gesture::Raised, Gesture::Aloft, Gesture::Raised, 1.05, Scenery::Clouds,
          {{174, 196, 220}, {150, 176, 206}},
          {{78, 104, 170}, {48, 66, 118}}, {{150, 60, 140}, {98, 34, 92}}, {{110, 112, 130}, {72, 74, 90}},
-         {{78, 104, 170}, {48, 66, 118}},
+         {{92, 110, 128}, {62, 76, 92}},
          kWhiteHorse, {226, 214, 186}, Gait::Prancing, 1,
          kHairGrey, kHairBlack, kHairBrown},
-        {Suit::Wands, Held::Wand, Gesture::Raised, Gesture::Raised, 1.0, Scenery::Desert,
+        {Suit::Wands, Held::Wand, Gesture::Raised, Gesture::Raised, Gesture::Aloft, Gesture::Raised, 1.0, Scenery::Desert,
          {{246, 222, 150}, {236, 200, 118}},
          {{206, 84, 38}, {140, 50, 22}}, {{232, 190, 64}, {176, 134, 34}}, {{66, 120, 70}, {42, 80, 46}},
-         {{206, 84, 38}, {140, 50, 22}},
+         {{52, 98, 62}, {32, 66, 40}},
          kBayHorse, {58, 40, 30}, Gait::Prancing, -1,
-         {150, 86, 40}, {214, 160, 64}, {176, 96, 40}},
-        {Suit::Cups, Held::Cup, Gesture::Forward, Gesture::Out, 1.3, Scenery::Sea,
+         {112, 62, 30}, {226, 176, 72}, {176, 96, 40}},
+        {Suit::Cups, Held::Cup, Gesture::Raised, Gesture::Forward, Gesture::Raised, Gesture::Forward, 1.3, Scenery::Sea,
          {{166, 208, 234}, {138, 186, 220}},
          {{34, 110, 150}, {20, 70, 102}}, {{232, 226, 196}, {176, 166, 136}}, {{64, 80, 140}, {40, 50, 96}},
-         {{34, 110, 150}, {20, 70, 102}},
+         {{160, 52, 60}, {104, 28, 38}},
          kGreyHorse, {96, 96, 106}, Gait::Walking, 1,
          {196, 190, 180}, {206, 150, 70}, {120, 70, 34}},
-        {Suit::Pentacles, Held::Pentacle, Gesture::Forward, Gesture::Forward, 1.3, Scenery::Orchard,
+        {Suit::Pentacles, Held::Pentacle, Gesture::Raised, Gesture::Forward, Gesture::Aloft, Gesture::Raised, 1.3, Scenery::Orchard,
          {{232, 200, 116}, {214, 172, 84}},
          {{150, 44, 44}, {98, 24, 28}}, {{56, 108, 64}, {34, 72, 42}}, {{120, 84, 50}, {80, 54, 30}},
-         {{56, 108, 64}, {34, 72, 42}},
+         {{52, 62, 124}, {32, 38, 84}},
          kBlackHorse, {30, 26, 26}, Gait::Standing, -1,
          {96, 60, 34}, {60, 40, 30}, {150, 90, 40}},
     }};
@@ -166,7 +166,7 @@ void king(QPainter &p, const SuitLook &look)
     k.headwear = Headwear::Crown;
     k.hairColour = look.kingHair;
     k.beard = Beard::Full;
-    k.right = emblemHand(look, look.hold);
+    k.right = emblemHand(look, look.kingHold);
     k.left = {Gesture::Down};
     k.seed = 5;
     paintThrone(p, k, {{{196, 184, 160}, {138, 126, 104}}, look.throneCloth, 1.0});
@@ -186,10 +186,10 @@ void queen(QPainter &p, const SuitLook &look)
     q.hairColour = look.queenHair;
     q.turn = 0.15;
     // She holds the emblem in the hand the King leaves empty.
-    q.left = emblemHand(look, look.hold);
+    q.left = emblemHand(look, look.queenHold);
     q.right = {Gesture::Down};
     q.seed = 9;
-    paintThrone(p, q, {{{210, 196, 170}, {150, 136, 110}}, look.mantle, 1.0});
+    paintThrone(p, q, {{{210, 196, 170}, {150, 136, 110}}, look.throneCloth, 1.0});
     paintFigure(p, q);
 }
 
@@ -202,16 +202,16 @@ void knight(QPainter &p, const SuitLook &look)
     h.gait = look.gait;
     h.coat = look.horseCoat;
     h.mane = look.horseMane;
-    h.cloth = look.gown;
+    h.cloth = look.mantle;
     Figure r;
-    r.height = 112;
+    r.height = 118;
     r.robe = {look.gown, std::nullopt, Cut::Armour, look.hose, kGold};
     r.headwear = Headwear::Helm;
     r.headwearTone = look.mantle;
     r.hairColour = look.pageHair;
     r.turn = look.knightFacing * 0.6;
     Hand reins{Gesture::Forward};
-    Hand emblem = emblemHand(look, look.riderHold);
+    Hand emblem = emblemHand(look, look.knightHold);
     emblem.size *= 1.15;
     // The emblem in the hand on the side the horse faces, the reins in the other.
     if (look.knightFacing > 0) {
@@ -236,7 +236,7 @@ void page(QPainter &p, const SuitLook &look)
     g.hairColour = look.pageHair;
     g.turn = -0.35;
     g.facing = -1;
-    g.right = emblemHand(look, look.hold);
+    g.right = emblemHand(look, look.pageHold);
     g.left = {Gesture::Down};
     g.seed = 13;
     paintFigure(p, g);

@@ -141,27 +141,24 @@ void paintLion(QPainter &p, QPointF base, double height, int facing, const Tone 
 
 void paintBird(QPainter &p, QPointF c, double span, int facing, const Tone &tone, bool wingsUp)
 {
-    const QTransform t = profileTransform(c, span, facing);
-    const double line = std::max(0.8, span * 0.03);
-    // The body, head forward, the tail fanned behind.
-    const std::vector<QPointF> body{{0.26, -0.04}, {0.2, -0.07}, {0.05, -0.05}, {-0.15, -0.03}, {-0.32, -0.06},
-                                    {-0.3, 0.04},  {-0.12, 0.05}, {0.1, 0.05},  {0.22, 0.02}};
-    const double up = wingsUp ? -1.0 : 1.0;
-    for (int near : {0, 1}) {
-        const double reach = near ? 0.5 : 0.4;
-        std::vector<QPointF> wing{{0.08, -0.02}, {0.02, up * 0.2 - 0.05}, {-0.05, up * reach},
-                                  {-0.12, up * (reach - 0.08)}, {-0.1, up * 0.18}, {-0.12, 0.0}};
-        drawShape(p, t.map(smoothClosed(wing)), near ? tone : Tone{tone.shade, tone.shade.darker(120)}, line);
-        if (near == 0)
-            drawShape(p, t.map(smoothClosed(body)), tone, line);
-    }
+    // Seen from the front in flight: two curved wings from a small body, the
+    // head turned to `facing`.
+    const double line = std::max(0.8, span * 0.035);
+    const double up = wingsUp ? 1.0 : -0.6;
+    auto at = [&](double x, double y) { return c + QPointF(x * span, y * span); };
+    const QPainterPath wings = limb({at(-0.5, -0.16 * up), at(-0.3, -0.14 * up), at(-0.12, -0.02 * up), at(0, 0.04),
+                                     at(0.12, -0.02 * up), at(0.3, -0.14 * up), at(0.5, -0.16 * up)},
+                                    {0.012 * span, 0.05 * span, 0.07 * span, 0.07 * span, 0.07 * span, 0.05 * span,
+                                     0.012 * span});
+    drawShape(p, wings, tone, line);
+    drawShape(p, ellipse(at(0, 0.06), 0.07 * span, 0.12 * span), tone, line * 0.8, line);
+    drawShape(p, ellipse(at(facing * 0.05, -0.06), 0.06 * span, 0.06 * span), tone, 0, line);
     QPainterPath beak;
-    beak.moveTo(0.25, -0.05);
-    beak.lineTo(0.33, -0.01);
-    beak.lineTo(0.24, 0.01);
+    beak.moveTo(at(facing * 0.1, -0.08));
+    beak.lineTo(at(facing * 0.17, -0.05));
+    beak.lineTo(at(facing * 0.1, -0.03));
     beak.closeSubpath();
-    drawShape(p, t.map(beak), kGold, 0, line * 0.8);
-    drawShape(p, t.map(ellipse(QPointF(0.19, -0.03), 0.015, 0.015)), {kOutline, kOutline}, 0, 0);
+    drawShape(p, beak, kGold, 0, line * 0.6);
 }
 
 void paintFish(QPainter &p, QPointF c, double length, double degrees, const Tone &tone)

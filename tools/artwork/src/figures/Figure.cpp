@@ -101,13 +101,15 @@ QPointF handTarget(const Figure &f, const Proportions &pr, const Body &b, int si
     const bool seated = f.pose == Pose::Seated || f.pose == Pose::Riding;
     switch (g) {
     case Gesture::Down:
-        if (seated)
-            return {b.hips.x() + s * (pr.hipHalf + 0.1) * u, b.seatY - 0.1 * u};
+        if (seated) // resting on the knee
+            return {b.hips.x() + s * (pr.hipHalf + 0.18) * u, b.seatY + 0.02 * u};
         return sh + QPointF(s * 0.36 * u, (pr.upperArm + pr.forearm) * 0.94 * u);
     case Gesture::Raised:
         return sh + QPointF(s * 0.72 * u, 0.62 * u);
     case Gesture::Forward:
-        return {b.hips.x() + s * 0.34 * u, b.waist.y() - 0.35 * u};
+        if (seated && f.pose != Pose::Riding) // on the lap
+            return {b.hips.x() + s * 0.32 * u, b.seatY - 0.12 * u};
+        return {b.hips.x() + s * 0.34 * u, b.waist.y() + 0.05 * u};
     case Gesture::Aloft:
         return sh + QPointF(s * 0.55 * u, -2.3 * u);
     case Gesture::Out:
@@ -184,7 +186,8 @@ Body bodyOf(const Figure &f)
         const Hand &hand = side < 0 ? f.left : f.right;
         const Gesture g = f.pose == Pose::Hanging ? Gesture::Behind : hand.gesture;
         QPointF h = handTarget(f, pr, b, side, g);
-        const bool outward = g == Gesture::Down || g == Gesture::Aloft || g == Gesture::Out;
+        const bool seated = f.pose == Pose::Seated || f.pose == Pose::Riding;
+        const bool outward = (g == Gesture::Down && !seated) || g == Gesture::Aloft || g == Gesture::Out;
         b.elbow[i] = elbowFor(b.shoulder[i], h, pr.upperArm * u, pr.forearm * u, cx, outward);
         b.hand[i] = h;
     }
@@ -220,7 +223,7 @@ HeldBox heldBox(Held held, double u, double toGround)
     }
     case Held::Pentacle: {
         const double d = 1.6 * u;
-        return {box(d, d, 0.92), true};
+        return {box(d, d, 0.76), true};
     }
     case Held::Staff: {
         const double above = 1.7 * u;
@@ -650,8 +653,12 @@ void FigurePainter::legs()
             shoe(at(-0.3, sole), 0);
             shoe(at(0.3, sole), 0);
         } else {
-            for (int s : {-1, 1})
-                leg({at(s * 0.32, pr_.hipY + 0.2), at(s * 0.3, pr_.kneeY), at(s * 0.27, sole - 0.12)}, false, 0);
+            // Weight on one leg, the other a little out.
+            for (int s : {-1, 1}) {
+                const double out = s == f_.facing ? 0.16 : 0.0;
+                leg({at(s * 0.32, pr_.hipY + 0.2), at(s * (0.3 + out * 0.5), pr_.kneeY), at(s * (0.27 + out), sole - 0.12)},
+                    false, 0);
+            }
         }
         break;
     case Pose::Walking: {
@@ -771,9 +778,7 @@ void FigurePainter::robeDetails(const QPainterPath &outline)
             folds.quadTo(at(x * 0.9 + jitter, (pr_.waistY + bottom) / 2), at(x * 1.4 + jitter, bottom));
         }
     } else if (f_.pose == Pose::Seated) {
-        // The lap across the knees, and folds hanging between them.
-        folds.moveTo(at(-pr_.hipHalf - 0.4, pr_.hipY + 0.42));
-        folds.quadTo(at(0, pr_.hipY + 0.62), at(pr_.hipHalf + 0.4, pr_.hipY + 0.42));
+        // Folds hanging from the knees.
         if (longRobe) {
             for (double x : {-0.5, 0.0, 0.5}) {
                 folds.moveTo(at(x * 0.8, pr_.hipY + 0.7));
@@ -785,6 +790,18 @@ void FigurePainter::robeDetails(const QPainterPath &outline)
     p_.setClipPath(outline);
     drawLine(p_, folds, gown.shade, line);
     p_.restore();
+    if (f_.pose == Pose::Seated) {
+        // The lap: the thighs' tops catch the light, the knees round at its front edge.
+        const double k = pr_.hipHalf + 0.42;
+        const std::vector<QPointF> right{{0, pr_.hipY + 0.02}, {k * 0.6, pr_.hipY - 0.02}, {k, pr_.hipY + 0.12},
+                                         {k + 0.06, pr_.hipY + 0.42}, {k * 0.8, pr_.hipY + 0.66}, {k * 0.4, pr_.hipY + 0.62},
+                                         {0.12, pr_.hipY + 0.5}, {0, pr_.hipY + 0.48}};
+        std::vector<QPointF> scaled;
+        for (const QPointF &q : right)
+            scaled.emplace_back(q.x() * u_, b_.crown.y() + q.y() * u_);
+        const Tone lap{gown.base.lighter(118), gown.base};
+        drawShape(p_, smoothClosed(mirrored(b_.crown.x(), scaled)).intersected(outline), lap, std::max(1.0, 0.1 * u_), line);
+    }
 
     // Belt, neckline and hem in the trim colour.
     QPainterPath belt;
@@ -884,13 +901,21 @@ void FigurePainter::hairBack(QPointF c, double w, double h)
         return;
     const Tone hair{f_.hairColour, f_.hairColour.darker(140)};
     if (f_.hair == Hair::Long) {
-        // Falling behind the shoulders.
-        const std::vector<QPointF> right{{0, -0.58 * h},  {0.5 * w, -0.45 * h}, {0.62 * w, 0.0},
-                                         {0.7 * w, 0.6 * h}, {0.75 * w, 1.15 * h}, {0.35 * w, 1.2 * h}};
+        // Close round the head, then falling in locks behind the shoulders.
+        const std::vector<QPointF> right{{0, -0.58 * h},     {0.48 * w, -0.46 * h}, {0.58 * w, -0.05 * h},
+                                         {0.6 * w, 0.45 * h}, {0.78 * w, 0.95 * h},  {0.86 * w, 1.3 * h},
+                                         {0.6 * w, 1.22 * h}, {0.42 * w, 1.32 * h}, {0.2 * w, 1.2 * h}};
         std::vector<QPointF> pts;
         for (const QPointF &q : right)
             pts.emplace_back(q.x(), c.y() + q.y());
-        drawShape(p_, smoothClosed(mirrored(c.x(), pts)), hair, std::max(1.0, 0.08 * h));
+        const QPainterPath locks = smoothClosed(mirrored(c.x(), pts));
+        drawShape(p_, locks, hair, std::max(1.0, 0.08 * h));
+        QPainterPath strands;
+        for (int s : {-1, 1}) {
+            strands.moveTo(c + QPointF(s * 0.55 * w, 0.3 * h));
+            strands.quadTo(c + QPointF(s * 0.66 * w, 0.8 * h), c + QPointF(s * 0.62 * w, 1.15 * h));
+        }
+        drawLine(p_, strands, hair.shade, std::max(0.6, 0.04 * h));
     } else {
         drawShape(p_, ellipse(c + QPointF(0, -0.08 * h), 0.56 * w, 0.52 * h), hair, std::max(1.0, 0.06 * h));
     }
