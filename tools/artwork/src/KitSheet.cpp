@@ -277,6 +277,8 @@ QImage kitSheet()
         paintSun(p, {c.left() + 80, c.top() + 70}, 30);
         paintCloud(p, {c.left() + 260, c.top() + 60}, 90, 2);
         paintMountains(p, horizon + 4, c.left() + 150, c.right() + 20, 80, 5);
+        paintCastle(p, {c.left() + 60, horizon + 2}, 70, 4);
+        paintTower(p, {c.left() + 140, horizon + 2}, 14, 50, kStone, Tone{{60, 90, 170}, {36, 56, 120}});
         paintWater(p, c, horizon, horizon + 30, 6);
         paintHills(p, c, horizon + 30, 12);
         paintTree(p, {c.left() + 40, c.bottom() - 40}, 90, 1);

@@ -20,24 +20,25 @@ struct Canine {
 Profile canineProfile(const Canine &c)
 {
     Profile pr;
-    // Tail root, back, then the head: ears, brow, muzzle, jaw, throat, chest.
+    // Tail root, back, neck, then the head: skull, brow, muzzle, jaw, throat, chest.
+    const double snout = c.wolf ? 0.08 : 0.0;
     if (c.headUp) {
-        // The head thrown back, the muzzle to the sky.
-        pr.top = {{-0.62, -0.98}, {-0.3, -0.98}, {0.05, -1.02}, {0.3, -1.18}, {0.36, -1.42},
-                  {0.34, -1.58}, {0.42, -1.52}, {0.5, -1.66}, {c.wolf ? 0.68 : 0.62, c.wolf ? -1.92 : -1.82},
-                  {c.wolf ? 0.74 : 0.68, c.wolf ? -1.86 : -1.76}, {0.62, -1.62}, {0.6, -1.5}, {0.55, -1.3},
-                  {0.48, -1.05}, {0.5, -0.86}};
+        // The head thrown back, the muzzle raised to the sky.
+        pr.top = {{-0.6, -0.95}, {-0.3, -0.97}, {0.05, -1.0}, {0.22, -1.12}, {0.3, -1.32}, {0.38, -1.42},
+                  {0.48, -1.48}, {0.62 + snout * 0.5, -1.62 - snout}, {0.68 + snout * 0.5, -1.64 - snout},
+                  {0.68 + snout * 0.5, -1.58 - snout}, {0.6, -1.48}, {0.56, -1.38}, {0.52, -1.22}, {0.54, -1.02},
+                  {0.54, -0.84}};
     } else {
-        pr.top = {{-0.62, -0.98}, {-0.3, -0.97}, {0.05, -1.0}, {0.3, -1.12}, {0.38, -1.34},
-                  {0.4, c.wolf ? -1.58 : -1.46}, {0.48, -1.38}, {0.58, -1.34}, {c.wolf ? 0.86 : 0.78, -1.22},
-                  {c.wolf ? 0.86 : 0.78, -1.14}, {0.62, -1.1}, {0.54, -1.02}, {0.52, -0.86}};
+        pr.top = {{-0.6, -0.95},  {-0.3, -0.96}, {0.05, -1.0},  {0.26, -1.1},  {0.34, -1.3},
+                  {0.42, -1.4},   {0.56, -1.4},  {0.66, -1.34}, {0.82 + snout, -1.28}, {0.86 + snout, -1.22},
+                  {0.82 + snout, -1.16}, {0.66, -1.12}, {0.58, -1.06}, {0.56, -0.96}, {0.54, -0.82}};
     }
-    pr.foreLeg = {{0.36, -0.66}, {0.38, -0.36}, {0.39, -0.08}, {0.45, 0.0}};
-    pr.foreHalf = {0.1, 0.06, 0.05, 0.05};
-    pr.belly = {{0.2, -0.56}, {-0.05, -0.5}, {-0.25, -0.52}};
-    pr.hindLeg = {{-0.42, -0.66}, {-0.46, -0.4}, {-0.52, -0.22}, {-0.48, -0.06}, {-0.42, 0.0}};
-    pr.hindHalf = {0.16, 0.09, 0.06, 0.05, 0.05};
-    pr.rear = {{-0.62, -0.76}};
+    pr.foreLeg = {{0.4, -0.66}, {0.41, -0.36}, {0.42, -0.08}, {0.48, 0.0}};
+    pr.foreHalf = {0.12, 0.08, 0.065, 0.065};
+    pr.belly = {{0.24, -0.54}, {0.0, -0.48}, {-0.22, -0.5}};
+    pr.hindLeg = {{-0.4, -0.66}, {-0.44, -0.42}, {-0.5, -0.24}, {-0.46, -0.06}, {-0.4, 0.0}};
+    pr.hindHalf = {0.18, 0.11, 0.075, 0.065, 0.065};
+    pr.rear = {{-0.6, -0.76}};
     return pr;
 }
 
@@ -49,32 +50,47 @@ void paintCanine(QPainter &p, QPointF base, double height, int facing, const Ton
     // Tail: a wolf's hangs low and bushy, a dog's curls up.
     std::vector<QPointF> tail;
     if (c.wolf)
-        tail = {{-0.6, -0.96}, {-0.8, -0.86}, {-0.92, -0.56}, {-0.86, -0.46}, {-0.74, -0.66}, {-0.6, -0.82}};
+        tail = {{-0.56, -0.96}, {-0.8, -0.88}, {-0.94, -0.6}, {-0.9, -0.46}, {-0.8, -0.52}, {-0.72, -0.7}, {-0.58, -0.8}};
     else
-        tail = {{-0.6, -0.94}, {-0.78, -1.1}, {-0.84, -1.36}, {-0.78, -1.38}, {-0.7, -1.16}, {-0.58, -1.02}};
+        tail = {{-0.56, -0.92}, {-0.76, -1.06}, {-0.84, -1.3}, {-0.76, -1.34}, {-0.7, -1.14}, {-0.56, -1.02}};
     drawShape(p, t.map(smoothClosed(tail)), coat, line);
-    drawShape(p, t.map(limb({{0.28, -0.62}, {0.27, -0.34}, {0.25, -0.08}, {0.3, 0.0}}, {0.09, 0.055, 0.045, 0.045})), far,
-              line);
-    drawShape(p, t.map(limb({{-0.34, -0.62}, {-0.36, -0.4}, {-0.42, -0.2}, {-0.34, -0.02}}, {0.13, 0.08, 0.05, 0.045})),
+    drawShape(p, t.map(limb({{0.3, -0.62}, {0.3, -0.34}, {0.29, -0.08}, {0.34, 0.0}}, {0.1, 0.07, 0.06, 0.06})), far, line);
+    drawShape(p, t.map(limb({{-0.32, -0.62}, {-0.36, -0.4}, {-0.42, -0.2}, {-0.34, -0.02}}, {0.15, 0.09, 0.065, 0.06})),
               far, line);
     drawShape(p, t.map(profileOutline(canineProfile(c))), coat, std::max(1.2, height * 0.04));
-    const QPointF eye = c.headUp ? QPointF(0.47, -1.56) : QPointF(0.52, -1.26);
-    drawShape(p, t.map(ellipse(eye, 0.035, 0.03)), {kOutline, kOutline}, 0, 0);
-    const QPointF nose = c.headUp ? (c.wolf ? QPointF(0.71, -1.88) : QPointF(0.66, -1.78))
-                                  : QPointF(c.wolf ? 0.86 : 0.78, -1.19);
-    drawShape(p, t.map(ellipse(nose, 0.035, 0.03)), {kOutline, kOutline}, 0, 0);
-    if (c.headUp) {
-        // The open mouth.
-        QPainterPath mouth;
-        mouth.moveTo(t.map(nose + QPointF(-0.03, 0.06)));
-        mouth.lineTo(t.map(QPointF(0.5, -1.52)));
-        drawLine(p, mouth, kOutline, line);
+    // Ears: a wolf's stand up in a point, a dog's fold over.
+    const QPointF earRoot = c.headUp ? QPointF(0.34, -1.4) : QPointF(0.44, -1.38);
+    QPainterPath ear;
+    if (c.wolf) {
+        ear.moveTo(earRoot + QPointF(-0.06, 0.02));
+        ear.lineTo(earRoot + QPointF(-0.04, -0.2));
+        ear.lineTo(earRoot + QPointF(0.08, 0.0));
+        ear.closeSubpath();
+    } else {
+        ear = smoothClosed({earRoot + QPointF(-0.06, -0.02), earRoot + QPointF(0.04, -0.06), earRoot + QPointF(0.02, 0.12),
+                            earRoot + QPointF(-0.06, 0.2), earRoot + QPointF(-0.1, 0.08)});
     }
+    drawShape(p, t.map(ear), c.wolf ? coat : far, line);
+    const QPointF eye = c.headUp ? QPointF(0.47, -1.42) : QPointF(0.6, -1.32);
+    drawShape(p, t.map(ellipse(eye, 0.03, 0.026)), {kOutline, kOutline}, 0, 0);
+    const double snout = c.wolf ? 0.08 : 0.0;
+    const QPointF nose = c.headUp ? QPointF(0.66 + snout * 0.5, -1.62 - snout) : QPointF(0.85 + snout, -1.24);
+    drawShape(p, t.map(ellipse(nose, 0.04, 0.035)), {kOutline, kOutline}, 0, 0);
+    // The mouth line; open when the head is up.
+    QPainterPath mouth;
+    if (c.headUp) {
+        mouth.moveTo(t.map(nose + QPointF(-0.01, 0.06)));
+        mouth.lineTo(t.map(QPointF(0.55, -1.44)));
+    } else {
+        mouth.moveTo(t.map(QPointF(0.8 + snout, -1.17)));
+        mouth.lineTo(t.map(QPointF(0.66, -1.16)));
+    }
+    drawLine(p, mouth, kOutline, line);
     // A collar on the dog.
     if (!c.wolf) {
         QPainterPath collar;
-        const QPointF a = c.headUp ? QPointF(0.34, -1.3) : QPointF(0.36, -1.24);
-        const QPointF b = c.headUp ? QPointF(0.52, -1.2) : QPointF(0.52, -1.08);
+        const QPointF a = c.headUp ? QPointF(0.28, -1.24) : QPointF(0.34, -1.26);
+        const QPointF b = c.headUp ? QPointF(0.54, -1.16) : QPointF(0.56, -1.02);
         collar.moveTo(t.map(a));
         collar.lineTo(t.map(b));
         drawLine(p, collar, kCrossGuard.base, line * 2.2);

@@ -231,6 +231,56 @@ void paintStar(QPainter &p, QPointF c, double r, int points, const Tone &tone)
     drawShape(p, star, tone, std::max(0.6, r * 0.12), std::max(0.7, r * 0.08));
 }
 
+void paintTower(QPainter &p, QPointF base, double width, double height, const Tone &stone, const std::optional<Tone> &roof)
+{
+    const double w = width / 2, merlon = std::max(1.5, width * 0.16);
+    const double top = base.y() - height;
+    QPainterPath tower;
+    tower.moveTo(base.x() - w, base.y());
+    tower.lineTo(base.x() - w, top + merlon);
+    if (!roof) {
+        // Battlements: merlons and crenels across the top.
+        const int merlons = 3;
+        const double step = width / (2 * merlons - 1);
+        for (int i = 0; i < 2 * merlons - 1; ++i) {
+            const double x0 = base.x() - w + i * step;
+            const double y = i % 2 ? top + merlon : top;
+            tower.lineTo(x0, y);
+            tower.lineTo(x0 + step, y);
+        }
+    }
+    tower.lineTo(base.x() + w, top + merlon);
+    tower.lineTo(base.x() + w, base.y());
+    tower.closeSubpath();
+    drawShape(p, tower, stone, std::max(1.0, width * 0.14));
+    if (roof) {
+        QPainterPath cone;
+        cone.moveTo(base.x() - w * 1.15, top + merlon);
+        cone.lineTo(base.x(), top - height * 0.35);
+        cone.lineTo(base.x() + w * 1.15, top + merlon);
+        cone.closeSubpath();
+        drawShape(p, cone, *roof, std::max(1.0, width * 0.12));
+    }
+    QPainterPath slit;
+    slit.addRoundedRect(QRectF(base.x() - width * 0.07, top + height * 0.3, width * 0.14, height * 0.18), width * 0.07,
+                        width * 0.07);
+    drawShape(p, slit, {kOutline, kOutline}, 0, 0);
+}
+
+void paintCastle(QPainter &p, QPointF base, double width, unsigned seed, const Tone &stone)
+{
+    Roughness rough(seed);
+    const double h = width * 0.42;
+    QPainterPath wall;
+    wall.addRect(QRectF(base.x() - width * 0.4, base.y() - h * 0.55, width * 0.8, h * 0.55));
+    drawShape(p, wall, stone, std::max(1.0, width * 0.03));
+    paintTower(p, base + QPointF(-width * 0.4, 0), width * 0.2, h * (0.85 + 0.1 * rough.next()), stone,
+               Tone{{170, 60, 50}, {116, 36, 30}});
+    paintTower(p, base + QPointF(width * 0.4, 0), width * 0.2, h * (0.85 + 0.1 * rough.next()), stone,
+               Tone{{170, 60, 50}, {116, 36, 30}});
+    paintTower(p, base + QPointF(width * 0.05, 0), width * 0.26, h * 1.15, stone);
+}
+
 void paintPillar(QPainter &p, const QRectF &shaft, const Tone &stone)
 {
     const double w = shaft.width();

@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <optional>
+
 namespace artwork::figures {
 
 using style::Tone;
@@ -57,6 +59,13 @@ void paintSun(QPainter &painter, QPointF centre, double r, bool face = true);
 void paintMoon(QPainter &painter, QPointF centre, double r, bool face = true);
 // A star of `points` points, r to the tips.
 void paintStar(QPainter &painter, QPointF centre, double r, int points = 8, const Tone &tone = {{250, 236, 150}, {220, 180, 70}});
+
+// A round tower standing on `base`, `width` wide and `height` tall to the top
+// of its battlements, with a slit window; a pointed roof in `roof` when given.
+void paintTower(QPainter &painter, QPointF base, double width, double height, const Tone &stone = kStone,
+                const std::optional<Tone> &roof = std::nullopt);
+// A castle on a hill far off: a wall between towers, `width` wide, standing on `base`.
+void paintCastle(QPainter &painter, QPointF base, double width, unsigned seed, const Tone &stone = kStone);
 
 // A pillar filling `shaft` with a capital above and a base below it.
 void paintPillar(QPainter &painter, const QRectF &shaft, const Tone &stone = kStone);

@@ -97,47 +97,49 @@ void paintWings(QPainter &p, const Figure &figure, const WingsLook &look)
 {
     const Body b = bodyOf(figure);
     const double u = b.unit, L = look.span * u;
-    const QPointF root = (b.shoulder[0] + b.shoulder[1]) / 2 + QPointF(0, 0.3 * u);
+    const QPointF root = (b.shoulder[0] + b.shoulder[1]) / 2 + QPointF(0, 0.25 * u);
     const double lift = std::clamp(look.lift, 0.0, 1.0);
+    const double line = std::max(1.0, 0.08 * u);
     for (int s : {-1, 1}) {
-        // The leading edge rises from the back to the wrist and on to the tip;
-        // the trailing edge comes back in a row of rounded feather ends.
-        const QPointF wrist = root + QPointF(s * 0.45 * L, -(0.35 + 0.45 * lift) * L);
-        const QPointF tip = root + QPointF(s * 1.0 * L, -(0.15 + 0.75 * lift) * L);
-        const QPointF tail = root + QPointF(s * 0.12 * L, 0.85 * L);
-        std::vector<QPointF> pts{root + QPointF(s * 0.05 * L, -0.1 * L), root + QPointF(s * 0.2 * L, -0.32 * L), wrist,
-                                 root + QPointF(s * 0.78 * L, -(0.3 + 0.7 * lift) * L), tip};
-        const int feathers = 7;
-        for (int i = 1; i <= feathers; ++i) {
-            const double t = static_cast<double>(i) / feathers;
-            // Along a curve from the tip down to the tail, bulging outwards.
-            const QPointF a = lerp(tip, tail, t);
-            const QPointF bulge = QPointF(s * 0.25 * L, 0.05 * L) * std::sin(t * M_PI);
-            const QPointF edge = a + bulge;
-            const QPointF in = unitVector(QPointF(-s * 0.4, -1.0)) * 0.07 * L;
-            pts.push_back(edge);
-            if (i < feathers)
-                pts.push_back(edge + in + (lerp(tip, tail, t + 0.5 / feathers) - a) * 0.5);
+        auto at = [&](double x, double y) { return root + QPointF(s * x * L, y * L); };
+        const double apexY = -(0.35 + 0.5 * lift);
+        // The long flight feathers first, fanned from the wing's outer edge
+        // down towards the tail, each a long rounded blade.
+        const int feathers = 8;
+        for (int i = feathers - 1; i >= 0; --i) {
+            const double t = static_cast<double>(i) / (feathers - 1);
+            const QPointF from = lerp(at(0.78, apexY + 0.3), at(0.22, 0.35), t);
+            const double angle = (0.55 - 0.45 * t); // radians out from straight down
+            const QPointF dir(s * std::sin(angle), std::cos(angle));
+            const double len = (0.62 - 0.22 * t) * L;
+            const QPointF to = from + dir * len;
+            drawShape(p, limb({from, lerp(from, to, 0.55), to}, {0.08 * L, 0.085 * L, 0.04 * L}), look.tips, line);
+            QPainterPath quill;
+            quill.moveTo(lerp(from, to, 0.1));
+            quill.lineTo(lerp(from, to, 0.85));
+            drawLine(p, quill, look.tips.shade, std::max(0.6, 0.04 * u));
         }
-        pts.push_back(root + QPointF(s * 0.02 * L, 0.35 * L));
-        const QPainterPath wing = smoothClosed(pts);
-        drawShape(p, wing, look.tips, std::max(1.2, 0.1 * u));
-        // The coverts: a lighter inner part along the leading edge.
-        std::vector<QPointF> inner{root + QPointF(s * 0.05 * L, -0.08 * L), root + QPointF(s * 0.2 * L, -0.3 * L), wrist,
-                                   root + QPointF(s * 0.7 * L, -(0.26 + 0.62 * lift) * L),
-                                   lerp(lerp(tip, tail, 0.35), root, 0.22) + QPointF(s * 0.1 * L, 0),
-                                   lerp(tail, root, 0.35) + QPointF(s * 0.08 * L, 0)};
-        const QPainterPath coverts = smoothClosed(inner).intersected(wing);
-        drawShape(p, coverts, look.feathers, std::max(1.0, 0.08 * u));
-        // Quills of the long feathers.
-        QPainterPath quills;
-        for (int i = 1; i < feathers; ++i) {
-            const double t = static_cast<double>(i) / feathers;
-            const QPointF a = lerp(tip, tail, t) + QPointF(s * 0.25 * L, 0.05 * L) * std::sin(t * M_PI);
-            quills.moveTo(lerp(a, root, 0.12));
-            quills.lineTo(lerp(a, root, 0.38));
+        // The coverts: from the back up the leading edge to the wing's bend, down its outer edge.
+        const std::vector<QPointF> body{at(0.02, 0.05),         at(0.1, -0.2),          at(0.3, apexY * 0.75),
+                                        at(0.52, apexY),         at(0.7, apexY + 0.02),  at(0.86, apexY + 0.22),
+                                        at(0.8, apexY + 0.42),   at(0.55, 0.0),          at(0.3, 0.38),
+                                        at(0.1, 0.36)};
+        const QPainterPath coverts = smoothClosed(body);
+        drawShape(p, coverts, look.feathers, std::max(1.2, 0.1 * u));
+        // Rows of small rounded feathers on the coverts.
+        QPainterPath scales;
+        for (int row = 0; row < 2; ++row) {
+            for (int i = 0; i < 4; ++i) {
+                const double t = (i + 0.5) / 4;
+                const QPointF q = lerp(at(0.72 - row * 0.14, apexY + 0.3 + row * 0.12), at(0.2 - row * 0.05, 0.2 + row * 0.05), t);
+                scales.moveTo(q + QPointF(-0.05 * L, -0.02 * L));
+                scales.quadTo(q + QPointF(0, 0.06 * L), q + QPointF(0.05 * L, -0.02 * L));
+            }
         }
-        drawLine(p, quills, look.tips.shade, std::max(0.6, 0.05 * u));
+        p.save();
+        p.setClipPath(coverts);
+        drawLine(p, scales, look.feathers.shade, std::max(0.6, 0.05 * u));
+        p.restore();
     }
 }
 

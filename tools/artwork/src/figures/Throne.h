@@ -20,7 +20,7 @@ QRectF paintThrone(QPainter &painter, const Figure &seated, const ThroneLook &lo
 
 struct WingsLook {
     Tone feathers{{236, 230, 214}, {176, 164, 140}};
-    Tone tips{{214, 96, 70}, {150, 56, 44}}; // the long feathers at the edge
+    Tone tips{{178, 192, 218}, {124, 138, 170}}; // the long flight feathers
     // How far each wing reaches from the spine, in heads.
     double span = 2.6;
     // 0: wings half open, level with the shoulders; 1: raised high.
