@@ -196,8 +196,10 @@ void queen(QPainter &p, const SuitLook &look)
 void knight(QPainter &p, const SuitLook &look)
 {
     Horse h;
-    h.base = {100 - look.knightFacing * 4.0, kGround};
-    h.height = 100;
+    // Nose to tail the horse spans about 1.7 times its height, the tail end
+    // reaching further back than the muzzle reaches forward.
+    h.base = {100 + look.knightFacing * 4.0, kGround};
+    h.height = 96;
     h.facing = look.knightFacing;
     h.gait = look.gait;
     h.coat = look.horseCoat;
