@@ -115,6 +115,7 @@ void landscape(QPainter &p, const SuitLook &look, unsigned seed)
     case Scenery::Orchard:
         paintMountains(p, kHorizon + 4, scene.left() - 10, scene.right() + 10, 46, seed, {{120, 140, 186}, {88, 104, 150}},
                        true);
+        paintCastle(p, {scene.right() - 64, kHorizon + 8}, 40, seed);
         paintHills(p, scene, kHorizon, seed);
         break;
     }
@@ -137,6 +138,8 @@ void sideScenery(QPainter &p, const SuitLook &look, unsigned seed)
         paintTree(p, {scene.right() - 16, kHorizon + 30}, 26, seed + 2, TreeKind::Round);
         break;
     case Scenery::Sea:
+        for (int i = 0; i < 2; ++i)
+            paintBird(p, {scene.left() + 40 + i * 100.0, scene.top() + 40 + i * 22.0}, 16, i % 2 ? -1 : 1, kCloud, i == 0);
         break;
     case Scenery::Orchard:
         paintTree(p, {scene.left() + 18, kHorizon + 44}, 60, seed, TreeKind::Round);

@@ -38,7 +38,7 @@ Proportions proportionsOf(Build build)
     case Build::Woman:
         return {7.0, 1.36, 0.86, 2.62, 0.50, 3.30, 0.80, 5.1, 1.32, 1.28, 1.12, 0.78, 0.88};
     case Build::Youth:
-        return {6.6, 1.32, 0.90, 2.60, 0.56, 3.15, 0.66, 4.8, 1.1, 1.24, 1.08, 0.80, 0.9};
+        return {6.6, 1.32, 0.88, 2.60, 0.54, 3.15, 0.66, 4.8, 1.1, 1.24, 1.08, 0.80, 0.98};
     case Build::Child:
         return {5.2, 1.22, 0.78, 2.20, 0.56, 2.70, 0.62, 3.9, 0.95, 0.92, 0.84, 0.86, 0.85};
     }
@@ -103,7 +103,7 @@ QPointF handTarget(const Figure &f, const Proportions &pr, const Body &b, int si
     case Gesture::Down:
         if (seated) // resting on the knee
             return {b.hips.x() + s * (pr.hipHalf + 0.18) * u, b.seatY + 0.02 * u};
-        return sh + QPointF(s * 0.36 * u, (pr.upperArm + pr.forearm) * 0.94 * u);
+        return sh + QPointF(s * 0.5 * u, (pr.upperArm + pr.forearm) * 0.93 * u);
     case Gesture::Raised:
         return sh + QPointF(s * 0.72 * u, 0.62 * u);
     case Gesture::Forward:
@@ -631,15 +631,15 @@ void FigurePainter::shoe(QPointF sole, int dir)
 void FigurePainter::leg(const std::vector<QPointF> &chain, bool bentFoot, int footDir)
 {
     const Tone tone = f_.robe.cut == Cut::Armour ? kSteel : f_.robe.hose;
-    std::vector<double> half;
+    // Hip, knee and ankle: the thigh tapers to the knee, the calf swells below
+    // it and narrows to the ankle.
     const double w = pr_.limb * u_;
-    for (std::size_t i = 0; i < chain.size(); ++i) {
-        const double t = static_cast<double>(i) / static_cast<double>(chain.size() - 1);
-        half.push_back(w * (0.3 - 0.16 * t));
-    }
-    drawShape(p_, limb(chain, half), tone, std::max(1.0, 0.08 * u_));
-    if (f_.robe.cut == Cut::Armour && chain.size() >= 3)
-        drawShape(p_, ellipse(chain[chain.size() / 2], 0.2 * w, 0.17 * w), kIron, 0.6, 0.8);
+    const QPointF hip = chain[0], knee = chain[1], ankle = chain[2];
+    const std::vector<QPointF> joints{hip, lerp(hip, knee, 0.5), knee, lerp(knee, ankle, 0.3), ankle};
+    const std::vector<double> half{0.33 * w, 0.27 * w, 0.19 * w, 0.21 * w, 0.12 * w};
+    drawShape(p_, limb(joints, half), tone, std::max(1.0, 0.08 * u_));
+    if (f_.robe.cut == Cut::Armour)
+        drawShape(p_, ellipse(knee, 0.22 * w, 0.18 * w), kIron, 0.6, 0.8);
     shoe(chain.back() + (bentFoot ? QPointF(0, 0.1 * u_) : QPointF(0, 0.12 * u_)), footDir);
 }
 
@@ -655,7 +655,7 @@ void FigurePainter::legs()
         } else {
             // Weight on one leg, the other a little out.
             for (int s : {-1, 1}) {
-                const double out = s == f_.facing ? 0.16 : 0.0;
+                const double out = s == f_.facing ? 0.3 : 0.0;
                 leg({at(s * 0.32, pr_.hipY + 0.2), at(s * (0.3 + out * 0.5), pr_.kneeY), at(s * (0.27 + out), sole - 0.12)},
                     false, 0);
             }
@@ -882,8 +882,11 @@ void FigurePainter::fist(QPointF at, QPointF along, bool holding)
         return;
     }
     // An open hand, fingers together, longer than wide.
-    const QPointF c = at + d * 0.06 * u_;
-    drawShape(p_, ellipse(c, 0.22 * u_, 0.13 * u_, angle), f_.skin, 0.5, 0.8);
+    const QPointF c = at + d * 0.04 * u_;
+    drawShape(p_, ellipse(c, 0.19 * u_, 0.12 * u_, angle), f_.skin, 0.5, 0.8);
+    // The thumb, on the side towards the body.
+    const QPointF side = normal(d) * (at.x() < b_.crown.x() ? -1.0 : 1.0);
+    drawShape(p_, ellipse(at - side * 0.1 * u_ - d * 0.04 * u_, 0.09 * u_, 0.05 * u_, angle + 30), f_.skin, 0, 0.7);
 }
 
 void FigurePainter::heldThing(int side)
