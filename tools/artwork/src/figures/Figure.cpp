@@ -509,6 +509,7 @@ class FigurePainter {
     void shoe(QPointF sole, int dir);
     void torso();
     QPainterPath robeOutline() const;
+    QPainterPath kneelingOutline(std::vector<QPointF> upper) const;
     void robeDetails(const QPainterPath &outline);
     void neck();
     void arm(int side, bool behind);
@@ -585,13 +586,19 @@ void FigurePainter::mantle()
     if (!f_.robe.mantle)
         return;
     const double sh = pr_.shoulderHalf + 0.12, bottom = soleY() - 0.05;
+    if (f_.pose == Pose::Riding) {
+        // A cape streaming back from the shoulders, towards the horse's tail.
+        const double back = -f_.facing;
+        const std::vector<QPointF> cape{at(-0.3 * back, 1.15),      at(back * sh * 0.9, 1.3),        at(back * (sh + 0.7), 1.9),
+                                        at(back * (sh + 1.5), 2.9), at(back * (sh + 1.2), 3.25),     at(back * (sh + 0.9), 3.0),
+                                        at(back * (sh + 0.5), 3.35), at(back * 0.3, pr_.hipY - 0.1), at(-back * 0.3, 2.0)};
+        drawShape(p_, smoothClosed(cape), *f_.robe.mantle, std::max(1.2, 0.1 * u_));
+        return;
+    }
     std::vector<QPointF> right{{0.3, 1.15}, {sh * 0.8, 1.26}, {sh, 1.5}};
     switch (f_.pose) {
     case Pose::Seated:
         right.insert(right.end(), {{sh + 0.12, 2.6}, {pr_.hipHalf + 0.72, pr_.hipY + 0.4}, {pr_.hipHalf + 0.8, bottom}});
-        break;
-    case Pose::Riding:
-        right.insert(right.end(), {{sh + 0.15, 2.6}, {sh + 0.3, pr_.hipY + 0.6}});
         break;
     case Pose::Kneeling:
         right.insert(right.end(), {{sh + 0.2, 2.8}, {pr_.hemHalf + 0.55, bottom}});
@@ -600,7 +607,7 @@ void FigurePainter::mantle()
         right.insert(right.end(), {{sh + 0.1, 2.6}, {pr_.hemHalf + 0.3, bottom}});
         break;
     }
-    right.push_back({0.0, f_.pose == Pose::Riding ? pr_.hipY + 0.7 : bottom});
+    right.push_back({0.0, bottom});
     std::vector<QPointF> scaled;
     for (const QPointF &q : right)
         scaled.emplace_back(q.x() * u_, b_.crown.y() + q.y() * u_);
@@ -682,14 +689,20 @@ void FigurePainter::legs()
                 leg({at(s * 0.55, pr_.hipY + 0.3), at(s * 0.5, pr_.hipY + 1.1), at(s * 0.45, sole - 0.12)}, false, 0);
         }
         break;
-    case Pose::Kneeling:
-        // The soles show behind, to one side.
-        shoe(at(-f_.facing * 0.75, sole - 0.02), -f_.facing);
-        if (cut != Cut::Gown) {
-            for (int s : {-1, 1})
-                leg({at(s * 0.32, pr_.hipY + 0.2), at(s * 0.4, pr_.hipY + 0.9), at(s * 0.42, sole - 0.3)}, false, 0);
+    case Pose::Kneeling: {
+        const int fc = f_.facing;
+        // The sole of the kneeling leg shows behind; the raised leg's foot stands in front.
+        shoe(at(-fc * (pr_.hipHalf + 0.75), sole - 0.02), -fc);
+        if (cut == Cut::Gown) {
+            shoe(at(fc * (pr_.hipHalf + 0.3), sole), 0);
+        } else {
+            leg({at(-fc * 0.3, pr_.hipY + 0.2), at(-fc * (pr_.hipHalf + 0.1), sole - 0.18), at(-fc * (pr_.hipHalf + 0.55), sole - 0.1)},
+                true, -fc);
+            leg({at(fc * 0.3, pr_.hipY + 0.2), at(fc * (pr_.hipHalf + 0.5), pr_.hipY + 0.75), at(fc * (pr_.hipHalf + 0.4), sole - 0.12)},
+                false, 0);
         }
         break;
+    }
     case Pose::Hanging: {
         const int fc = f_.facing;
         // The free leg bends behind the other, its foot at the knee: a figure four.
@@ -708,6 +721,8 @@ QPainterPath FigurePainter::robeOutline() const
     std::vector<QPointF> right{{0.24, 1.12}, {sh * 0.78, 1.27}, {sh, 1.55}, {sh * 0.92, 2.0},
                                {pr_.waistHalf, pr_.waistY}};
     const bool longRobe = f_.robe.cut == Cut::Gown;
+    if (f_.pose == Pose::Kneeling)
+        return kneelingOutline(right);
     switch (f_.pose) {
     case Pose::Seated:
         right.push_back({pr_.hipHalf + 0.05, pr_.hipY});
@@ -761,6 +776,34 @@ QPainterPath FigurePainter::robeOutline() const
     return smoothClosed(points);
 }
 
+QPainterPath FigurePainter::kneelingOutline(std::vector<QPointF> upper) const
+{
+    // One knee raised on the facing side, its foot flat in front; the other
+    // knee on the ground, the robe spread round it.
+    const double sole = soleY(), hh = pr_.hipHalf;
+    upper.push_back({hh + 0.05, pr_.hipY});
+    const bool gown = f_.robe.cut == Cut::Gown;
+    const double hem = gown ? sole - 0.05 : pr_.hipY + 0.9;
+    const std::vector<QPointF> raised = gown ? std::vector<QPointF>{{hh + 0.42, pr_.hipY + 0.3}, {hh + 0.5, pr_.hipY + 0.65},
+                                                                    {hh + 0.38, sole - 0.5}, {hh + 0.45, hem}, {0.2, hem}}
+                                             : std::vector<QPointF>{{hh + 0.3, pr_.hipY + 0.5}, {hh + 0.35, hem}, {0.2, hem}};
+    const std::vector<QPointF> down = gown ? std::vector<QPointF>{{hh + 0.15, pr_.hipY + 0.8}, {hh + 0.4, sole - 0.2},
+                                                                  {hh + 0.62, sole}, {0.2, sole + 0.02}}
+                                           : std::vector<QPointF>{{hh + 0.2, hem - 0.1}, {0.25, hem}};
+    const std::vector<QPointF> &rightSide = f_.facing > 0 ? raised : down;
+    const std::vector<QPointF> &leftSide = f_.facing > 0 ? down : raised;
+    std::vector<QPointF> pts;
+    for (const QPointF &q : upper)
+        pts.push_back(at(q.x(), q.y()));
+    for (const QPointF &q : rightSide)
+        pts.push_back(at(q.x(), q.y()));
+    for (auto it = leftSide.rbegin(); it != leftSide.rend(); ++it)
+        pts.push_back(at(-it->x(), it->y()));
+    for (auto it = upper.rbegin(); it != upper.rend(); ++it)
+        pts.push_back(at(-it->x(), it->y()));
+    return smoothClosed(pts);
+}
+
 void FigurePainter::robeDetails(const QPainterPath &outline)
 {
     const Tone &gown = f_.robe.gown;
@@ -770,8 +813,17 @@ void FigurePainter::robeDetails(const QPainterPath &outline)
     QPainterPath folds;
     Roughness rough(f_.seed);
     const bool longRobe = f_.robe.cut == Cut::Gown;
-    if (f_.pose == Pose::Standing || f_.pose == Pose::Walking || f_.pose == Pose::Kneeling) {
-        const double bottom = longRobe || f_.pose == Pose::Kneeling ? sole - 0.35 : pr_.hipY + 0.85;
+    if (f_.pose == Pose::Kneeling && longRobe) {
+        // From the raised knee down to its foot, and down the kneeling leg.
+        const double fc = f_.facing, k = pr_.hipHalf + 0.42;
+        folds.moveTo(at(fc * k * 0.7, pr_.hipY + 0.7));
+        folds.quadTo(at(fc * k * 0.75, sole - 0.8), at(fc * k * 0.65, sole - 0.3));
+        folds.moveTo(at(-fc * 0.2, pr_.hipY + 0.3));
+        folds.quadTo(at(-fc * 0.3, sole - 0.8), at(-fc * 0.1, sole - 0.25));
+        folds.moveTo(at(-fc * 0.6, pr_.hipY + 0.2));
+        folds.quadTo(at(-fc * 0.75, sole - 0.8), at(-fc * 0.85, sole - 0.2));
+    } else if (f_.pose == Pose::Standing || f_.pose == Pose::Walking || f_.pose == Pose::Kneeling) {
+        const double bottom = longRobe ? sole - 0.35 : pr_.hipY + 0.85;
         for (double x : {-0.45, 0.05, 0.5}) {
             const double jitter = 0.06 * rough.next();
             folds.moveTo(at(x * 0.5 + jitter, pr_.waistY + 0.35));
@@ -790,6 +842,17 @@ void FigurePainter::robeDetails(const QPainterPath &outline)
     p_.setClipPath(outline);
     drawLine(p_, folds, gown.shade, line);
     p_.restore();
+    if (f_.pose == Pose::Kneeling && f_.robe.cut == Cut::Gown) {
+        // The raised thigh catches the light, its knee rounding at the front
+        // edge, as on a seated figure's lap.
+        const double k = pr_.hipHalf + 0.42, fc = f_.facing;
+        const std::vector<QPointF> thigh{at(fc * 0.02, pr_.hipY + 0.02),   at(fc * k * 0.6, pr_.hipY - 0.02),
+                                         at(fc * k, pr_.hipY + 0.12),      at(fc * (k + 0.06), pr_.hipY + 0.42),
+                                         at(fc * k * 0.8, pr_.hipY + 0.66), at(fc * k * 0.4, pr_.hipY + 0.62),
+                                         at(fc * 0.02, pr_.hipY + 0.5)};
+        drawShape(p_, smoothClosed(thigh).intersected(outline), {gown.base.lighter(118), gown.base}, std::max(1.0, 0.1 * u_),
+                  line);
+    }
     if (f_.pose == Pose::Seated) {
         // The lap: the thighs' tops catch the light, the knees round at its front edge.
         const double k = pr_.hipHalf + 0.42;
