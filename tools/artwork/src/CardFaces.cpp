@@ -2,6 +2,7 @@
 
 #include "Canvas.h"
 #include "CardText.h"
+#include "CourtCards.h"
 #include "Emblems.h"
 #include "Fonts.h"
 #include "PipLayout.h"
@@ -189,39 +190,6 @@ void aceLettering(QPainter &p, const CardFace &face)
     drawCentredText(p, fromUtf32(elementWord(face.suit)), ezra(17), kInk, band.center() + QPointF(0, 0.5));
 }
 
-// ---- Court cards (placeholders until their figures are drawn) -------------
-
-void courtPicture(QPainter &p, const CardFace &face)
-{
-    const layout::Box area = layout::pipArea();
-    // An arch framing the rank's sign at its top and the suit's emblem below.
-    QPainterPath arch;
-    const QRectF a(area.x + 14, area.y + 38, area.w - 28, area.h - 70);
-    arch.moveTo(a.left(), a.bottom());
-    arch.lineTo(a.left(), a.top() + a.width() / 2);
-    arch.arcTo(QRectF(a.left(), a.top(), a.width(), a.width()), 180, -180);
-    arch.lineTo(a.right(), a.bottom());
-    drawLine(p, arch, suitColour(face.suit).darker(200), 2.0);
-
-    const QRectF sign(area.centreX() - 36, a.top() + 12, 72, 40);
-    paintRankSign(p, face.rank, sign);
-
-    const double aspect = layout::pipAspect(face.suit);
-    const double h = std::min(128.0, 96.0 / aspect);
-    const double centreY = (sign.bottom() + a.bottom()) / 2 + 4;
-    const QRectF emblem(area.centreX() - h * aspect / 2, centreY - h / 2, h * aspect, h);
-    paintEmblem(p, face.suit, emblem, 11);
-}
-
-void courtLettering(QPainter &p, const CardFace &face)
-{
-    const layout::Box area = layout::pipArea();
-    drawCentredText(p, latin(rankWord(face.rank)), libertine(17, true), kParchment.base,
-                    QPointF(area.centreX(), area.y + 14));
-    drawCentredText(p, "OF " + latin(suitWord(face.suit)), libertine(13), kParchment.base,
-                    QPointF(area.centreX(), area.bottom() - 22));
-}
-
 // ---- Major arcana (placeholder pictures until their scenes are drawn) -----
 
 QRectF trumpMedallion()
@@ -258,7 +226,7 @@ void trumpLettering(QPainter &p, const CardFace &face)
 
 constexpr FacePainter kNumbered{numberedPicture, noLettering};
 constexpr FacePainter kAce{acePicturePass, aceLettering};
-constexpr FacePainter kCourt{courtPicture, courtLettering};
+constexpr FacePainter kCourt{courtPicture, noLettering};
 constexpr FacePainter kTrump{trumpPicture, trumpLettering};
 
 FacePainter painterByKind(const CardFace &face)

@@ -7,6 +7,7 @@
 #include "CardFaces.h"
 #include "ContactSheets.h"
 #include "Fonts.h"
+#include "KitSheet.h"
 #include "WindowArt.h"
 
 #include "deck/CardFaceTable.h"
@@ -17,6 +18,7 @@
 #include <cstdio>
 #include <exception>
 #include <map>
+#include <string>
 
 using namespace artwork;
 
@@ -79,16 +81,60 @@ void run(const QDir &root)
 
 } // namespace
 
+// quillmere-artwork --kit <file.png>: the figure kit's sampler.
+// quillmere-artwork --faces <file.png> <card number>...: those faces as written,
+// at full size and at the size of a spread's slot (78 x 117), side by side.
+void preview(const QStringList &args)
+{
+    loadFonts();
+    const QString out = args.at(1);
+    if (args.at(0) == "--kit") {
+        writeFile(out, pngBytes(kitSheet()));
+        return;
+    }
+    std::vector<QImage> faces;
+    for (qsizetype i = 2; i < args.size(); ++i) {
+        const auto face = quillmere::cardFace(args.at(i).toInt());
+        if (!face)
+            throw std::runtime_error("no card numbered " + args.at(i).toStdString());
+        faces.push_back(faceBitmap(*face).toQImage());
+    }
+    const int n = static_cast<int>(faces.size());
+    QImage sheet(10 + n * 210, 10 + 303 + 10 + 117 + 10, QImage::Format_RGB32);
+    sheet.fill(QColor(48, 48, 52));
+    QPainter p(&sheet);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (int i = 0; i < n; ++i) {
+        p.drawImage(10 + i * 210, 10, faces[static_cast<std::size_t>(i)]);
+        p.drawImage(QRect(10 + i * 210, 323, 78, 117), faces[static_cast<std::size_t>(i)]);
+    }
+    p.end();
+    writeFile(out, pngBytes(sheet));
+}
+
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <repository root>\n", argv[0]);
+    const bool previewing =
+        argc >= 3 && (std::string(argv[1]) == "--kit" || std::string(argv[1]) == "--faces");
+    if (argc != 2 && !previewing) {
+        std::fprintf(stderr,
+                     "usage: %s <repository root>\n"
+                     "       %s --kit <file.png>\n"
+                     "       %s --faces <file.png> <card number>...\n",
+                     argv[0], argv[0], argv[0]);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     try {
+        if (previewing) {
+            QStringList args;
+            for (int i = 1; i < argc; ++i)
+                args << QString::fromLocal8Bit(argv[i]);
+            preview(args);
+            return 0;
+        }
         run(QDir(QString::fromLocal8Bit(argv[1])));
     } catch (const std::exception &e) {
         std::fprintf(stderr, "quillmere-artwork: %s\n", e.what());

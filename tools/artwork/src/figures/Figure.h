@@ -1,0 +1,166 @@
+#pragma once
+
+// The figure kit: people drawn in the deck's flat woodcut style, one record per
+// person. A painter fills in a `Figure` (where it stands, how tall, its pose,
+// clothes, headwear, hair and what each hand holds) and calls paintFigure.
+// Everything is in final pixel units on the supersampled canvas. The kit's
+// other parts are in Throne.h, Wings.h, Horse.h, Animals.h and Landscape.h;
+// FIGURES.md in tools/artwork shows how they go together.
+
+#include "Style.h"
+
+#include <QPainter>
+#include <QPointF>
+#include <QRectF>
+
+#include <array>
+#include <optional>
+
+namespace artwork::figures {
+
+using style::Tone;
+
+// How the figure holds itself. `Figure::base` is always the ground point
+// under the figure's middle, except for Hanging (the tied ankles) and Riding
+// (the saddle; see Horse.h, which places riders itself).
+enum class Pose {
+    Standing, // upright, feet together, facing the viewer
+    Walking,  // striding towards `Figure::facing`, feet apart
+    Seated,   // on a throne or bench (see Throne.h); knees forward, robe over them
+    Kneeling, // knees on the ground, the robe spread round them
+    Hanging,  // upside down from the ankles, one leg crossed behind the other, arms behind the back
+    Riding,   // sitting astride, seen from the side of the horse: one leg over the flank
+};
+
+// Proportions. A man and a woman are seven heads tall, a youth six and a half
+// (slighter shoulders), a child five (a larger head on a short body).
+enum class Build { Man, Woman, Youth, Child };
+
+// The robe's shape. Gown: long to the feet. Tunic: to the knee, with hose and
+// shoes below. Armour: a tunic worn as a surcoat over steel arms and legs,
+// with a steel collar.
+enum class Cut { Gown, Tunic, Armour };
+
+enum class Headwear { None, Crown, Coronet, Helm, Cap, Hood, Wreath };
+
+enum class Hair { Short, Long, Bald };
+enum class Beard { None, Short, Full };
+
+// Where a hand is. Down hangs by the side (the default: the arm falls
+// naturally, a little away from the body). Raised holds a thing upright beside
+// the shoulder, the forearm up. Forward holds it in front of the chest.
+// Aloft lifts the arm high above the head. Out reaches to the side at
+// shoulder height. Behind hides the hand behind the back.
+enum class Gesture { Down, Raised, Forward, Aloft, Out, Behind };
+
+// What a hand holds. Sword, Wand, Cup and Pentacle are the suits' emblems as
+// the numbered cards draw them; Staff is a long plain staff that reaches the
+// ground; Rod a short magician's rod; Sceptre a gold rod with a knob; Banner
+// a white flag on a staff.
+enum class Held {
+    Nothing,
+    Sword,
+    Wand,
+    Cup,
+    Pentacle,
+    Staff,
+    Rod,
+    Lamp,
+    Scales,
+    Flower,
+    Sceptre,
+    Orb,
+    Banner
+};
+
+struct Hand {
+    Gesture gesture = Gesture::Down;
+    Held held = Held::Nothing;
+    // Extra tilt of the held thing, in degrees clockwise.
+    double tilt = 0;
+    // The held thing's size as a multiple of its usual size.
+    double size = 1.0;
+};
+
+struct Robe {
+    Tone gown{{180, 40, 40}, {118, 22, 26}};
+    // A cloak falling from the shoulders behind the body, when there is one.
+    std::optional<Tone> mantle;
+    Cut cut = Cut::Gown;
+    Tone hose{{70, 80, 120}, {44, 50, 80}};    // legs under a tunic
+    Tone trim{{236, 188, 64}, {172, 120, 34}}; // belt, collar and hem
+};
+
+inline const Tone kSkin{{240, 196, 160}, {206, 150, 116}};
+inline const QColor kHairBrown{110, 64, 30};
+inline const QColor kHairGold{220, 170, 70};
+inline const QColor kHairGrey{196, 190, 180};
+inline const QColor kHairBlack{46, 34, 28};
+
+struct Figure {
+    QPointF base{100, 280};
+    // Standing height from soles to the crown of the head, in pixels, whatever
+    // the pose (a seated figure of height 200 is about 160 tall).
+    double height = 200;
+    Pose pose = Pose::Standing;
+    Build build = Build::Man;
+    Robe robe;
+    Headwear headwear = Headwear::None;
+    // The cloth of a cap or a hood and the plume of a helm; the robe's colour when empty.
+    std::optional<Tone> headwearTone;
+    Hair hair = Hair::Short;
+    QColor hairColour = kHairBrown;
+    Beard beard = Beard::None;
+    Tone skin = kSkin;
+    // Where the face looks: -1 to the viewer's left, 0 straight out, 1 to the right.
+    double turn = 0;
+    // Which way a walking figure strides and a hanging one's free leg bends: -1 left, 1 right.
+    int facing = 1;
+    // The hands on the viewer's left and right.
+    Hand left, right;
+    // Varies folds and small details.
+    unsigned seed = 1;
+};
+
+// The figure's joints, worked out from its record: where to hang a halo, set a
+// throne or attach something to a hand.
+struct Body {
+    double unit = 0;    // one head's height in pixels
+    QPointF crown;      // top of the head
+    QPointF headCentre; // middle of the face
+    double headWidth = 0, headHeight = 0;
+    QPointF neck;                    // base of the neck
+    std::array<QPointF, 2> shoulder; // [0] viewer's left, [1] right
+    std::array<QPointF, 2> elbow;
+    std::array<QPointF, 2> hand; // middle of the fist
+    QPointF waist;
+    QPointF hips; // middle of the hips
+    std::array<QPointF, 2> knee;
+    std::array<QPointF, 2> foot; // sole of each foot
+    double seatY = 0;            // the seat's top for Seated (where a throne's cushion goes)
+    double shoulderHalf = 0, waistHalf = 0, hemHalf = 0;
+};
+
+Body bodyOf(const Figure &figure);
+
+// Draws the figure: mantle, legs, robe, arms, head and hair, headwear, and
+// the held things, in that order. A Riding figure sits with its hips on
+// `base`; paintRider (Horse.h) puts it in the saddle and draws the horse.
+void paintFigure(QPainter &painter, const Figure &figure);
+
+// The box the figure covers with everything it wears and holds (a little
+// generous), for placing it and for checking it stays inside the picture.
+QRectF figureBounds(const Figure &figure);
+
+// One held thing on its own, its grip at `grip`, upright when `angle` is 0
+// (degrees clockwise). `unit` is a head's height and sets its size. `ground`
+// is the ground's y, which a Staff reaches down to.
+void paintHeld(QPainter &painter, Held held, QPointF grip, double unit, double angle, double ground,
+               unsigned seed = 0);
+QRectF heldBounds(Held held, QPointF grip, double unit, double angle, double ground);
+
+// A head on its own (hair, face, beard and headwear), for faces peeping out of
+// clouds, suns and moons. `centre` is the middle of the face.
+void paintHead(QPainter &painter, const Figure &figure, QPointF centre, double unit);
+
+} // namespace artwork::figures
