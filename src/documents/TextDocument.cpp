@@ -39,29 +39,34 @@ QString describe(const QString &fileName)
 QByteArray readDocument(const QString &fileName)
 {
     const QFileInfo info(fileName);
-    const QString where = QDir::toNativeSeparators(QDir::currentPath());
+    // Every message ends by saying where the program looked, on a line of its
+    // own so that a long path is not broken up.
+    const QString where = QStringLiteral("\n\nThe program reads it from the folder it was started in:\n%1")
+                              .arg(QDir::toNativeSeparators(QDir::currentPath()));
+    const QString name = describe(fileName);
+    const auto fail = [&](const QString &problem) { throw FatalError(problem + where); };
+
     if (!info.exists())
-        throw FatalError(QStringLiteral("The file %1 was not found in the folder %2.").arg(describe(fileName), where));
+        fail(QStringLiteral("The file %1 was not found.").arg(name));
     if (info.isDir())
-        throw FatalError(QStringLiteral("%1 in the folder %2 is a folder, not a text file.").arg(describe(fileName), where));
+        fail(QStringLiteral("%1 is a folder, not a text file.").arg(name));
     if (!info.isFile())
-        throw FatalError(QStringLiteral("%1 in the folder %2 is not an ordinary file, so it cannot be read as text.")
-                             .arg(describe(fileName), where));
+        fail(QStringLiteral("%1 is not an ordinary file, so it cannot be read as text.").arg(name));
     if (info.size() > MaxDocumentBytes)
-        throw FatalError(QStringLiteral("The file %1 is too large to show (%2 MB; the limit is %3 MB).")
-                             .arg(describe(fileName))
-                             .arg(info.size() / (1024 * 1024))
-                             .arg(MaxDocumentBytes / (1024 * 1024)));
+        fail(QStringLiteral("The file %1 is too large to show: %2 MB, where the limit is %3 MB.")
+                 .arg(name)
+                 .arg(info.size() / (1024 * 1024))
+                 .arg(MaxDocumentBytes / (1024 * 1024)));
 
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw FatalError(QStringLiteral("The file %1 cannot be opened: %2.").arg(describe(fileName), file.errorString()));
+        fail(QStringLiteral("The file %1 cannot be opened: %2.").arg(name, file.errorString()));
     // Read at most one byte past the limit, in case the file grew since it was looked at.
     QByteArray bytes = file.read(MaxDocumentBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw FatalError(QStringLiteral("The file %1 cannot be read: %2.").arg(describe(fileName), file.errorString()));
+        fail(QStringLiteral("The file %1 cannot be read: %2.").arg(name, file.errorString()));
     if (bytes.size() > MaxDocumentBytes)
-        throw FatalError(QStringLiteral("The file %1 is too large to show.").arg(describe(fileName)));
+        fail(QStringLiteral("The file %1 is too large to show.").arg(name));
     return bytes;
 }
 
