@@ -17,7 +17,7 @@ build: configure
 
 # Runs the program from data/, the folder that holds meanings.txt and about.txt.
 run: build
-	cd data && ../$(BUILD)/quillmere-tarot
+	cd data && $(abspath $(BUILD))/quillmere-tarot
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
