@@ -43,7 +43,7 @@ void SpreadWindow::place(QWidget *control, const char *name, const QRect &twips)
     m_layout->addWidget(control, twips);
 }
 
-ImageControl *SpreadWindow::cardSlot(const char *name, const QRect &twips, const QString &position)
+ImageControl *SpreadWindow::addCardSlot(const char *name, const QRect &twips, const QString &position)
 {
     auto *slot = new ImageControl;
     slot->setAccessibleName(position);
@@ -56,7 +56,7 @@ ImageControl *SpreadWindow::cardSlot(const char *name, const QRect &twips, const
     return slot;
 }
 
-ImageControl *SpreadWindow::previewPane(const char *name, const QRect &twips)
+ImageControl *SpreadWindow::addPreviewPane(const char *name, const QRect &twips)
 {
     auto *pane = new ImageControl;
     pane->setAccessibleName(QStringLiteral("Preview"));
@@ -72,7 +72,7 @@ ImageControl *SpreadWindow::previewPane(const char *name, const QRect &twips)
     return pane;
 }
 
-ImageControl *SpreadWindow::picture(const char *name, const QRect &twips, const QString &artwork, bool stretch)
+ImageControl *SpreadWindow::addPicture(const char *name, const QRect &twips, const QString &artwork, bool stretch)
 {
     auto *image = new ImageControl;
     image->setScaledContents(stretch);
@@ -82,7 +82,7 @@ ImageControl *SpreadWindow::picture(const char *name, const QRect &twips, const 
     return image;
 }
 
-QLabel *SpreadWindow::label(const char *name, const QRect &twips, const QString &caption, QColor textColour)
+QLabel *SpreadWindow::addLabel(const char *name, const QRect &twips, const QString &caption, QColor textColour)
 {
     auto *label = new QLabel(caption);
     QPalette colours = label->palette();
@@ -93,15 +93,14 @@ QLabel *SpreadWindow::label(const char *name, const QRect &twips, const QString 
     return label;
 }
 
-QLabel *SpreadWindow::hiddenLabel(const QRect &twips)
+void SpreadWindow::addHiddenLabel(const QRect &twips)
 {
     Label1 = new QLabel(QStringLiteral("Label1"));
     Label1->setVisible(false);
     place(Label1, "Label1", twips);
-    return Label1;
 }
 
-QPlainTextEdit *SpreadWindow::textPane(const QRect &twips)
+void SpreadWindow::addTextPane(const QRect &twips)
 {
     Text1 = new QPlainTextEdit(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
@@ -113,7 +112,6 @@ QPlainTextEdit *SpreadWindow::textPane(const QRect &twips)
     colours.setColor(QPalette::Text, kTextPaneText);
     Text1->setPalette(colours);
     place(Text1, "Text1", twips);
-    return Text1;
 }
 
 QAction *SpreadWindow::addCommand(const char *name, const QString &caption)

@@ -41,8 +41,6 @@ public:
 
     const QList<ImageControl *> &cardSlots() const { return m_cardSlots; }
     ImageControl *previewPane() const { return m_previewPane; }
-    QPlainTextEdit *textPane() const { return Text1; }
-    QLabel *hiddenLabel() const { return Label1; }
     const Deck &deck() const { return m_deck; }
     ProportionalLayout *proportionalLayout() const { return m_layout; }
 
@@ -50,14 +48,14 @@ protected:
     SpreadWindow(Shell &shell, QSize referenceSize);
 
     // Controls, each placed at its design rectangle in twips. Later controls lie
-    // in front of earlier ones.
-    // A card slot; its position ("Past", "Position 3") is its accessible name.
-    ImageControl *cardSlot(const char *name, const QRect &twips, const QString &position);
-    ImageControl *previewPane(const char *name, const QRect &twips);
-    ImageControl *picture(const char *name, const QRect &twips, const QString &artwork, bool stretch);
-    QLabel *label(const char *name, const QRect &twips, const QString &caption, QColor textColour);
-    QLabel *hiddenLabel(const QRect &twips);
-    QPlainTextEdit *textPane(const QRect &twips);
+    // in front of earlier ones. A card slot's position ("Past", "Position 3")
+    // is its accessible name.
+    ImageControl *addCardSlot(const char *name, const QRect &twips, const QString &position);
+    ImageControl *addPreviewPane(const char *name, const QRect &twips);
+    ImageControl *addPicture(const char *name, const QRect &twips, const QString &artwork, bool stretch);
+    QLabel *addLabel(const char *name, const QRect &twips, const QString &caption, QColor textColour);
+    void addHiddenLabel(const QRect &twips);
+    void addTextPane(const QRect &twips);
 
     // A command of the menu bar, run by choosing it on the bar itself.
     template <typename Window> void command(const char *name, const QString &caption, void (Window::*handler)());

@@ -216,20 +216,20 @@ void TestSpreadWindows::opensFreshAndFaceDown()
     QCOMPARE(pane->frameShape(), QFrame::Box);
     QCOMPARE(pane->lineWidth(), 1);
     QVERIFY(!pane->testAttribute(Qt::WA_SetCursor));
-    QCOMPARE(window->textPane()->toPlainText(), QStringLiteral("THE FOOL\nA first step.\n"));
-    QVERIFY(window->textPane()->isReadOnly());
-    QCOMPARE(window->textPane()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(window->textPane()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QCOMPARE(window->textPane()->palette().color(QPalette::Base), QColor(192, 192, 192));
-    QCOMPARE(window->textPane()->palette().color(QPalette::Text), QColor(128, 128, 128));
+    QCOMPARE(window->Text1->toPlainText(), QStringLiteral("THE FOOL\nA first step.\n"));
+    QVERIFY(window->Text1->isReadOnly());
+    QCOMPARE(window->Text1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(window->Text1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(window->Text1->palette().color(QPalette::Base), QColor(192, 192, 192));
+    QCOMPARE(window->Text1->palette().color(QPalette::Text), QColor(128, 128, 128));
     QCOMPARE(window->centralWidget()->palette().color(QPalette::Window), QColor(Qt::black));
-    QCOMPARE(window->hiddenLabel()->text(), QStringLiteral("Label1"));
+    QCOMPARE(window->Label1->text(), QStringLiteral("Label1"));
     QCOMPARE(window->deck().dealPosition(), qint16(1));
 
     f.shell.show(window);
     QVERIFY(QTest::qWaitForWindowActive(window));
-    QVERIFY(!window->hiddenLabel()->isVisible());
-    QCOMPARE(QApplication::focusWidget(), window->textPane());
+    QVERIFY(!window->Label1->isVisible());
+    QCOMPARE(QApplication::focusWidget(), window->Text1);
     // The pointer is the hand over the slots only.
     const auto withOwnCursor = window->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     const auto count = std::count_if(withOwnCursor.begin(), withOwnCursor.end(),
@@ -289,7 +289,7 @@ void TestSpreadWindows::revealsRunThroughTheDeckAndWrap()
     for (int deal = 1; deal <= 78; ++deal) {
         QTest::mouseDClick(slot, Qt::LeftButton);
         QCOMPARE(rgb(slot->picture()), faceAtRow(*window, deal));
-        captions.insert(window->hiddenLabel()->text());
+        captions.insert(window->Label1->text());
     }
     QCOMPARE(captions.size(), std::size_t(78));
     QTest::mouseDClick(slot, Qt::LeftButton);
@@ -372,15 +372,15 @@ void TestSpreadWindows::shuffleStartsOver()
     for (ImageControl *slot : window->cardSlots())
         QTest::mouseDClick(slot, Qt::LeftButton);
     QTest::mousePress(window->cardSlots().first(), Qt::RightButton);
-    const QString text = window->textPane()->toPlainText();
-    const QString caption = window->hiddenLabel()->text();
+    const QString text = window->Text1->toPlainText();
+    const QString caption = window->Label1->text();
 
     window->shuffle_Click();
     for (ImageControl *slot : window->cardSlots())
         QCOMPARE(rgb(slot->picture()), bitmap(Card_Back));
     QCOMPARE(rgb(window->previewPane()->picture()), bitmap(Preview_Blank));
-    QCOMPARE(window->textPane()->toPlainText(), text);
-    QCOMPARE(window->hiddenLabel()->text(), caption);
+    QCOMPARE(window->Text1->toPlainText(), text);
+    QCOMPARE(window->Label1->text(), caption);
     QVERIFY(window->isMaximized());
     QTest::mouseDClick(window->cardSlots().last(), Qt::LeftButton);
     QCOMPARE(rgb(window->cardSlots().last()->picture()), faceAtRow(*window, 1));
