@@ -77,8 +77,8 @@ void paintBlessingHand(QPainter &p, const Figure &f, int side)
                   f.skin, 0.3, 0.8);
     drawShape(p, ellipse(h + QPointF(0, 0.02 * u), 0.19 * u, 0.17 * u), f.skin, 0.5, 0.8);
     // The thumb folded across the palm.
-    drawShape(p, ellipse(h + across * 0.1 * u + QPointF(0, 0.06 * u), 0.1 * u, 0.05 * u, -side * 30.0), f.skin, 0,
-              0.7);
+    drawShape(p, ellipse(h + across * 0.1 * u + QPointF(0, 0.06 * u), 0.1 * u, 0.05 * u, -side * 30.0),
+              f.skin, 0, 0.7);
 }
 
 // ---- Things held or worn -----------------------------------------------------
@@ -142,8 +142,8 @@ void paintTiara(QPainter &p, const Figure &f)
         crown.lineTo(cx + half, y + 0.08 * u);
         crown.lineTo(cx - half, y + 0.08 * u);
         crown.closeSubpath();
-        drawShape(p, crown.intersected(hive.united(crown.translated(0, 0.1 * u)).intersected(hive)), kGold, 0.6,
-                  0.8);
+        drawShape(p, crown.intersected(hive.united(crown.translated(0, 0.1 * u)).intersected(hive)), kGold,
+                  0.6, 0.8);
     }
     QPainterPath cross;
     cross.addRect(QRectF(cx - 0.05 * u, top - 0.42 * u, 0.1 * u, 0.46 * u));
@@ -155,7 +155,8 @@ void paintTiara(QPainter &p, const Figure &f)
 void paintTripleCross(QPainter &p, QPointF bottom, QPointF top, double u)
 {
     QPainterPath rod;
-    rod.addRoundedRect(QRectF(top.x() - 0.07 * u, top.y(), 0.14 * u, bottom.y() - top.y()), 0.05 * u, 0.05 * u);
+    rod.addRoundedRect(QRectF(top.x() - 0.07 * u, top.y(), 0.14 * u, bottom.y() - top.y()), 0.05 * u,
+                       0.05 * u);
     QPainterPath bars;
     for (int i = 0; i < 3; ++i) {
         const double half = (0.28 + 0.14 * i) * u, y = top.y() + (0.18 + 0.34 * i) * u;
@@ -174,10 +175,11 @@ void paintBundleOnPole(QPainter &p, QPointF grip, double length, double angle, d
     const QPointF knot = end - d * 0.25 * u + QPointF(0, 0.05 * u);
     const double r = 0.55 * u;
     const QPointF belly = knot + QPointF(0, 0.75 * u);
-    const std::vector<QPointF> sack{knot + QPointF(-0.12 * u, 0),         knot + QPointF(0.12 * u, 0),
-                                    belly + QPointF(r * 0.9, -0.25 * r),  belly + QPointF(r, 0.3 * r),
-                                    belly + QPointF(0.4 * r, 0.85 * r),   belly + QPointF(-0.5 * r, 0.82 * r),
-                                    belly + QPointF(-r, 0.25 * r),        belly + QPointF(-0.85 * r, -0.3 * r)};
+    const std::vector<QPointF> sack{
+        knot + QPointF(-0.12 * u, 0),        knot + QPointF(0.12 * u, 0),
+        belly + QPointF(r * 0.9, -0.25 * r), belly + QPointF(r, 0.3 * r),
+        belly + QPointF(0.4 * r, 0.85 * r),  belly + QPointF(-0.5 * r, 0.82 * r),
+        belly + QPointF(-r, 0.25 * r),       belly + QPointF(-0.85 * r, -0.3 * r)};
     drawShape(p, smoothClosed(sack), cloth, std::max(1.0, 0.1 * u));
     // Its tied ears and a cord round the neck.
     drawShape(p, ellipse(knot + QPointF(-0.14 * u, -0.12 * u), 0.14 * u, 0.07 * u, -40), cloth, 0.4, 0.8);
@@ -273,9 +275,9 @@ void paintKey(QPainter &p, QPointF bow, double length, double angle, const Tone 
 
 // ---- Buildings and furniture -------------------------------------------------
 
-void paintTable(QPainter &p, double left, double right, double backY, double topY, double bottom)
+void paintTable(QPainter &p, double left, double right, double backY, double topY, double bottom,
+                const Tone &top)
 {
-    const Tone top{{196, 138, 76}, {150, 98, 50}};
     const double apron = 16, leg = 10, inset = 8;
     for (double x : {left + 6, right - 6 - leg}) {
         QPainterPath l;
@@ -335,6 +337,25 @@ void paintVeil(QPainter &p, const QRectF &area, const Tone &cloth, const Tone &f
     drawShape(p, rod, kGold, 1.0);
 }
 
+void paintCurtain(QPainter &p, const QRectF &area, const Tone &cloth)
+{
+    QPainterPath curtain;
+    curtain.addRect(area);
+    drawShape(p, curtain, cloth, 2.0);
+    // Folds falling from the rod, a little wider apart towards the bottom.
+    QPainterPath folds;
+    const int n = 7;
+    for (int i = 1; i < n; ++i) {
+        const double x = area.left() + area.width() * i / n;
+        folds.moveTo(x, area.top() + 4);
+        folds.quadTo(x + 3, area.center().y(), x + (i - n / 2.0) * 2, area.bottom());
+    }
+    drawLine(p, folds, cloth.shade, 2.0);
+    QPainterPath rod;
+    rod.addRoundedRect(QRectF(area.left() - 4, area.top() - 3, area.width() + 8, 5), 2, 2);
+    drawShape(p, rod, kGold, 1.0);
+}
+
 void paintBench(QPainter &p, const Figure &seated, const Tone &stone)
 {
     const Body b = bodyOf(seated);
@@ -356,38 +377,46 @@ void paintRamHead(QPainter &p, QPointF c, double size, const Tone &tone)
     for (int side : {-1, 1}) {
         std::vector<QPointF> chain;
         std::vector<double> half;
-        const QPointF hub = c + QPointF(side * 0.3 * s, 0.02 * s);
+        const QPointF hub = c + QPointF(side * 0.27 * s, -0.04 * s);
         const int steps = 9;
         for (int i = 0; i <= steps; ++i) {
             const double t = static_cast<double>(i) / steps;
             // From above the brow, out over the top, down and curling back in.
             const double a = qDegreesToRadians(-150.0 + 330.0 * t);
-            const double r = s * (0.24 - 0.15 * t);
+            const double r = s * (0.22 - 0.14 * t);
             chain.push_back(hub + QPointF(side * std::cos(a) * r, std::sin(a) * r));
-            half.push_back(s * (0.1 - 0.06 * t));
+            half.push_back(s * (0.09 - 0.05 * t));
         }
-        drawShape(p, limb(chain, half), {tone.base.lighter(112), tone.shade}, std::max(1.0, s * 0.05), line);
+        drawShape(p, limb(chain, half), kGold, std::max(1.0, s * 0.05), line);
         QPainterPath ridges;
         for (int i = 2; i < steps; i += 2) {
-            const QPointF along = unitVector(chain[static_cast<std::size_t>(i + 1)] - chain[static_cast<std::size_t>(i - 1)]);
+            const QPointF along =
+                unitVector(chain[static_cast<std::size_t>(i + 1)] - chain[static_cast<std::size_t>(i - 1)]);
             const QPointF n = normal(along) * half[static_cast<std::size_t>(i)];
             ridges.moveTo(chain[static_cast<std::size_t>(i)] + n);
             ridges.lineTo(chain[static_cast<std::size_t>(i)] - n);
         }
-        drawLine(p, ridges, tone.shade, std::max(0.6, s * 0.025));
+        drawLine(p, ridges, kGold.shade, std::max(0.6, s * 0.025));
     }
-    // The long face narrowing to the muzzle.
-    const std::vector<QPointF> right{{0, -0.3 * s},       {0.15 * s, -0.26 * s}, {0.18 * s, -0.05 * s},
-                                     {0.12 * s, 0.22 * s}, {0.09 * s, 0.36 * s},  {0, 0.4 * s}};
+    // Ears sticking out under the horns, then the face: a broad brow narrowing to the muzzle.
+    for (int side : {-1, 1})
+        drawShape(p, ellipse(c + QPointF(side * 0.24 * s, 0.06 * s), 0.11 * s, 0.045 * s, side * 25.0), tone,
+                  std::max(0.6, s * 0.03), line);
+    const std::vector<QPointF> right{{0, -0.24 * s},       {0.15 * s, -0.2 * s}, {0.15 * s, 0.02 * s},
+                                     {0.09 * s, 0.24 * s}, {0.08 * s, 0.36 * s}, {0, 0.38 * s}};
     std::vector<QPointF> pts;
     for (const QPointF &q : right)
         pts.emplace_back(q.x(), c.y() + q.y());
-    drawShape(p, smoothClosed(mirrored(c.x(), pts)), tone, std::max(1.0, s * 0.05), line);
+    drawShape(p, smoothClosed(mirrored(c.x(), pts)), {tone.base.lighter(108), tone.shade},
+              std::max(1.0, s * 0.05), line);
+    // A tuft of wool on the brow.
+    drawShape(p, ellipse(c + QPointF(0, -0.18 * s), 0.1 * s, 0.06 * s), {tone.base.lighter(118), tone.base},
+              0.4, std::max(0.6, s * 0.03));
     for (int side : {-1, 1}) {
-        drawShape(p, ellipse(c + QPointF(side * 0.08 * s, -0.04 * s), 0.035 * s, 0.025 * s), {kOutline, kOutline}, 0,
-                  0);
-        drawShape(p, ellipse(c + QPointF(side * 0.045 * s, 0.32 * s), 0.022 * s, 0.018 * s), {kOutline, kOutline},
-                  0, 0);
+        drawShape(p, ellipse(c + QPointF(side * 0.085 * s, -0.02 * s), 0.035 * s, 0.025 * s),
+                  {kOutline, kOutline}, 0, 0);
+        drawShape(p, ellipse(c + QPointF(side * 0.04 * s, 0.32 * s), 0.022 * s, 0.016 * s),
+                  {kOutline, kOutline}, 0, 0);
     }
 }
 
@@ -406,7 +435,8 @@ void paintCity(QPainter &p, double baseY, double left, double right, unsigned se
     for (int i = 0; i < towers; ++i) {
         const double x = left + (right - left) * (i + 0.5) / towers + 4 * rough.next();
         const double h = 30 + 12 * std::abs(rough.next());
-        paintTower(p, {x, baseY}, 14 + 3 * rough.next(), h, stone, i % 2 ? std::optional<Tone>(roof) : std::nullopt);
+        paintTower(p, {x, baseY}, 14 + 3 * rough.next(), h, stone,
+                   i % 2 ? std::optional<Tone>(roof) : std::nullopt);
     }
 }
 
@@ -504,44 +534,51 @@ void paintWheat(QPainter &p, double x0, double x1, double baseY, double height, 
 {
     Roughness rough(seed);
     const Tone straw{{214, 170, 72}, {164, 120, 40}};
-    const Tone grain{{238, 198, 92}, {186, 140, 50}};
-    // The mass of the field behind, then stalks with their ears in front.
-    QPainterPath field;
-    field.moveTo(x0 - 4, baseY + 30);
-    field.lineTo(x0 - 4, baseY - height * 0.5);
-    for (double x = x0; x <= x1 + 8; x += 8)
-        field.quadTo(x - 4, baseY - height * (0.66 + 0.08 * rough.next()), x, baseY - height * 0.5);
-    field.lineTo(x1 + 4, baseY + 30);
-    field.closeSubpath();
-    drawShape(p, field, straw, 2.0);
-    const int stalks = std::max(3, static_cast<int>((x1 - x0) / 9));
-    for (int i = 0; i < stalks; ++i) {
-        const double x = x0 + (x1 - x0) * (i + 0.5) / stalks + 2 * rough.next();
-        const double h = height * (0.86 + 0.14 * rough.next());
+    const Tone grain{{240, 202, 96}, {190, 144, 52}};
+    const Tone far{{200, 154, 60}, {156, 112, 36}};
+    const int stalks = std::max(3, static_cast<int>((x1 - x0) / 6));
+    // One ear on its stalk, rising from y = from.
+    auto ear = [&](double x, double h, double from, const Tone &tone) {
         const double lean = 4 * rough.next();
         const QPointF head(x + lean, baseY - h);
         QPainterPath stalk;
-        stalk.moveTo(x, baseY - height * 0.4);
+        stalk.moveTo(x, from);
         stalk.quadTo(x + lean * 0.3, baseY - h * 0.7, head.x(), head.y() + 6);
-        drawLine(p, stalk, straw.shade, 1.0);
-        const double angle = lean * 3;
-        drawShape(p, ellipse(head, 2.6, 7.0, 90 + angle), grain, 0.9, 0.8);
+        drawLine(p, stalk, straw.shade, 1.1);
+        const QPainterPath shape = ellipse(head, 2.8, 7.5, lean * 3);
+        drawShape(p, shape, tone, 0.9, 0.8);
         QPainterPath kernels;
         for (double t : {-0.4, 0.0, 0.4}) {
-            kernels.moveTo(head + QPointF(-2.2, t * 10));
-            kernels.lineTo(head + QPointF(2.2, t * 10 - 1.5));
+            kernels.moveTo(head + QPointF(-2.4, t * 10));
+            kernels.lineTo(head + QPointF(2.4, t * 10 - 1.5));
         }
         p.save();
-        p.setClipPath(ellipse(head, 2.6, 7.0, 90 + angle));
-        drawLine(p, kernels, grain.shade, 0.6);
+        p.setClipPath(shape);
+        drawLine(p, kernels, tone.shade, 0.6);
         p.restore();
         QPainterPath awns;
-        awns.moveTo(head + QPointF(0, -6));
-        awns.lineTo(head + QPointF(-1.5, -11));
-        awns.moveTo(head + QPointF(0.5, -6));
-        awns.lineTo(head + QPointF(2, -11));
+        awns.moveTo(head + QPointF(-0.5, -6.5));
+        awns.lineTo(head + QPointF(-2, -12));
+        awns.moveTo(head + QPointF(0.5, -6.5));
+        awns.lineTo(head + QPointF(2, -12));
         drawLine(p, awns, straw.shade, 0.6);
-    }
+    };
+    // The tallest ears at the back, then the body of the field, then a row of
+    // ears along its top edge.
+    const double massTop = baseY - height * 0.5;
+    for (int i = 0; i < stalks; ++i)
+        ear(x0 + (x1 - x0) * (i + 0.25) / stalks + 2 * rough.next(), height * (0.9 + 0.1 * rough.next()),
+            massTop + 4, far);
+    QPainterPath field;
+    field.moveTo(x0 - 6, baseY + 30);
+    field.quadTo(x0 - 6, massTop + 4, x0 + 6, massTop);
+    field.lineTo(x1 + 6, massTop);
+    field.lineTo(x1 + 6, baseY + 30);
+    field.closeSubpath();
+    drawShape(p, field, straw, 2.0);
+    for (int i = 0; i < stalks; ++i)
+        ear(x0 + (x1 - x0) * (i + 0.75) / stalks + 2 * rough.next(), height * (0.6 + 0.06 * rough.next()),
+            baseY, grain);
 }
 
 void paintStream(QPainter &p, const std::vector<QPointF> &course, double w0, double w1)
@@ -588,16 +625,17 @@ void paintFlameTree(QPainter &p, QPointF base, double height)
     QPainterPath branches;
     for (const Tongue &t : tongues) {
         branches.moveTo(base + QPointF(0, -height * 0.45));
-        branches.quadTo(base + QPointF(t.x * height * 0.3, -height * 0.55), base + QPointF(t.x, t.y) * height +
-                                                                                 QPointF(0, t.size * height * 0.4));
+        branches.quadTo(base + QPointF(t.x * height * 0.3, -height * 0.55),
+                        base + QPointF(t.x, t.y) * height + QPointF(0, t.size * height * 0.4));
     }
     drawLine(p, branches, kWood.shade, std::max(1.0, height * 0.02));
     for (const Tongue &t : tongues) {
         const QPointF c = base + QPointF(t.x, t.y) * height;
         const double s = t.size * height;
-        const std::vector<QPointF> outline{c + QPointF(0.05 * s, -0.7 * s), c + QPointF(0.28 * s, -0.1 * s),
-                                           c + QPointF(0.32 * s, 0.25 * s), c + QPointF(0, 0.45 * s),
-                                           c + QPointF(-0.32 * s, 0.25 * s), c + QPointF(-0.26 * s, -0.15 * s)};
+        const std::vector<QPointF> outline{
+            c + QPointF(0.05 * s, -0.7 * s),  c + QPointF(0.28 * s, -0.1 * s),
+            c + QPointF(0.32 * s, 0.25 * s),  c + QPointF(0, 0.45 * s),
+            c + QPointF(-0.32 * s, 0.25 * s), c + QPointF(-0.26 * s, -0.15 * s)};
         drawShape(p, smoothClosed(outline), flame, std::max(0.8, s * 0.1));
         drawShape(p, ellipse(c + QPointF(0, 0.18 * s), 0.13 * s, 0.2 * s), core, 0, 0.6);
     }
@@ -609,7 +647,7 @@ void paintSerpentTree(QPainter &p, QPointF base, double height)
     // Apples among the leaves.
     const QPointF crown = base + QPointF(0, -height * 0.62);
     const double r = height * 0.36;
-    const std::vector<QPointF> apples{{-0.5, -0.3}, {0.1, -0.6}, {0.55, -0.2}, {-0.2, 0.1},
+    const std::vector<QPointF> apples{{-0.5, -0.3}, {0.1, -0.6},  {0.55, -0.2}, {-0.2, 0.1},
                                       {0.35, 0.3},  {-0.6, 0.35}, {0.0, -0.15}};
     for (const QPointF &a : apples)
         drawShape(p, ellipse(crown + a * r, height * 0.045, height * 0.045), kRuby, 0.8, 0.8);
@@ -647,23 +685,18 @@ void paintSerpent(QPainter &p, const std::vector<QPointF> &body, double half, co
               {kOutline, kOutline}, 0, 0);
 }
 
-void paintGlow(QPainter &p, QPointF c, double r, const QColor &light)
+void paintGlow(QPainter &p, QPointF c, double r, const QColor &outer, const QColor &inner)
 {
-    QPainterPath rays;
-    for (int i = 0; i < 12; ++i) {
-        const double a = i * M_PI / 6 + M_PI / 12;
-        const QPointF d(std::cos(a), std::sin(a));
-        const QPointF n(-d.y(), d.x());
-        rays.moveTo(c + d * r * 0.9 + n * r * 0.12);
-        rays.lineTo(c + d * r * (i % 2 ? 1.35 : 1.6));
-        rays.lineTo(c + d * r * 0.9 - n * r * 0.12);
-        rays.closeSubpath();
-    }
+    // Three rings of light, brightest at the middle.
     p.save();
     p.setPen(Qt::NoPen);
-    p.setBrush(light);
-    p.drawPath(rays);
-    p.drawEllipse(c, r, r);
+    for (int i = 0; i < 3; ++i) {
+        const double t = i / 2.0;
+        p.setBrush(QColor::fromRgbF(outer.redF() + (inner.redF() - outer.redF()) * t,
+                                    outer.greenF() + (inner.greenF() - outer.greenF()) * t,
+                                    outer.blueF() + (inner.blueF() - outer.blueF()) * t));
+        p.drawEllipse(c, r * (1 - 0.28 * i), r * (1 - 0.28 * i));
+    }
     p.restore();
 }
 
@@ -737,42 +770,74 @@ void paintWheel(QPainter &p, QPointF c, double r)
 std::vector<QPointF> wheelLetterPlaces(QPointF c, double r)
 {
     const double mid = r - r * 0.12;
-    return {c + QPointF(0, -mid), c + QPointF(mid, 0), c + QPointF(0, mid), c + QPointF(-mid, 0)};
+    std::vector<QPointF> places;
+    for (int i = 0; i < 4; ++i)
+        places.push_back(polar(c, mid, -45.0 + i * 90.0));
+    return places;
 }
 
-void paintSphinx(QPainter &p, QPointF base, double len, int facing)
+void paintSphinx(QPainter &p, QPointF base, double size, int facing)
 {
     const Tone coat{{96, 136, 196}, {62, 94, 150}};
-    const double s = len;
+    const double s = size;
     QTransform t;
     t.translate(base.x(), base.y());
-    t.scale(facing, 1);
-    // A lion's body lying down, forepaws stretched out, the chest raised.
-    const std::vector<QPointF> body{{-0.5 * s, 0},         {-0.52 * s, -0.16 * s}, {-0.4 * s, -0.3 * s},
-                                    {-0.1 * s, -0.3 * s},  {0.14 * s, -0.38 * s},  {0.26 * s, -0.42 * s},
-                                    {0.3 * s, -0.2 * s},   {0.5 * s, -0.08 * s},   {0.52 * s, 0}};
-    // The tail curled up over the haunch.
+    t.scale(facing * s, s);
+    // A lion's body sitting up on its haunches, the forelegs straight, in profile.
     QPainterPath tail;
-    tail.moveTo(-0.48 * s, -0.08 * s);
-    tail.cubicTo(-0.66 * s, -0.1 * s, -0.68 * s, -0.4 * s, -0.5 * s, -0.44 * s);
+    tail.moveTo(-0.4, -0.04);
+    tail.cubicTo(-0.62, -0.02, -0.7, -0.3, -0.56, -0.42);
     drawLine(p, t.map(tail), kOutline, std::max(2.4, s * 0.05));
     drawLine(p, t.map(tail), coat.base, std::max(1.2, s * 0.025));
+    const std::vector<QPointF> body{{-0.44, 0.0},  {-0.5, -0.14}, {-0.44, -0.3}, {-0.28, -0.38},
+                                    {-0.1, -0.52}, {0.04, -0.66}, {0.2, -0.68},  {0.27, -0.56},
+                                    {0.26, -0.34}, {0.27, -0.1},  {0.3, -0.03},  {0.42, -0.03},
+                                    {0.42, 0.0}};
     drawShape(p, t.map(smoothClosed(body)), coat, std::max(1.2, s * 0.04));
-    QPainterPath haunch;
-    haunch.moveTo(-0.3 * s, -0.02 * s);
-    haunch.quadTo(-0.4 * s, -0.22 * s, -0.2 * s, -0.24 * s);
-    haunch.moveTo(0.3 * s, -0.04 * s);
-    haunch.lineTo(0.48 * s, -0.04 * s);
-    drawLine(p, t.map(haunch), coat.shade, std::max(0.8, s * 0.02));
-    // The head of a woman in a striped headcloth, looking out of the picture.
-    Figure head;
-    head.build = Build::Woman;
-    head.headwear = Headwear::Hood;
-    head.headwearTone = Tone{{232, 196, 80}, {176, 136, 40}};
-    head.hairColour = kHairBlack;
-    const double unit = s * 0.26;
-    const QPointF c = t.map(QPointF(0.2 * s, -0.5 * s));
-    paintHead(p, head, c, unit);
+    QPainterPath lines;
+    lines.moveTo(-0.14, -0.01);
+    lines.quadTo(-0.3, -0.3, -0.06, -0.34);
+    lines.moveTo(0.12, -0.4);
+    lines.lineTo(0.14, -0.04);
+    drawLine(p, t.map(lines), coat.shade, std::max(0.8, s * 0.02));
+
+    // A woman's head in a striped headcloth, looking out of the picture.
+    const QPointF c = t.map(QPointF(0.12, -0.84));
+    const double h = s * 0.34, w = h * 0.88;
+    const Tone cloth{{236, 196, 80}, {180, 140, 40}};
+    const QColor stripe(52, 80, 150);
+    auto striped = [&](const QPainterPath &shape) {
+        drawShape(p, shape, cloth, std::max(1.0, h * 0.06));
+        p.save();
+        p.setClipPath(shape);
+        QPainterPath bands;
+        for (double y = c.y() - h; y < c.y() + 1.2 * h; y += h * 0.16) {
+            bands.moveTo(c.x() - 2 * w, y);
+            bands.lineTo(c.x() + 2 * w, y);
+        }
+        drawLine(p, bands, stripe, std::max(0.8, h * 0.05));
+        p.restore();
+        drawLine(p, shape, kOutline, std::max(0.8, h * 0.05));
+    };
+    std::vector<QPointF> lappets;
+    for (const QPointF &q :
+         std::vector<QPointF>{{0, -0.55}, {0.56, -0.4}, {0.66, 0.2}, {0.95, 1.05}, {0.4, 1.15}})
+        lappets.emplace_back(q.x() * w, c.y() + q.y() * h);
+    striped(smoothClosed(mirrored(c.x(), lappets)));
+    Figure face;
+    face.build = Build::Woman;
+    face.hair = Hair::Bald;
+    face.hairColour = cloth.base;
+    paintHead(p, face, c, h);
+    QPainterPath cap;
+    cap.moveTo(c + QPointF(-0.56 * w, 0.04 * h));
+    cap.cubicTo(c + QPointF(-0.62 * w, -0.66 * h), c + QPointF(0.62 * w, -0.66 * h),
+                c + QPointF(0.56 * w, 0.04 * h));
+    cap.lineTo(c + QPointF(0.44 * w, 0.02 * h));
+    cap.quadTo(c + QPointF(0.4 * w, -0.26 * h), c + QPointF(0, -0.26 * h));
+    cap.quadTo(c + QPointF(-0.4 * w, -0.26 * h), c + QPointF(-0.44 * w, 0.02 * h));
+    cap.closeSubpath();
+    striped(cap);
 }
 
 namespace {
@@ -781,12 +846,10 @@ namespace {
 void smallWings(QPainter &p, QPointF c, double size, const Tone &feathers)
 {
     for (int s : {-1, 1}) {
-        const std::vector<QPointF> wing{c + QPointF(s * 0.15 * size, 0.05 * size),
-                                        c + QPointF(s * 0.5 * size, -0.35 * size),
-                                        c + QPointF(s * 0.82 * size, -0.42 * size),
-                                        c + QPointF(s * 0.72 * size, -0.1 * size),
-                                        c + QPointF(s * 0.6 * size, 0.12 * size),
-                                        c + QPointF(s * 0.35 * size, 0.3 * size)};
+        const std::vector<QPointF> wing{
+            c + QPointF(s * 0.15 * size, 0.05 * size),  c + QPointF(s * 0.5 * size, -0.35 * size),
+            c + QPointF(s * 0.82 * size, -0.42 * size), c + QPointF(s * 0.72 * size, -0.1 * size),
+            c + QPointF(s * 0.6 * size, 0.12 * size),   c + QPointF(s * 0.35 * size, 0.3 * size)};
         drawShape(p, smoothClosed(wing), feathers, std::max(1.0, size * 0.05));
         QPainterPath quills;
         for (double t : {0.3, 0.55, 0.8}) {
@@ -804,8 +867,8 @@ void eagleHead(QPainter &p, QPointF c, double s, int facing)
     t.scale(facing, 1);
     const Tone plumage{{150, 98, 52}, {104, 64, 30}};
     const Tone beak{{244, 196, 70}, {190, 140, 40}};
-    const std::vector<QPointF> head{{-0.28 * s, 0.38 * s}, {-0.3 * s, 0.0},       {-0.2 * s, -0.26 * s},
-                                    {0.05 * s, -0.32 * s}, {0.24 * s, -0.2 * s},  {0.3 * s, 0.0},
+    const std::vector<QPointF> head{{-0.28 * s, 0.38 * s}, {-0.3 * s, 0.0},      {-0.2 * s, -0.26 * s},
+                                    {0.05 * s, -0.32 * s}, {0.24 * s, -0.2 * s}, {0.3 * s, 0.0},
                                     {0.2 * s, 0.2 * s},    {0.12 * s, 0.42 * s}};
     drawShape(p, t.map(smoothClosed(head)), plumage, std::max(1.0, s * 0.05));
     QPainterPath b;
@@ -815,8 +878,8 @@ void eagleHead(QPainter &p, QPointF c, double s, int facing)
     b.lineTo(0.2 * s, 0.06 * s);
     b.closeSubpath();
     drawShape(p, t.map(b), beak, 0.6, std::max(0.8, s * 0.03));
-    drawShape(p, t.map(ellipse(QPointF(0.1 * s, -0.1 * s), 0.06 * s, 0.06 * s)), {{250, 220, 90}, {250, 220, 90}}, 0,
-              0.7);
+    drawShape(p, t.map(ellipse(QPointF(0.1 * s, -0.1 * s), 0.06 * s, 0.06 * s)),
+              {{250, 220, 90}, {250, 220, 90}}, 0, 0.7);
     drawShape(p, t.map(ellipse(QPointF(0.11 * s, -0.1 * s), 0.03 * s, 0.03 * s)), {kOutline, kOutline}, 0, 0);
 }
 
@@ -831,14 +894,14 @@ void lionHead(QPainter &p, QPointF c, double s)
         lobes.push_back(c + QPointF(std::cos(a) * r, std::sin(a) * r));
     }
     drawShape(p, smoothClosed(lobes), mane, std::max(1.0, s * 0.06));
-    const std::vector<QPointF> right{{0, -0.28 * s},       {0.2 * s, -0.24 * s}, {0.27 * s, -0.02 * s},
-                                     {0.2 * s, 0.2 * s},   {0.08 * s, 0.3 * s},  {0, 0.31 * s}};
+    const std::vector<QPointF> right{{0, -0.28 * s},     {0.2 * s, -0.24 * s}, {0.27 * s, -0.02 * s},
+                                     {0.2 * s, 0.2 * s}, {0.08 * s, 0.3 * s},  {0, 0.31 * s}};
     std::vector<QPointF> pts;
     for (const QPointF &q : right)
         pts.emplace_back(q.x(), c.y() + q.y());
     drawShape(p, smoothClosed(mirrored(c.x(), pts)), face, std::max(1.0, s * 0.04));
-    drawShape(p, ellipse(c + QPointF(0, 0.14 * s), 0.13 * s, 0.1 * s), {face.base.lighter(112), face.base}, 0.4,
-              0.7);
+    drawShape(p, ellipse(c + QPointF(0, 0.14 * s), 0.13 * s, 0.1 * s), {face.base.lighter(112), face.base},
+              0.4, 0.7);
     QPainterPath nose;
     nose.moveTo(c + QPointF(-0.06 * s, 0.06 * s));
     nose.lineTo(c + QPointF(0.06 * s, 0.06 * s));
@@ -846,8 +909,8 @@ void lionHead(QPainter &p, QPointF c, double s)
     nose.closeSubpath();
     drawShape(p, nose, {kOutline, kOutline}, 0, 0);
     for (int side : {-1, 1})
-        drawShape(p, ellipse(c + QPointF(side * 0.1 * s, -0.06 * s), 0.035 * s, 0.03 * s), {kOutline, kOutline}, 0,
-                  0);
+        drawShape(p, ellipse(c + QPointF(side * 0.1 * s, -0.06 * s), 0.035 * s, 0.03 * s),
+                  {kOutline, kOutline}, 0, 0);
 }
 
 void bullHead(QPainter &p, QPointF c, double s)
@@ -860,10 +923,10 @@ void bullHead(QPainter &p, QPointF c, double s)
                         c + QPointF(side * 0.44 * s, -0.46 * s)},
                        {0.07 * s, 0.05 * s, 0.02 * s}),
                   horn, 0.6, std::max(0.8, s * 0.03));
-        drawShape(p, ellipse(c + QPointF(side * 0.3 * s, -0.08 * s), 0.12 * s, 0.06 * s, side * 20.0), hide, 0.6,
-                  std::max(0.8, s * 0.03));
+        drawShape(p, ellipse(c + QPointF(side * 0.3 * s, -0.08 * s), 0.12 * s, 0.06 * s, side * 20.0), hide,
+                  0.6, std::max(0.8, s * 0.03));
     }
-    const std::vector<QPointF> right{{0, -0.28 * s},      {0.2 * s, -0.24 * s}, {0.22 * s, 0.02 * s},
+    const std::vector<QPointF> right{{0, -0.28 * s},       {0.2 * s, -0.24 * s}, {0.22 * s, 0.02 * s},
                                      {0.16 * s, 0.24 * s}, {0.14 * s, 0.36 * s}, {0, 0.38 * s}};
     std::vector<QPointF> pts;
     for (const QPointF &q : right)
@@ -872,10 +935,10 @@ void bullHead(QPainter &p, QPointF c, double s)
     drawShape(p, ellipse(c + QPointF(0, 0.28 * s), 0.15 * s, 0.1 * s), {{214, 170, 140}, {170, 124, 98}}, 0.5,
               0.7);
     for (int side : {-1, 1}) {
-        drawShape(p, ellipse(c + QPointF(side * 0.06 * s, 0.29 * s), 0.025 * s, 0.02 * s), {kOutline, kOutline}, 0,
-                  0);
-        drawShape(p, ellipse(c + QPointF(side * 0.1 * s, -0.04 * s), 0.035 * s, 0.03 * s), {kOutline, kOutline}, 0,
-                  0);
+        drawShape(p, ellipse(c + QPointF(side * 0.06 * s, 0.29 * s), 0.025 * s, 0.02 * s),
+                  {kOutline, kOutline}, 0, 0);
+        drawShape(p, ellipse(c + QPointF(side * 0.1 * s, -0.04 * s), 0.035 * s, 0.03 * s),
+                  {kOutline, kOutline}, 0, 0);
     }
 }
 

@@ -54,11 +54,14 @@ void paintKey(QPainter &p, QPointF bow, double length, double angle, const Tone 
 
 // ---- Buildings and furniture -------------------------------------------------
 
-// A wooden table: its top surface from y = backY to y = topY, an apron below,
-// legs down to `bottom`.
-void paintTable(QPainter &p, double left, double right, double backY, double topY, double bottom);
+// A wooden table: its top surface (covered in `top`) from y = backY to y = topY,
+// an apron below, legs down to `bottom`.
+void paintTable(QPainter &p, double left, double right, double backY, double topY, double bottom,
+                const Tone &top);
 // A hanging cloth between two pillars, strewn with pomegranates and palm leaves.
 void paintVeil(QPainter &p, const QRectF &area, const Tone &cloth, const Tone &fruit);
+// A plain hanging cloth with folds falling from a gold rod.
+void paintCurtain(QPainter &p, const QRectF &area, const Tone &cloth);
 // A plain stone bench block for a seated figure, from its seat down to the ground.
 void paintBench(QPainter &p, const Figure &seated, const Tone &stone);
 // A ram's head seen from the front, carved in `tone`, `size` wide across the horns.
@@ -85,18 +88,19 @@ void paintFlameTree(QPainter &p, QPointF base, double height);
 void paintSerpentTree(QPainter &p, QPointF base, double height);
 // A snake along the chain of points, its head at the last point.
 void paintSerpent(QPainter &p, const std::vector<QPointF> &body, double half, const Tone &skin);
-// A glow of light: a pale disc with short rays.
-void paintGlow(QPainter &p, QPointF centre, double r, const QColor &light);
+// A glow of light: three discs from `outer` at radius r to `inner` at the middle.
+void paintGlow(QPainter &p, QPointF centre, double r, const QColor &outer, const QColor &inner);
 
 // ---- The wheel ---------------------------------------------------------------
 
 // The wheel: a broad rim, an inner ring with four signs, eight spokes and a hub.
 void paintWheel(QPainter &p, QPointF centre, double r);
-// Where the wheel's rim letters go: the middle of the rim at the top, right,
-// bottom and left.
+// Where the wheel's four rim letters go, clockwise from the upper right: the
+// middle of the rim half way between the upright and level spokes.
 std::vector<QPointF> wheelLetterPlaces(QPointF centre, double r);
-// A sphinx lying on top of something, facing the viewer's `facing` side, `length` long.
-void paintSphinx(QPainter &p, QPointF base, double length, int facing);
+// A sphinx sitting up on something, its body in profile towards the viewer's
+// `facing` side, its face turned out of the picture, `size` tall to the shoulder.
+void paintSphinx(QPainter &p, QPointF base, double size, int facing);
 
 enum class Creature { Angel, Eagle, Lion, Bull };
 // One of the four winged creatures: a head with small wings, on a cloud.

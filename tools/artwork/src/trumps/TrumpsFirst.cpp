@@ -79,23 +79,24 @@ void stoneFloor(QPainter &p, const QRectF &scene, double top, const Tone &stone)
 void foolPicture(QPainter &p, const CardFace &)
 {
     const QRectF scene = trumpScene();
-    paintSky(p, scene, 206, kDaySky);
-    paintSun(p, {46, 46}, 20, true);
+    paintSky(p, scene, 226, kDaySky);
+    paintSun(p, {164, 36}, 18, true);
     // Far below the edge: a valley and a range of snowy peaks.
-    paintMountains(p, 232, 120, 214, 62, 7, {{150, 160, 196}, {110, 120, 160}}, true);
-    paintHills(p, QRectF(scene.left(), scene.top(), scene.width(), scene.height() + 10), 226, 4,
+    paintMountains(p, 236, 118, 214, 64, 7, {{150, 160, 196}, {110, 120, 160}}, true);
+    paintHills(p, QRectF(scene.left(), scene.top(), scene.width(), scene.height() + 10), 230, 4,
                {{118, 164, 126}, {86, 128, 98}}, {{150, 186, 160}, {118, 156, 134}});
     // The cliff: a grassy top running out to the edge, a sheer rock face below it.
-    const double edge = 150, top = 216;
+    const double edge = 148, top = 208;
     const std::vector<QPointF> rock{{scene.left() - 6, scene.bottom() + 6},
                                     {scene.left() - 6, top + 10},
                                     {40, top + 4},
                                     {90, top + 1},
                                     {edge - 10, top},
                                     {edge + 2, top + 3},
-                                    {edge + 6, top + 22},
-                                    {edge - 2, top + 34},
-                                    {edge + 8, scene.bottom() + 6}};
+                                    {edge + 6, top + 24},
+                                    {edge - 2, top + 38},
+                                    {edge + 4, top + 52},
+                                    {edge + 2, scene.bottom() + 6}};
     QPainterPath cliff;
     cliff.moveTo(rock[0]);
     for (std::size_t i = 1; i < rock.size(); ++i)
@@ -104,12 +105,14 @@ void foolPicture(QPainter &p, const CardFace &)
     const Tone stone{{182, 156, 118}, {132, 108, 76}};
     drawShape(p, cliff, stone, 3.0);
     QPainterPath strata;
-    strata.moveTo(edge + 3, top + 14);
-    strata.lineTo(edge - 22, top + 18);
-    strata.moveTo(edge - 1, top + 30);
-    strata.lineTo(edge - 30, top + 36);
-    strata.moveTo(60, top + 24);
-    strata.lineTo(100, top + 28);
+    strata.moveTo(edge + 3, top + 16);
+    strata.lineTo(edge - 22, top + 20);
+    strata.moveTo(edge - 1, top + 34);
+    strata.lineTo(edge - 30, top + 40);
+    strata.moveTo(edge + 2, top + 50);
+    strata.lineTo(edge - 18, top + 54);
+    strata.moveTo(40, top + 28);
+    strata.lineTo(84, top + 32);
     drawLine(p, strata, stone.shade, 1.0);
     QPainterPath grass;
     grass.moveTo(scene.left() - 6, top + 10);
@@ -123,14 +126,17 @@ void foolPicture(QPainter &p, const CardFace &)
     drawShape(p, grass, kNearHills, 1.2);
 
     // The dog, leaping up behind him.
-    paintDog(p, {52, top + 4}, 42, 1, kDogCoat, true);
+    paintDog(p, {48, top + 4}, 42, 1, kDogCoat, true);
 
     Figure fool;
-    fool.base = {112, top + 1};
+    fool.base = {106, top + 1};
     fool.height = 186;
     fool.pose = Pose::Walking;
     fool.build = Build::Youth;
-    fool.robe = {{{214, 84, 52}, {150, 50, 30}}, std::nullopt, Cut::Tunic, {{236, 200, 84}, {180, 140, 44}},
+    fool.robe = {{{214, 84, 52}, {150, 50, 30}},
+                 std::nullopt,
+                 Cut::Tunic,
+                 {{236, 200, 84}, {180, 140, 44}},
                  style::kGold};
     fool.headwear = Headwear::Cap;
     fool.headwearTone = kGreen;
@@ -138,10 +144,10 @@ void foolPicture(QPainter &p, const CardFace &)
     fool.turn = 0.55;
     fool.facing = 1;
     fool.left = {Gesture::Raised};
-    fool.right = {Gesture::Out, Held::Flower, -20, 1.3};
+    fool.right = {Gesture::Down, Held::Flower, 30, 1.3};
     fool.seed = 3;
     const Body b = bodyOf(fool);
-    paintBundleOnPole(p, b.hand[0], 2.6 * b.unit, -38, b.unit, {{120, 96, 150}, {80, 62, 106}});
+    paintBundleOnPole(p, b.hand[0], 2.6 * b.unit, -40, b.unit, {{120, 96, 150}, {80, 62, 106}});
     paintFigure(p, fool);
     paintFist(p, fool, -1);
 }
@@ -163,35 +169,36 @@ void magicianPicture(QPainter &p, const CardFace &)
     }
 
     Figure mage;
-    mage.base = {100, 262};
-    mage.height = 200;
+    mage.base = {100, 258};
+    mage.height = 186;
     mage.build = Build::Youth;
     mage.robe = {kWhiteCloth, kRed, Cut::Gown};
     mage.hairColour = kHairBlack;
-    mage.turn = 0;
-    mage.left = {Gesture::Aloft, Held::Rod, 0, 1.4};
+    mage.left = {Gesture::Aloft, Held::Rod, 0, 1.15};
     mage.right = {Gesture::Down};
     mage.seed = 2;
     const Body b = bodyOf(mage);
     paintFigure(p, mage);
-    paintPointingHand(p, mage, 1, {0.15, 1});
     paintLemniscate(p, b.crown + QPointF(0, -0.55 * b.unit), 0.62 * b.unit);
 
-    // The table and the four tools on it.
-    const double back = 184, front = 198;
-    paintTable(p, 18, 182, back, front, 250);
-    paintCup(p, QRectF(28, 150, 34, 40));
+    // The table, the cup and the pentacle standing at its back, the wand and
+    // the sword lying in front of them.
+    const double back = 184, front = 202;
+    paintTable(p, 16, 184, back, front, 252, {{58, 112, 88}, {36, 78, 60}});
+    paintCup(p, QRectF(24, 150, 32, 40));
+    paintPentacle(p, QRectF(146, 156, 34, 34));
     p.save();
-    p.translate(98, 191);
-    p.rotate(-84);
-    paintSword(p, QRectF(-7, -34, 14, 68));
+    p.translate(96, 190);
+    p.rotate(86);
+    paintWand(p, QRectF(-4.5, -36, 9, 72), 4);
     p.restore();
     p.save();
-    p.translate(104, 182);
-    p.rotate(78);
-    paintWand(p, QRectF(-4, -32, 8, 64), 4);
+    p.translate(100, 197);
+    p.rotate(-90);
+    paintSword(p, QRectF(-7.5, -46, 15, 92));
     p.restore();
-    paintPentacle(p, QRectF(140, 156, 34, 34));
+    // His lowered hand points down past the table's edge to the earth.
+    paintPointingHand(p, mage, 1, {0.12, 1});
     // Roses and lilies in the foreground.
     for (int i = 0; i < 8; ++i) {
         const QPointF c(scene.left() + 8 + i * 24.0, 258 + (i % 2) * 6.0);
@@ -260,7 +267,12 @@ void empressPicture(QPainter &p, const CardFace &)
     const double horizon = 150;
     paintSky(p, scene, horizon, kGoldenSky);
     paintHills(p, scene, horizon, 9);
-    paintStream(p, {{150, horizon + 4}, {166, horizon + 30}, {158, horizon + 60}, {178, horizon + 90}, {200, horizon + 110}},
+    paintStream(p,
+                {{150, horizon + 4},
+                 {166, horizon + 30},
+                 {158, horizon + 60},
+                 {178, horizon + 90},
+                 {200, horizon + 110}},
                 8, 22);
     for (int i = 0; i < 4; ++i)
         paintTree(p, {20.0 + i * 10, horizon + 34 + (i % 2) * 6}, 84 - i * 6, 31 + i, TreeKind::Cypress);
@@ -280,18 +292,16 @@ void empressPicture(QPainter &p, const CardFace &)
     empress.right = {Gesture::Raised, Held::Sceptre, 0, 1.2};
     empress.left = {Gesture::Down};
     empress.seed = 4;
-    const QRectF crest = paintThrone(p, empress, {{{222, 206, 176}, {166, 150, 120}}, {{178, 42, 58}, {118, 24, 38}}, 1.0});
-    paintStar(p, crest.center(), crest.height() * 0.45, 8);
+    paintThrone(p, empress, {{{222, 206, 176}, {166, 150, 120}}, {{178, 42, 58}, {118, 24, 38}}, 1.0});
     paintFigure(p, empress);
-    // Stars over her crown.
+    // A ring of stars over her crown.
     const Body b = bodyOf(empress);
     for (int i = 0; i < 7; ++i) {
-        const double a = qDegreesToRadians(-160.0 + i * 23.3);
-        paintStar(p, b.headCentre + QPointF(std::cos(a), std::sin(a)) * 1.25 * b.unit, 3.6, 6);
+        const double a = qDegreesToRadians(-150.0 + i * 20.0);
+        paintStar(p, b.headCentre + QPointF(std::cos(a), std::sin(a)) * 1.45 * b.unit, 4.2, 6);
     }
-    paintHeartShield(p, {44, 228}, 40);
-    paintWheat(p, 120, scene.right() + 4, 270, 34, 3);
-    paintWheat(p, scene.left() - 4, 70, 272, 22, 8);
+    paintHeartShield(p, {42, 226}, 42);
+    paintWheat(p, 118, scene.right() + 4, 272, 46, 3);
 }
 
 // ---- 5 The Emperor -------------------------------------------------------------
@@ -303,10 +313,10 @@ void emperorPicture(QPainter &p, const CardFace &)
     const QRectF scene = trumpScene();
     const double horizon = 168;
     paintSky(p, scene, horizon, {{238, 150, 84}, {222, 120, 60}});
-    paintMountains(p, horizon + 10, scene.left() - 30, scene.right() + 30, 110, 5, {{178, 96, 62}, {126, 62, 40}},
-                   false);
-    paintMountains(p, horizon + 20, scene.left() - 10, scene.right() + 10, 56, 12, {{150, 80, 54}, {104, 52, 34}},
-                   false);
+    paintMountains(p, horizon + 10, scene.left() - 30, scene.right() + 30, 110, 5,
+                   {{178, 96, 62}, {126, 62, 40}}, false);
+    paintMountains(p, horizon + 20, scene.left() - 10, scene.right() + 10, 56, 12,
+                   {{150, 80, 54}, {104, 52, 34}}, false);
     QPainterPath ground;
     ground.addRect(QRectF(scene.left(), horizon + 18, scene.width(), scene.bottom() - horizon));
     drawShape(p, ground, {{164, 112, 70}, {120, 80, 48}}, 0, 1.0);
@@ -325,10 +335,10 @@ void emperorPicture(QPainter &p, const CardFace &)
     const Tone throneStone{{190, 186, 178}, {136, 132, 124}};
     const QRectF crest = paintThrone(p, emperor, {throneStone, {{92, 96, 120}, {62, 64, 84}}, 1.1});
     const Body b = bodyOf(emperor);
-    paintRamHead(p, crest.center() + QPointF(0, 2), crest.width() * 1.2, throneStone);
+    paintRamHead(p, crest.center() + QPointF(0, 2), crest.width() * 1.35, throneStone);
     const double half = b.shoulderHalf + 0.75 * b.unit, seatHalf = half + 0.3 * b.unit;
     for (int s : {-1, 1})
-        paintRamHead(p, {b.crown.x() + s * (seatHalf - 0.2 * b.unit), b.seatY - 1.5 * b.unit}, 0.95 * b.unit,
+        paintRamHead(p, {b.crown.x() + s * (seatHalf - 0.2 * b.unit), b.seatY - 1.55 * b.unit}, 1.05 * b.unit,
                      throneStone);
     paintFigure(p, emperor);
 }
@@ -380,8 +390,8 @@ void priestPicture(QPainter &p, const CardFace &)
         monk.seed = 11 + static_cast<unsigned>(s + 1);
         paintFigure(p, monk);
     }
-    paintKey(p, {90, 264}, 30, 40, style::kGold);
-    paintKey(p, {110, 264}, 30, -40, {{226, 230, 236}, {160, 168, 184}});
+    paintKey(p, {88, 266}, 36, 40, style::kGold);
+    paintKey(p, {112, 266}, 36, -40, {{226, 230, 236}, {160, 168, 184}});
 }
 
 // ---- 7 The Lovers --------------------------------------------------------------
@@ -393,34 +403,36 @@ void loversPicture(QPainter &p, const CardFace &)
     const QRectF scene = trumpScene();
     const double horizon = 196;
     paintSky(p, scene, horizon, kDaySky);
-    paintSun(p, {100, 62}, 34, false);
-    paintMountains(p, horizon + 6, 70, 130, 70, 3, kRock, true);
+    paintSun(p, {100, 50}, 36, false);
+    paintMountains(p, horizon + 6, 76, 124, 64, 3, kRock, true);
     paintHills(p, scene, horizon, 2);
 
+    // The angel, only down to the clouds.
     Figure angel;
-    angel.base = {100, 226};
-    angel.height = 170;
+    angel.base = {100, 196};
+    angel.height = 146;
     angel.build = Build::Youth;
     angel.robe = {kPurple, std::nullopt, Cut::Gown};
     angel.hair = Hair::Long;
     angel.hairColour = {200, 96, 40};
     angel.left = {Gesture::Out};
     angel.right = {Gesture::Out};
-    paintWings(p, angel, {{{244, 236, 220}, {190, 176, 150}}, {{214, 108, 92}, {160, 66, 58}}, 2.4, 0.7});
+    p.save();
+    p.setClipRect(QRectF(scene.left(), scene.top(), scene.width(), 130 - scene.top()), Qt::IntersectClip);
+    paintWings(p, angel, {{{244, 236, 220}, {190, 176, 150}}, {{214, 108, 92}, {160, 66, 58}}, 2.9, 0.85});
     paintFigure(p, angel);
-    // Clouds hide the angel below the waist.
-    paintCloud(p, {100, 128}, 150, 5);
-    paintCloud(p, {46, 134}, 70, 8);
-    paintCloud(p, {156, 134}, 70, 9);
+    p.restore();
+    paintCloud(p, {100, 134}, 120, 5);
+    paintCloud(p, {40, 136}, 64, 8);
+    paintCloud(p, {160, 136}, 64, 9);
 
-    paintFlameTree(p, {30, 238}, 90);
-    paintSerpentTree(p, {168, 240}, 92);
+    paintFlameTree(p, {28, 240}, 116);
+    paintSerpentTree(p, {172, 242}, 112);
 
     Figure man;
-    man.base = {56, 264};
-    man.height = 132;
-    man.robe = {{{236, 196, 150}, {196, 150, 110}}, std::nullopt, Cut::Tunic, {{196, 156, 116}, {150, 110, 78}},
-                {{120, 84, 50}, {80, 54, 30}}};
+    man.base = {62, 264};
+    man.height = 124;
+    man.robe = {kWhiteCloth, std::nullopt, Cut::Tunic, kSkin, {{120, 84, 50}, {80, 54, 30}}};
     man.hairColour = kHairBrown;
     man.turn = 0.6;
     man.facing = 1;
@@ -430,13 +442,13 @@ void loversPicture(QPainter &p, const CardFace &)
     paintFigure(p, man);
 
     Figure woman;
-    woman.base = {144, 264};
-    woman.height = 128;
+    woman.base = {138, 264};
+    woman.height = 120;
     woman.build = Build::Woman;
-    woman.robe = {{{244, 214, 176}, {206, 168, 128}}, std::nullopt, Cut::Gown, {}, {{120, 84, 50}, {80, 54, 30}}};
+    woman.robe = {kWhiteCloth, std::nullopt, Cut::Gown, {}, {{120, 84, 50}, {80, 54, 30}}};
     woman.hair = Hair::Long;
     woman.hairColour = kHairGold;
-    woman.turn = -0.5;
+    woman.turn = -0.3;
     woman.left = {Gesture::Forward};
     woman.right = {Gesture::Down};
     woman.seed = 8;
@@ -462,7 +474,7 @@ void chariotPicture(QPainter &p, const CardFace &)
     warrior.headwear = Headwear::Crown;
     warrior.hairColour = kHairBrown;
     warrior.left = {Gesture::Down};
-    warrior.right = {Gesture::Raised, Held::Wand, 0, 1.0};
+    warrior.right = {Gesture::Raised, Held::Wand, 0, 0.8};
     warrior.seed = 8;
     paintCanopy(p, 44, 156, 18, 42, 166);
     paintFigure(p, warrior);
@@ -474,7 +486,7 @@ void chariotPicture(QPainter &p, const CardFace &)
     white.facing = -1;
     white.gait = Gait::Standing;
     white.coat = kWhiteHorse;
-    white.cloth = kRed;
+    white.cloth = {{40, 56, 118}, {26, 36, 84}};
     Horse black;
     black.base = {144, 264};
     black.height = 50;
@@ -482,7 +494,15 @@ void chariotPicture(QPainter &p, const CardFace &)
     black.gait = Gait::Standing;
     black.coat = kBlackHorse;
     black.mane = {30, 26, 26};
-    black.cloth = kRed;
+    black.cloth = {{40, 56, 118}, {26, 36, 84}};
+    // Gold traces from the chariot to each horse's breast strap.
+    QPainterPath traces;
+    traces.moveTo(46, 206);
+    traces.quadTo(40, 226, 30, 234);
+    traces.moveTo(154, 206);
+    traces.quadTo(160, 226, 170, 234);
+    drawLine(p, traces, style::kOutline, 3.4);
+    drawLine(p, traces, style::kGold.base, 1.8);
     paintHorse(p, white);
     paintHorse(p, black);
 }
@@ -495,7 +515,7 @@ void justicePicture(QPainter &p, const CardFace &)
 {
     const QRectF scene = trumpScene();
     paintSky(p, scene, scene.bottom(), {{214, 190, 110}, {190, 164, 86}});
-    paintVeil(p, QRectF(34, 40, 132, 190), kPurple, {{214, 170, 70}, {160, 120, 40}});
+    paintCurtain(p, QRectF(34, 40, 132, 190), kPurple);
     stoneFloor(p, scene, 236, kGreyStone);
     paintPillar(p, QRectF(14, 36, 20, 190), kGreyStone);
     paintPillar(p, QRectF(166, 36, 20, 190), kGreyStone);
@@ -527,18 +547,27 @@ void hermitPicture(QPainter &p, const CardFace &)
     for (const QPointF &s : {QPointF(30, 30), QPointF(170, 50), QPointF(150, 22), QPointF(24, 110),
                              QPointF(176, 120), QPointF(60, 70)})
         paintStar(p, s, 3.0, 4, {{236, 232, 210}, {190, 184, 150}});
-    paintMountains(p, 236, scene.left() - 20, scene.right() + 20, 70, 9, {{80, 90, 130}, {56, 62, 100}}, true);
+    paintMountains(p, 236, scene.left() - 20, scene.right() + 20, 70, 9, {{80, 90, 130}, {56, 62, 100}},
+                   true);
     const Tone snow{{226, 232, 244}, {170, 180, 206}};
     QPainterPath peak;
     peak.moveTo(scene.left() - 6, scene.bottom() + 4);
-    peak.lineTo(scene.left() - 6, 250);
-    peak.lineTo(70, 232);
-    peak.lineTo(100, 222);
-    peak.lineTo(130, 226);
-    peak.lineTo(scene.right() + 6, 252);
+    peak.lineTo(scene.left() - 6, 264);
+    peak.lineTo(48, 248);
+    peak.lineTo(84, 230);
+    peak.lineTo(104, 223);
+    peak.lineTo(126, 229);
+    peak.lineTo(156, 246);
+    peak.lineTo(scene.right() + 6, 258);
     peak.lineTo(scene.right() + 6, scene.bottom() + 4);
     peak.closeSubpath();
     drawShape(p, peak, snow, 3.0);
+    QPainterPath crevices;
+    crevices.moveTo(84, 236);
+    crevices.lineTo(70, 252);
+    crevices.moveTo(130, 236);
+    crevices.lineTo(146, 254);
+    drawLine(p, crevices, snow.shade, 1.2);
 
     Figure hermit;
     hermit.base = {104, 226};
@@ -554,7 +583,8 @@ void hermitPicture(QPainter &p, const CardFace &)
     hermit.right = {Gesture::Down, Held::Staff};
     hermit.seed = 10;
     const Body b = bodyOf(hermit);
-    paintGlow(p, b.hand[0] + QPointF(0, 0.9 * b.unit * 1.5), 1.3 * b.unit, QColor(236, 220, 150));
+    paintGlow(p, b.hand[0] + QPointF(0, 1.0 * b.unit), 1.6 * b.unit, QColor(52, 62, 110),
+              QColor(104, 108, 128));
     paintFigure(p, hermit);
 }
 
@@ -576,11 +606,11 @@ void wheelPicture(QPainter &p, const CardFace &)
     paintCreature(p, Creature::Bull, {34, 236}, 40, 1);
     paintCreature(p, Creature::Lion, {166, 236}, 40, -1);
     paintWheel(p, kWheelCentre, kWheelRadius);
-    paintSphinx(p, kWheelCentre + QPointF(0, -kWheelRadius + 2), 56, -1);
+    paintSphinx(p, kWheelCentre + QPointF(0, -kWheelRadius + 3), 54, -1);
     // The serpent slides down the left side, the jackal climbs the right.
     std::vector<QPointF> snake;
     for (int i = 0; i <= 8; ++i) {
-        const double a = qDegreesToRadians(200.0 - i * 11.0);
+        const double a = qDegreesToRadians(145.0 + i * 11.0);
         const double r = kWheelRadius + 9 + 4 * std::sin(i * 1.6);
         snake.push_back(kWheelCentre + QPointF(std::cos(a) * r, -std::sin(a) * r));
     }
@@ -606,11 +636,16 @@ void wheelLettering(QPainter &p, const CardFace &)
 const std::vector<TrumpPainter> &firstTrumps()
 {
     static const std::vector<TrumpPainter> table{
-        {1, {foolPicture, noLettering}},        {2, {magicianPicture, noLettering}},
-        {3, {priestessPicture, priestessLettering}}, {4, {empressPicture, noLettering}},
-        {5, {emperorPicture, noLettering}},     {6, {priestPicture, noLettering}},
-        {7, {loversPicture, noLettering}},      {8, {chariotPicture, noLettering}},
-        {9, {justicePicture, noLettering}},     {10, {hermitPicture, noLettering}},
+        {1, {foolPicture, noLettering}},
+        {2, {magicianPicture, noLettering}},
+        {3, {priestessPicture, priestessLettering}},
+        {4, {empressPicture, noLettering}},
+        {5, {emperorPicture, noLettering}},
+        {6, {priestPicture, noLettering}},
+        {7, {loversPicture, noLettering}},
+        {8, {chariotPicture, noLettering}},
+        {9, {justicePicture, noLettering}},
+        {10, {hermitPicture, noLettering}},
         {11, {wheelPicture, wheelLettering}},
     };
     return table;
