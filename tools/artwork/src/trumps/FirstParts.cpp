@@ -4,6 +4,7 @@
 #include "figures/Landscape.h"
 #include "figures/Shapes.h"
 
+#include <QImage>
 #include <QtMath>
 
 #include <algorithm>
@@ -43,6 +44,22 @@ const Tone kPomegranate{{196, 42, 52}, {128, 22, 34}};
 QRectF trumpScene()
 {
     return {9, 9, 182, 261};
+}
+
+void paintWithin(QPainter &p, const QRectF &keep, const std::function<void(QPainter &)> &draw)
+{
+    QImage layer(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter lp(&layer);
+    lp.setRenderHints(p.renderHints());
+    lp.setWorldTransform(p.worldTransform());
+    draw(lp);
+    lp.end();
+    p.save();
+    p.setClipRect(keep, Qt::IntersectClip);
+    p.resetTransform();
+    p.drawImage(0, 0, layer);
+    p.restore();
 }
 
 // ---- Hands -------------------------------------------------------------------
@@ -305,7 +322,7 @@ void paintVeil(QPainter &p, const QRectF &area, const Tone &cloth, const Tone &f
     veil.addRect(area);
     drawShape(p, veil, cloth, 2.0);
     p.save();
-    p.setClipPath(veil);
+    p.setClipPath(veil, Qt::IntersectClip);
     // Palm fronds in pairs and pomegranates between them, in offset rows.
     const double step = 22;
     int row = 0;
@@ -553,7 +570,7 @@ void paintWheat(QPainter &p, double x0, double x1, double baseY, double height, 
             kernels.lineTo(head + QPointF(2.4, t * 10 - 1.5));
         }
         p.save();
-        p.setClipPath(shape);
+        p.setClipPath(shape, Qt::IntersectClip);
         drawLine(p, kernels, tone.shade, 0.6);
         p.restore();
         QPainterPath awns;
@@ -589,7 +606,7 @@ void paintStream(QPainter &p, const std::vector<QPointF> &course, double w0, dou
     const QPainterPath water = limb(course, half);
     drawShape(p, water, kSea, 1.6);
     p.save();
-    p.setClipPath(water);
+    p.setClipPath(water, Qt::IntersectClip);
     QPainterPath ripples;
     for (std::size_t i = 1; i + 1 < course.size(); ++i) {
         const QPointF c = course[i];
@@ -809,7 +826,7 @@ void paintSphinx(QPainter &p, QPointF base, double size, int facing)
     auto striped = [&](const QPainterPath &shape) {
         drawShape(p, shape, cloth, std::max(1.0, h * 0.06));
         p.save();
-        p.setClipPath(shape);
+        p.setClipPath(shape, Qt::IntersectClip);
         QPainterPath bands;
         for (double y = c.y() - h; y < c.y() + 1.2 * h; y += h * 0.16) {
             bands.moveTo(c.x() - 2 * w, y);

@@ -11,6 +11,7 @@
 #include <QPointF>
 #include <QRectF>
 
+#include <functional>
 #include <vector>
 
 namespace artwork::first {
@@ -20,6 +21,11 @@ using style::Tone;
 
 // The picture of a trump: inside the faint rule and above the band.
 QRectF trumpScene();
+
+// Paints `draw` on a layer of its own and lays the layer down inside `keep`
+// only. The kit sets clip paths of its own while it paints a figure, which
+// would undo a clip set round the figure; this one holds.
+void paintWithin(QPainter &p, const QRectF &keep, const std::function<void(QPainter &)> &draw);
 
 // ---- Hands -------------------------------------------------------------------
 // `side` is -1 for the hand on the viewer's left, 1 for the right.

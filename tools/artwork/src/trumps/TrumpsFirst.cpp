@@ -417,11 +417,11 @@ void loversPicture(QPainter &p, const CardFace &)
     angel.hairColour = {200, 96, 40};
     angel.left = {Gesture::Out};
     angel.right = {Gesture::Out};
-    p.save();
-    p.setClipRect(QRectF(scene.left(), scene.top(), scene.width(), 130 - scene.top()), Qt::IntersectClip);
-    paintWings(p, angel, {{{244, 236, 220}, {190, 176, 150}}, {{214, 108, 92}, {160, 66, 58}}, 2.9, 0.85});
-    paintFigure(p, angel);
-    p.restore();
+    paintWithin(p, QRectF(scene.left(), scene.top(), scene.width(), 130 - scene.top()), [&](QPainter &layer) {
+        paintWings(layer, angel,
+                   {{{244, 236, 220}, {190, 176, 150}}, {{214, 108, 92}, {160, 66, 58}}, 2.9, 0.85});
+        paintFigure(layer, angel);
+    });
     paintCloud(p, {100, 134}, 120, 5);
     paintCloud(p, {40, 136}, 64, 8);
     paintCloud(p, {160, 136}, 64, 9);
