@@ -864,14 +864,14 @@ void smallWings(QPainter &p, QPointF c, double size, const Tone &feathers)
 {
     for (int s : {-1, 1}) {
         const std::vector<QPointF> wing{
-            c + QPointF(s * 0.15 * size, 0.05 * size),  c + QPointF(s * 0.5 * size, -0.35 * size),
-            c + QPointF(s * 0.82 * size, -0.42 * size), c + QPointF(s * 0.72 * size, -0.1 * size),
-            c + QPointF(s * 0.6 * size, 0.12 * size),   c + QPointF(s * 0.35 * size, 0.3 * size)};
+            c + QPointF(s * 0.15 * size, 0.05 * size), c + QPointF(s * 0.45 * size, -0.36 * size),
+            c + QPointF(s * 0.7 * size, -0.46 * size), c + QPointF(s * 0.64 * size, -0.1 * size),
+            c + QPointF(s * 0.54 * size, 0.12 * size), c + QPointF(s * 0.32 * size, 0.3 * size)};
         drawShape(p, smoothClosed(wing), feathers, std::max(1.0, size * 0.05));
         QPainterPath quills;
         for (double t : {0.3, 0.55, 0.8}) {
-            quills.moveTo(c + QPointF(s * (0.25 + 0.5 * t) * size, (-0.2 * t) * size));
-            quills.lineTo(c + QPointF(s * (0.2 + 0.4 * t) * size, (0.25 - 0.1 * t) * size));
+            quills.moveTo(c + QPointF(s * (0.25 + 0.42 * t) * size, (-0.22 * t) * size));
+            quills.lineTo(c + QPointF(s * (0.2 + 0.34 * t) * size, (0.25 - 0.1 * t) * size));
         }
         drawLine(p, quills, feathers.shade, std::max(0.6, size * 0.02));
     }
@@ -970,7 +970,6 @@ void paintCreature(QPainter &p, Creature creature, QPointF c, double size, int f
     case Creature::Angel: {
         Figure angel;
         angel.build = Build::Child;
-        angel.hair = Hair::Long;
         angel.hairColour = kHairGold;
         angel.turn = 0.3 * facing;
         paintHead(p, angel, c, size * 0.5);

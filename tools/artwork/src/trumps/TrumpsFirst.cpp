@@ -1,7 +1,10 @@
 // The first eleven trumps, The Fool to The Wheel of Fortune, each drawn by a
-// painter of its own with the figure kit and the parts in FirstParts.
+// painter of its own with the figure kit and the parts in FirstParts. A
+// picture is painted back to front in steps, and the steps that paint its
+// figures are marked, so they can also be painted alone (FirstTrumps.h).
 
 #include "Trumps.h"
+#include "trumps/FirstTrumps.h"
 
 #include "Emblems.h"
 #include "Fonts.h"
@@ -15,6 +18,8 @@
 #include "trumps/FirstParts.h"
 
 #include <QFontMetricsF>
+
+#include <array>
 
 namespace artwork {
 
@@ -38,6 +43,23 @@ const Tone kDarkStone{{70, 70, 82}, {44, 44, 54}};
 const Tone kNightSky{{36, 44, 92}, {26, 32, 70}};
 
 void noLettering(QPainter &, const CardFace &) {}
+
+// One step of a picture: a part of the scene, or its figures (people,
+// animals, thrones, what they hold and wear, the wheel and its creatures).
+enum class Layer { Scene, Figures };
+struct Step {
+    Layer layer;
+    void (*paint)(QPainter &);
+};
+using Steps = std::vector<Step>;
+
+void paintSteps(QPainter &p, const Steps &steps, bool figuresOnly)
+{
+    for (const Step &step : steps) {
+        if (!figuresOnly || step.layer == Layer::Figures)
+            step.paint(p);
+    }
+}
 
 // Letters drawn hinted at final size, centred on a point.
 void letterAt(QPainter &p, const QString &text, const QFont &font, const QColor &colour, QPointF centre)
@@ -76,7 +98,9 @@ void stoneFloor(QPainter &p, const QRectF &scene, double top, const Tone &stone)
 // A young traveller steps out over the cliff's edge, bundle on his shoulder, a
 // white rose in his other hand, a little dog leaping at his heels; the sun behind.
 
-void foolPicture(QPainter &p, const CardFace &)
+constexpr double kCliffEdge = 148, kCliffTop = 208;
+
+void foolLand(QPainter &p)
 {
     const QRectF scene = trumpScene();
     paintSky(p, scene, 226, kDaySky);
@@ -86,7 +110,7 @@ void foolPicture(QPainter &p, const CardFace &)
     paintHills(p, QRectF(scene.left(), scene.top(), scene.width(), scene.height() + 10), 230, 4,
                {{118, 164, 126}, {86, 128, 98}}, {{150, 186, 160}, {118, 156, 134}});
     // The cliff: a grassy top running out to the edge, a sheer rock face below it.
-    const double edge = 148, top = 208;
+    const double edge = kCliffEdge, top = kCliffTop;
     const std::vector<QPointF> rock{{scene.left() - 6, scene.bottom() + 6},
                                     {scene.left() - 6, top + 10},
                                     {40, top + 4},
@@ -124,12 +148,15 @@ void foolPicture(QPainter &p, const CardFace &)
     grass.quadTo(100, top + 6, scene.left() - 6, top + 17);
     grass.closeSubpath();
     drawShape(p, grass, kNearHills, 1.2);
+}
 
+void foolFigures(QPainter &p)
+{
     // The dog, leaping up behind him.
-    paintDog(p, {48, top + 4}, 42, 1, kDogCoat, true);
+    paintDog(p, {52, kCliffTop + 4}, 42, 1, kDogCoat, true);
 
     Figure fool;
-    fool.base = {106, top + 1};
+    fool.base = {110, kCliffTop + 1};
     fool.height = 186;
     fool.pose = Pose::Walking;
     fool.build = Build::Youth;
@@ -152,12 +179,14 @@ void foolPicture(QPainter &p, const CardFace &)
     paintFist(p, fool, -1);
 }
 
+const Steps kFool{{Layer::Scene, foolLand}, {Layer::Figures, foolFigures}};
+
 // ---- 2 The Magician ------------------------------------------------------------
 // One hand lifts the rod to the sky, the other points to the earth; on the table
 // before him the cup, the sword, the wand and the pentacle; roses over him,
 // roses and lilies below.
 
-void magicianPicture(QPainter &p, const CardFace &)
+void magicianArbour(QPainter &p)
 {
     const QRectF scene = trumpScene();
     paintSky(p, scene, scene.bottom(), kGoldenSky);
@@ -167,7 +196,10 @@ void magicianPicture(QPainter &p, const CardFace &)
         drawShape(p, shapes::ellipse(c + QPointF(0, 5), 11, 7), kFoliage, 1.2);
         paintFlower(p, c, 6.5, style::kRuby);
     }
+}
 
+Figure magician()
+{
     Figure mage;
     mage.base = {100, 258};
     mage.height = 186;
@@ -177,14 +209,22 @@ void magicianPicture(QPainter &p, const CardFace &)
     mage.left = {Gesture::Aloft, Held::Rod, 0, 1.15};
     mage.right = {Gesture::Down};
     mage.seed = 2;
+    return mage;
+}
+
+void magicianFigure(QPainter &p)
+{
+    const Figure mage = magician();
     const Body b = bodyOf(mage);
     paintFigure(p, mage);
     paintLemniscate(p, b.crown + QPointF(0, -0.55 * b.unit), 0.62 * b.unit);
+}
 
-    // The table, the cup and the pentacle standing at its back, the wand and
-    // the sword lying in front of them.
-    const double back = 184, front = 202;
-    paintTable(p, 16, 184, back, front, 252, {{58, 112, 88}, {36, 78, 60}});
+// The table, the cup and the pentacle standing at its back, the wand and the
+// sword lying in front of them.
+void magicianTable(QPainter &p)
+{
+    paintTable(p, 16, 184, 184, 202, 252, {{58, 112, 88}, {36, 78, 60}});
     paintCup(p, QRectF(24, 150, 32, 40));
     paintPentacle(p, QRectF(146, 156, 34, 34));
     p.save();
@@ -197,15 +237,30 @@ void magicianPicture(QPainter &p, const CardFace &)
     p.rotate(-90);
     paintSword(p, QRectF(-7.5, -46, 15, 92));
     p.restore();
-    // His lowered hand points down past the table's edge to the earth.
-    paintPointingHand(p, mage, 1, {0.12, 1});
-    // Roses and lilies in the foreground.
+}
+
+// His lowered hand points down past the table's edge to the earth.
+void magicianPointing(QPainter &p)
+{
+    paintPointingHand(p, magician(), 1, {0.12, 1});
+}
+
+// Roses and lilies in the foreground.
+void magicianGarden(QPainter &p)
+{
+    const QRectF scene = trumpScene();
     for (int i = 0; i < 8; ++i) {
         const QPointF c(scene.left() + 8 + i * 24.0, 258 + (i % 2) * 6.0);
         drawShape(p, shapes::ellipse(c + QPointF(0, 6), 12, 7), kFoliage, 1.2);
         paintFlower(p, c, 6.0, i % 2 ? style::kParchment : style::kRuby);
     }
 }
+
+const Steps kMagician{{Layer::Scene, magicianArbour},
+                      {Layer::Figures, magicianFigure},
+                      {Layer::Scene, magicianTable},
+                      {Layer::Figures, magicianPointing},
+                      {Layer::Scene, magicianGarden}};
 
 // ---- 3 The High Priestess ------------------------------------------------------
 // Seated between the dark pillar and the light one before a veil of
@@ -215,7 +270,7 @@ void magicianPicture(QPainter &p, const CardFace &)
 const QRectF kPriestessLeftPillar(16, 40, 20, 198);
 const QRectF kPriestessRightPillar(164, 40, 20, 198);
 
-void priestessPicture(QPainter &p, const CardFace &)
+void priestessTemple(QPainter &p)
 {
     const QRectF scene = trumpScene();
     paintSky(p, scene, scene.bottom(), kNightSky);
@@ -223,7 +278,10 @@ void priestessPicture(QPainter &p, const CardFace &)
     stoneFloor(p, scene, 244, {{150, 160, 186}, {110, 120, 150}});
     paintPillar(p, kPriestessLeftPillar, {{58, 58, 70}, {32, 32, 42}});
     paintPillar(p, kPriestessRightPillar, {{238, 234, 222}, {190, 184, 168}});
+}
 
+void priestessFigure(QPainter &p)
+{
     Figure priestess;
     priestess.base = {100, 258};
     priestess.height = 196;
@@ -250,6 +308,8 @@ void priestessPicture(QPainter &p, const CardFace &)
     paintMoon(p, {118, 254}, 13, false);
 }
 
+const Steps kPriestess{{Layer::Scene, priestessTemple}, {Layer::Figures, priestessFigure}};
+
 void priestessLettering(QPainter &p, const CardFace &)
 {
     const QFont font = libertine(13, true);
@@ -261,7 +321,7 @@ void priestessLettering(QPainter &p, const CardFace &)
 // Crowned and enthroned among trees and ripe wheat, a sceptre in her hand, the
 // heart-shaped shield with the sign of Venus beside her, a stream behind.
 
-void empressPicture(QPainter &p, const CardFace &)
+void empressGarden(QPainter &p)
 {
     const QRectF scene = trumpScene();
     const double horizon = 150;
@@ -278,7 +338,10 @@ void empressPicture(QPainter &p, const CardFace &)
         paintTree(p, {20.0 + i * 10, horizon + 34 + (i % 2) * 6}, 84 - i * 6, 31 + i, TreeKind::Cypress);
     for (int i = 0; i < 3; ++i)
         paintTree(p, {184.0 - i * 12, horizon + 30 + (i % 2) * 8}, 78 - i * 8, 41 + i, TreeKind::Cypress);
+}
 
+void empressFigure(QPainter &p)
+{
     Figure empress;
     empress.base = {104, 250};
     empress.height = 192;
@@ -301,14 +364,21 @@ void empressPicture(QPainter &p, const CardFace &)
         paintStar(p, b.headCentre + QPointF(std::cos(a), std::sin(a)) * 1.45 * b.unit, 4.2, 6);
     }
     paintHeartShield(p, {42, 226}, 42);
-    paintWheat(p, 118, scene.right() + 4, 272, 46, 3);
 }
+
+void empressWheat(QPainter &p)
+{
+    paintWheat(p, 118, trumpScene().right() + 4, 272, 46, 3);
+}
+
+const Steps kEmpress{
+    {Layer::Scene, empressGarden}, {Layer::Figures, empressFigure}, {Layer::Scene, empressWheat}};
 
 // ---- 5 The Emperor -------------------------------------------------------------
 // Bearded and crowned on a stone throne carved with rams' heads, sceptre and orb
 // in his hands, a red robe, bare red mountains behind.
 
-void emperorPicture(QPainter &p, const CardFace &)
+void emperorMountains(QPainter &p)
 {
     const QRectF scene = trumpScene();
     const double horizon = 168;
@@ -320,7 +390,10 @@ void emperorPicture(QPainter &p, const CardFace &)
     QPainterPath ground;
     ground.addRect(QRectF(scene.left(), horizon + 18, scene.width(), scene.bottom() - horizon));
     drawShape(p, ground, {{164, 112, 70}, {120, 80, 48}}, 0, 1.0);
+}
 
+void emperorFigure(QPainter &p)
+{
     Figure emperor;
     emperor.base = {100, 262};
     emperor.height = 204;
@@ -343,19 +416,24 @@ void emperorPicture(QPainter &p, const CardFace &)
     paintFigure(p, emperor);
 }
 
+const Steps kEmperor{{Layer::Scene, emperorMountains}, {Layer::Figures, emperorFigure}};
+
 // ---- 6 The High Priest ---------------------------------------------------------
 // Triple-crowned between two pillars, blessing with his raised hand, the
 // triple cross in the other; two tonsured brothers kneel before him, the
 // crossed keys at his feet.
 
-void priestPicture(QPainter &p, const CardFace &)
+void priestTemple(QPainter &p)
 {
     const QRectF scene = trumpScene();
     paintSky(p, scene, scene.bottom(), {{104, 100, 110}, {80, 76, 86}});
     stoneFloor(p, scene, 236, {{170, 164, 150}, {126, 120, 106}});
     paintPillar(p, QRectF(14, 46, 22, 182), kGreyStone);
     paintPillar(p, QRectF(164, 46, 22, 182), kGreyStone);
+}
 
+void priestFigures(QPainter &p)
+{
     Figure priest;
     priest.base = {100, 240};
     priest.height = 186;
@@ -366,7 +444,7 @@ void priestPicture(QPainter &p, const CardFace &)
     priest.left = {Gesture::Raised};
     priest.right = {Gesture::Raised, Held::Rod, 0, 0.05};
     priest.seed = 6;
-    paintThrone(p, priest, {kGreyStone, {{62, 80, 130}, {40, 52, 92}}, 1.6});
+    paintThrone(p, priest, {kGreyStone, {{176, 146, 84}, {130, 102, 52}}, 1.6});
     paintFigure(p, priest);
     paintTiara(p, priest);
     paintBlessingHand(p, priest, -1);
@@ -390,15 +468,17 @@ void priestPicture(QPainter &p, const CardFace &)
         monk.seed = 11 + static_cast<unsigned>(s + 1);
         paintFigure(p, monk);
     }
-    paintKey(p, {88, 266}, 36, 40, style::kGold);
-    paintKey(p, {112, 266}, 36, -40, {{226, 230, 236}, {160, 168, 184}});
+    paintKey(p, {88, 258}, 36, 40, style::kGold);
+    paintKey(p, {112, 258}, 36, -40, {{226, 230, 236}, {160, 168, 184}});
 }
+
+const Steps kPriest{{Layer::Scene, priestTemple}, {Layer::Figures, priestFigures}};
 
 // ---- 7 The Lovers --------------------------------------------------------------
 // A man and a woman under an angel who spreads its wings in the sun; a tree of
 // flames behind him, the tree with apples and the serpent behind her.
 
-void loversPicture(QPainter &p, const CardFace &)
+void loversLand(QPainter &p)
 {
     const QRectF scene = trumpScene();
     const double horizon = 196;
@@ -406,8 +486,12 @@ void loversPicture(QPainter &p, const CardFace &)
     paintSun(p, {100, 50}, 36, false);
     paintMountains(p, horizon + 6, 76, 124, 64, 3, kRock, true);
     paintHills(p, scene, horizon, 2);
+}
 
-    // The angel, only down to the clouds.
+// The angel, only down to the clouds.
+void loversAngel(QPainter &p)
+{
+    const QRectF scene = trumpScene();
     Figure angel;
     angel.base = {100, 196};
     angel.height = 146;
@@ -422,13 +506,19 @@ void loversPicture(QPainter &p, const CardFace &)
                    {{{244, 236, 220}, {190, 176, 150}}, {{214, 108, 92}, {160, 66, 58}}, 2.9, 0.85});
         paintFigure(layer, angel);
     });
+}
+
+void loversCloudsAndTrees(QPainter &p)
+{
     paintCloud(p, {100, 134}, 120, 5);
     paintCloud(p, {40, 136}, 64, 8);
     paintCloud(p, {160, 136}, 64, 9);
-
     paintFlameTree(p, {28, 240}, 116);
     paintSerpentTree(p, {172, 242}, 112);
+}
 
+void loversCouple(QPainter &p)
+{
     Figure man;
     man.base = {62, 264};
     man.height = 124;
@@ -455,30 +545,38 @@ void loversPicture(QPainter &p, const CardFace &)
     paintFigure(p, woman);
 }
 
+const Steps kLovers{{Layer::Scene, loversLand},
+                    {Layer::Figures, loversAngel},
+                    {Layer::Scene, loversCloudsAndTrees},
+                    {Layer::Figures, loversCouple}};
+
 // ---- 8 The Chariot -------------------------------------------------------------
 // A crowned warrior in armour stands in a square chariot under a starry canopy,
 // drawn by a black horse and a white one; the walls of a city behind.
 
-void chariotPicture(QPainter &p, const CardFace &)
+void chariotCity(QPainter &p)
 {
     const QRectF scene = trumpScene();
     const double horizon = 150;
     paintSky(p, scene, horizon, kDaySky);
     paintCity(p, horizon, scene.left() - 4, scene.right() + 4, 6);
     paintHills(p, scene, horizon + 4, 8);
+}
 
+void chariotFigures(QPainter &p)
+{
     Figure warrior;
-    warrior.base = {100, 214};
+    warrior.base = {100, 217};
     warrior.height = 168;
     warrior.robe = {{{60, 96, 176}, {36, 60, 120}}, std::nullopt, Cut::Armour, {}, style::kGold};
     warrior.headwear = Headwear::Crown;
     warrior.hairColour = kHairBrown;
     warrior.left = {Gesture::Down};
-    warrior.right = {Gesture::Raised, Held::Wand, 0, 0.8};
+    warrior.right = {Gesture::Raised, Held::Sceptre, 0, 1.15};
     warrior.seed = 8;
-    paintCanopy(p, 44, 156, 18, 42, 166);
+    paintCanopy(p, 44, 156, 17, 34, 166);
     paintFigure(p, warrior);
-    paintChariot(p, QRectF(40, 150, 120, 58));
+    paintChariot(p, QRectF(40, 154, 120, 64));
 
     Horse white;
     white.base = {56, 264};
@@ -507,11 +605,13 @@ void chariotPicture(QPainter &p, const CardFace &)
     paintHorse(p, black);
 }
 
+const Steps kChariot{{Layer::Scene, chariotCity}, {Layer::Figures, chariotFigures}};
+
 // ---- 9 Justice -----------------------------------------------------------------
 // Crowned and seated between two pillars before a purple veil, the sword held
 // upright in one hand, the scales in the other.
 
-void justicePicture(QPainter &p, const CardFace &)
+void justiceHall(QPainter &p)
 {
     const QRectF scene = trumpScene();
     paintSky(p, scene, scene.bottom(), {{214, 190, 110}, {190, 164, 86}});
@@ -519,7 +619,10 @@ void justicePicture(QPainter &p, const CardFace &)
     stoneFloor(p, scene, 236, kGreyStone);
     paintPillar(p, QRectF(14, 36, 20, 190), kGreyStone);
     paintPillar(p, QRectF(166, 36, 20, 190), kGreyStone);
+}
 
+void justiceFigure(QPainter &p)
+{
     Figure justice;
     justice.base = {100, 262};
     justice.height = 206;
@@ -532,15 +635,18 @@ void justicePicture(QPainter &p, const CardFace &)
     justice.left = {Gesture::Raised, Held::Sword, 0, 1.15};
     justice.right = {Gesture::Raised, Held::Scales, 0, 1.2};
     justice.seed = 9;
-    paintThrone(p, justice, {kGreyStone, {{150, 120, 64}, {110, 84, 40}}, 1.0});
+    // A dark throne, so the bright blade stands out against it.
+    paintThrone(p, justice, {{{112, 112, 128}, {78, 78, 94}}, {{150, 120, 64}, {110, 84, 40}}, 1.0});
     paintFigure(p, justice);
 }
+
+const Steps kJustice{{Layer::Scene, justiceHall}, {Layer::Figures, justiceFigure}};
 
 // ---- 10 The Hermit -------------------------------------------------------------
 // An old man cloaked and hooded on a snowy peak at night, leaning on his staff,
 // holding up a lantern with a six-pointed star.
 
-void hermitPicture(QPainter &p, const CardFace &)
+void hermitPeak(QPainter &p)
 {
     const QRectF scene = trumpScene();
     paintSky(p, scene, scene.bottom(), kNightSky);
@@ -568,7 +674,10 @@ void hermitPicture(QPainter &p, const CardFace &)
     crevices.moveTo(130, 236);
     crevices.lineTo(146, 254);
     drawLine(p, crevices, snow.shade, 1.2);
+}
 
+Figure hermit()
+{
     Figure hermit;
     hermit.base = {104, 226};
     hermit.height = 198;
@@ -582,11 +691,23 @@ void hermitPicture(QPainter &p, const CardFace &)
     hermit.left = {Gesture::Raised, Held::Lamp, 0, 1.5};
     hermit.right = {Gesture::Down, Held::Staff};
     hermit.seed = 10;
-    const Body b = bodyOf(hermit);
+    return hermit;
+}
+
+// The lantern's light on the night round it.
+void hermitGlow(QPainter &p)
+{
+    const Body b = bodyOf(hermit());
     paintGlow(p, b.hand[0] + QPointF(0, 1.0 * b.unit), 1.6 * b.unit, QColor(52, 62, 110),
               QColor(104, 108, 128));
-    paintFigure(p, hermit);
 }
+
+void hermitFigure(QPainter &p)
+{
+    paintFigure(p, hermit());
+}
+
+const Steps kHermit{{Layer::Scene, hermitPeak}, {Layer::Scene, hermitGlow}, {Layer::Figures, hermitFigure}};
 
 // ---- 11 The Wheel of Fortune ---------------------------------------------------
 // The great wheel in the clouds, letters on its rim, a sphinx on top, the
@@ -596,15 +717,19 @@ void hermitPicture(QPainter &p, const CardFace &)
 const QPointF kWheelCentre(100, 142);
 constexpr double kWheelRadius = 58;
 
-void wheelPicture(QPainter &p, const CardFace &)
+void wheelSky(QPainter &p)
 {
     const QRectF scene = trumpScene();
     paintSky(p, scene, scene.bottom(), kDaySky);
     paintCloud(p, {100, 232}, 170, 14);
-    paintCreature(p, Creature::Angel, {34, 36}, 40, 1);
-    paintCreature(p, Creature::Eagle, {166, 36}, 40, -1);
-    paintCreature(p, Creature::Bull, {34, 236}, 40, 1);
-    paintCreature(p, Creature::Lion, {166, 236}, 40, -1);
+}
+
+void wheelFigures(QPainter &p)
+{
+    paintCreature(p, Creature::Angel, {40, 36}, 40, 1);
+    paintCreature(p, Creature::Eagle, {160, 36}, 40, -1);
+    paintCreature(p, Creature::Bull, {40, 234}, 40, 1);
+    paintCreature(p, Creature::Lion, {160, 234}, 40, -1);
     paintWheel(p, kWheelCentre, kWheelRadius);
     paintSphinx(p, kWheelCentre + QPointF(0, -kWheelRadius + 3), 54, -1);
     // The serpent slides down the left side, the jackal climbs the right.
@@ -622,6 +747,8 @@ void wheelPicture(QPainter &p, const CardFace &)
     p.restore();
 }
 
+const Steps kWheel{{Layer::Scene, wheelSky}, {Layer::Figures, wheelFigures}};
+
 void wheelLettering(QPainter &p, const CardFace &)
 {
     const QFont font = libertine(12, true);
@@ -629,6 +756,64 @@ void wheelLettering(QPainter &p, const CardFace &)
     const char *letters[] = {"T", "A", "R", "O"};
     for (std::size_t i = 0; i < places.size(); ++i)
         letterAt(p, letters[i], font, QColor(70, 20, 14), places[i]);
+}
+
+// ---- The painters -------------------------------------------------------------
+
+void foolPicture(QPainter &p, const CardFace &)
+{
+    paintSteps(p, kFool, false);
+}
+void magicianPicture(QPainter &p, const CardFace &)
+{
+    paintSteps(p, kMagician, false);
+}
+void priestessPicture(QPainter &p, const CardFace &)
+{
+    paintSteps(p, kPriestess, false);
+}
+void empressPicture(QPainter &p, const CardFace &)
+{
+    paintSteps(p, kEmpress, false);
+}
+void emperorPicture(QPainter &p, const CardFace &)
+{
+    paintSteps(p, kEmperor, false);
+}
+void priestPicture(QPainter &p, const CardFace &)
+{
+    paintSteps(p, kPriest, false);
+}
+void loversPicture(QPainter &p, const CardFace &)
+{
+    paintSteps(p, kLovers, false);
+}
+void chariotPicture(QPainter &p, const CardFace &)
+{
+    paintSteps(p, kChariot, false);
+}
+void justicePicture(QPainter &p, const CardFace &)
+{
+    paintSteps(p, kJustice, false);
+}
+void hermitPicture(QPainter &p, const CardFace &)
+{
+    paintSteps(p, kHermit, false);
+}
+void wheelPicture(QPainter &p, const CardFace &)
+{
+    paintSteps(p, kWheel, false);
+}
+
+// Each trump's steps, by card number.
+const Steps *stepsOf(int cardNumber)
+{
+    static const std::array<const Steps *, 11> steps{&kFool,    &kMagician, &kPriestess, &kEmpress,
+                                                     &kEmperor, &kPriest,   &kLovers,    &kChariot,
+                                                     &kJustice, &kHermit,   &kWheel};
+    if (cardNumber < 1 || cardNumber > static_cast<int>(steps.size()))
+        return nullptr;
+    return steps[static_cast<std::size_t>(cardNumber - 1)];
 }
 
 } // namespace
@@ -649,6 +834,15 @@ const std::vector<TrumpPainter> &firstTrumps()
         {11, {wheelPicture, wheelLettering}},
     };
     return table;
+}
+
+bool paintFirstTrumpFigures(QPainter &p, int cardNumber)
+{
+    const Steps *steps = stepsOf(cardNumber);
+    if (!steps)
+        return false;
+    paintSteps(p, *steps, true);
+    return true;
 }
 
 } // namespace artwork
