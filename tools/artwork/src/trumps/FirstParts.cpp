@@ -819,7 +819,7 @@ void paintSphinx(QPainter &p, QPointF base, double size, int facing)
     drawLine(p, t.map(lines), coat.shade, std::max(0.8, s * 0.02));
 
     // A woman's head in a striped headcloth, looking out of the picture.
-    const QPointF c = t.map(QPointF(0.12, -0.84));
+    const QPointF c = t.map(QPointF(0.14, -0.9));
     const double h = s * 0.34, w = h * 0.88;
     const Tone cloth{{236, 196, 80}, {180, 140, 40}};
     const QColor stripe(52, 80, 150);
@@ -838,7 +838,7 @@ void paintSphinx(QPainter &p, QPointF base, double size, int facing)
     };
     std::vector<QPointF> lappets;
     for (const QPointF &q :
-         std::vector<QPointF>{{0, -0.55}, {0.56, -0.4}, {0.66, 0.2}, {0.95, 1.05}, {0.4, 1.15}})
+         std::vector<QPointF>{{0, -0.55}, {0.56, -0.4}, {0.62, 0.2}, {0.8, 0.85}, {0.32, 0.92}})
         lappets.emplace_back(q.x() * w, c.y() + q.y() * h);
     striped(smoothClosed(mirrored(c.x(), lappets)));
     Figure face;

@@ -739,11 +739,11 @@ void wheelFigures(QPainter &p)
         const double r = kWheelRadius + 9 + 4 * std::sin(i * 1.6);
         snake.push_back(kWheelCentre + QPointF(std::cos(a) * r, -std::sin(a) * r));
     }
-    paintSerpent(p, snake, 4.5, {{226, 186, 60}, {170, 130, 30}});
+    paintSerpent(p, snake, 5.5, {{226, 186, 60}, {170, 130, 30}});
     p.save();
     p.translate(kWheelCentre + QPointF(kWheelRadius + 4, 10));
     p.rotate(-70);
-    paintDog(p, {0, 0}, 30, 1, {{200, 92, 56}, {140, 58, 34}}, false);
+    paintWolf(p, {0, 0}, 30, 1, {{196, 96, 52}, {136, 60, 32}}, false);
     p.restore();
 }
 
