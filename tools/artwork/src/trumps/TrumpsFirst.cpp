@@ -497,8 +497,7 @@ void loversAngel(QPainter &p)
     angel.height = 146;
     angel.build = Build::Youth;
     angel.robe = {kPurple, std::nullopt, Cut::Gown};
-    angel.hair = Hair::Long;
-    angel.hairColour = {200, 96, 40};
+    angel.hairColour = {214, 132, 48};
     angel.left = {Gesture::Out};
     angel.right = {Gesture::Out};
     paintWithin(p, QRectF(scene.left(), scene.top(), scene.width(), 130 - scene.top()), [&](QPainter &layer) {
