@@ -1,4 +1,5 @@
 #include "CardFaces.h"
+#include "trumps/Trumps.h"
 
 #include "Canvas.h"
 #include "CardText.h"
@@ -252,8 +253,10 @@ const std::array<FacePainter, 78> &painterTable()
 {
     static const std::array<FacePainter, 78> table = [] {
         std::array<FacePainter, 78> rows{};
-        for (const CardFace &face : quillmere::Card_Face_Table())
-            rows[static_cast<std::size_t>(face.cardNumber - 1)] = painterByKind(face);
+        for (const CardFace &face : quillmere::Card_Face_Table()) {
+            const FacePainter *own = face.suit == Suit::MajorArcana ? trumpPainter(face.cardNumber) : nullptr;
+            rows[static_cast<std::size_t>(face.cardNumber - 1)] = own ? *own : painterByKind(face);
+        }
         return rows;
     }();
     return table;
