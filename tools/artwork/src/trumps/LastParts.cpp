@@ -1,0 +1,202 @@
+#include "trumps/LastParts.h"
+
+#include "figures/Animals.h"
+#include "figures/Landscape.h"
+#include "figures/Shapes.h"
+
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+
+namespace artwork::last {
+
+using namespace style;
+using namespace figures;
+using namespace figures::shapes;
+
+QRectF lastScene()
+{
+    return {9, 9, 182, 261};
+}
+
+namespace {
+
+// An arm's measures in heads, as the kit draws them: shoulder to elbow, elbow
+// to the fist, and the limb's thickness.
+struct ArmMeasures {
+    double upper, fore, thickness;
+};
+
+ArmMeasures armOf(Build build)
+{
+    switch (build) {
+    case Build::Man:
+        return {1.32, 1.18, 1.0};
+    case Build::Woman:
+        return {1.28, 1.12, 0.88};
+    case Build::Youth:
+        return {1.24, 1.08, 0.98};
+    case Build::Child:
+        return {0.92, 0.84, 0.85};
+    }
+    return {1.32, 1.18, 1.0};
+}
+
+// The elbow between shoulder s and hand h (moved in when out of reach), the
+// one of the two possible bends nearer `bend`.
+QPointF elbowTowards(QPointF s, QPointF &h, double upper, double fore, QPointF bend)
+{
+    QPointF d = h - s;
+    double dist = length(d);
+    const double reach = (upper + fore) * 0.995;
+    if (dist > reach) {
+        h = s + unitVector(d) * reach;
+        d = h - s;
+        dist = reach;
+    }
+    dist = std::max(dist, std::abs(upper - fore) + 1e-3);
+    const double cosA = std::clamp((upper * upper + dist * dist - fore * fore) / (2 * upper * dist), -1.0, 1.0);
+    const double a = std::acos(cosA);
+    const QPointF u = unitVector(d);
+    auto turned = [&](double angle) {
+        return s + QPointF(u.x() * std::cos(angle) - u.y() * std::sin(angle), u.x() * std::sin(angle) + u.y() * std::cos(angle)) *
+                       upper;
+    };
+    const QPointF e1 = turned(a), e2 = turned(-a);
+    return length(e1 - bend) <= length(e2 - bend) ? e1 : e2;
+}
+
+void arm(QPainter &p, const Figure &f, int side, QPointF hand, QPointF bend, const Tone &sleeve, bool holding, bool cuff,
+         bool bare)
+{
+    const Body b = bodyOf(f);
+    const ArmMeasures m = armOf(f.build);
+    const double u = b.unit, w = m.thickness * u;
+    const QPointF s = b.shoulder[static_cast<std::size_t>(side > 0)];
+    QPointF h = hand;
+    const QPointF e = elbowTowards(s, h, m.upper * u, m.fore * u, bend);
+    const QPointF along = unitVector(h - e);
+    const QPointF wrist = h - along * 0.2 * u;
+    if (bare) {
+        drawShape(p, limb({s, e, wrist}, {0.26 * w, 0.18 * w, 0.13 * w}), f.skin, std::max(1.0, 0.1 * u));
+    } else {
+        drawShape(p, limb({s, e, wrist}, {0.3 * w, 0.23 * w, 0.27 * w}), sleeve, std::max(1.0, 0.1 * u));
+        if (cuff) {
+            const double c = 0.27 * w * 1.05;
+            drawShape(p, limb({wrist - along * 0.1 * u, wrist}, {c, c}), f.robe.trim, 0.5, 0.8);
+        }
+    }
+    const double angle = std::atan2(along.y(), along.x()) * 180 / M_PI;
+    if (holding) {
+        drawShape(p, ellipse(h, 0.2 * u, 0.16 * u, angle), f.skin, 0.5, 0.8);
+        return;
+    }
+    drawShape(p, ellipse(h + along * 0.04 * u, 0.19 * u, 0.12 * u, angle), f.skin, 0.5, 0.8);
+    const QPointF thumbSide = normal(along) * (h.x() < b.crown.x() ? -1.0 : 1.0);
+    drawShape(p, ellipse(h - thumbSide * 0.1 * u - along * 0.04 * u, 0.09 * u, 0.05 * u, angle + 30), f.skin, 0, 0.7);
+}
+
+} // namespace
+
+void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, const Tone &sleeve, bool holding,
+              bool cuff)
+{
+    arm(p, figure, side, hand, bend, sleeve, holding, cuff, false);
+}
+
+void paintBareArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, bool holding)
+{
+    arm(p, figure, side, hand, bend, figure.skin, holding, false, true);
+}
+
+void paintLemniscate(QPainter &p, QPointF c, double width)
+{
+    // The lemniscate of Bernoulli, drawn as a gold cord with a dark edge.
+    QPainterPath eight;
+    const double a = width / 2;
+    for (int i = 0; i <= 96; ++i) {
+        const double t = i * 2 * M_PI / 96;
+        const double d = 1 + std::sin(t) * std::sin(t);
+        const QPointF q = c + QPointF(a * std::cos(t) / d, a * std::sin(t) * std::cos(t) / d * 1.25);
+        i == 0 ? eight.moveTo(q) : eight.lineTo(q);
+    }
+    const double cord = std::max(1.6, width * 0.1);
+    drawLine(p, eight, kOutline, cord + 2.0);
+    drawLine(p, eight, kGold.base, cord);
+}
+
+Jaws paintRaisedLionHead(QPainter &p, QPointF base, double height, int facing)
+{
+    const QTransform lion = profileTransform(base, height, facing);
+    const double line = std::max(1.0, height * 0.022);
+    // The mane: a ragged ring of locks, large enough to hide the kit's head.
+    std::vector<QPointF> ring;
+    const QPointF mc(0.55, -1.12);
+    for (int i = 0; i < 22; ++i) {
+        const double a = i * 2 * M_PI / 22;
+        const double r = i % 2 ? 0.38 : 0.47;
+        ring.push_back(mc + QPointF(std::cos(a) * r * 0.92, std::sin(a) * r));
+    }
+    drawShape(p, lion.map(smoothClosed(ring)), kLionMane, line * 2.0);
+    QPainterPath locks;
+    for (int i = 0; i < 11; ++i) {
+        const double a = (i + 0.5) * 2 * M_PI / 11;
+        locks.moveTo(mc + QPointF(std::cos(a), std::sin(a)) * 0.22);
+        locks.lineTo(mc + QPointF(std::cos(a), std::sin(a)) * 0.36);
+    }
+    drawLine(p, lion.map(locks), kLionMane.shade, line);
+
+    // The face in its own frame: facing right, the muzzle lifted towards the sky.
+    QTransform head = lion;
+    head.translate(0.66, -1.18);
+    head.rotate(-28);
+    head.scale(0.9, 0.9);
+    for (int s : {-1, 1})
+        drawShape(p, head.map(ellipse(QPointF(-0.04 + s * 0.02, -0.24 + s * 0.0), 0.08, 0.07)), kLionCoat, line);
+    const std::vector<QPointF> face{{-0.16, -0.06}, {-0.1, -0.2},  {0.06, -0.25}, {0.2, -0.2},  {0.33, -0.12},
+                                    {0.42, -0.06},  {0.44, 0.02},  {0.4, 0.06},   {0.24, 0.1},  {0.36, 0.2},
+                                    {0.34, 0.27},   {0.16, 0.28},  {-0.04, 0.22}, {-0.14, 0.1}};
+    drawShape(p, head.map(smoothClosed(face)), kLionCoat, line * 1.6);
+    // The open mouth, its tongue and four fangs.
+    const std::vector<QPointF> mouth{{0.14, 0.1}, {0.3, 0.05}, {0.42, 0.07}, {0.36, 0.19}, {0.24, 0.17}};
+    drawShape(p, head.map(smoothClosed(mouth)), {{110, 22, 28}, {80, 14, 18}}, 0, line);
+    drawShape(p, head.map(ellipse(QPointF(0.27, 0.15), 0.08, 0.03, -10)), {{220, 90, 96}, {170, 56, 64}}, 0, 0);
+    QPainterPath fangs;
+    for (const auto &[x, y, down] : {std::tuple{0.36, 0.065, 1.0}, std::tuple{0.25, 0.075, 1.0}, std::tuple{0.33, 0.185, -1.0},
+                                     std::tuple{0.23, 0.17, -1.0}}) {
+        fangs.moveTo(x - 0.025, y);
+        fangs.lineTo(x, y + down * 0.06);
+        fangs.lineTo(x + 0.025, y);
+        fangs.closeSubpath();
+    }
+    drawShape(p, head.map(fangs), {{250, 248, 236}, {210, 204, 190}}, 0, line * 0.6);
+    // Nose, eye and brow.
+    QPainterPath nose;
+    nose.moveTo(0.36, -0.07);
+    nose.lineTo(0.45, -0.03);
+    nose.lineTo(0.41, 0.02);
+    nose.closeSubpath();
+    drawShape(p, head.map(nose), {kOutline, kOutline}, 0, 0);
+    drawShape(p, head.map(ellipse(QPointF(0.12, -0.1), 0.04, 0.03)), {kOutline, kOutline}, 0, 0);
+    QPainterPath brow;
+    brow.moveTo(0.04, -0.15);
+    brow.quadTo(0.12, -0.19, 0.2, -0.14);
+    drawLine(p, head.map(brow), kOutline, line);
+    return {head.map(QPointF(0.34, -0.12)), head.map(QPointF(0.26, 0.3))};
+}
+
+void paintGarland(QPainter &p, const QPainterPath &path, double rose)
+{
+    drawLine(p, path, kOutline, rose * 0.7 + 1.2);
+    drawLine(p, path, kLeaf.base, rose * 0.7);
+    const double len = path.length();
+    const int n = std::max(2, static_cast<int>(len / (rose * 2.4)));
+    for (int i = 0; i <= n; ++i) {
+        const QPointF c = path.pointAtPercent(path.percentAtLength(len * i / n));
+        paintFlower(p, c, rose, {{214, 48, 58}, {140, 24, 36}});
+    }
+}
+
+} // namespace artwork::last

@@ -1,0 +1,48 @@
+#pragma once
+
+// Scene parts the figure kit lacks, drawn for the last eleven trumps (Strength
+// to The World) in the deck's flat woodcut style: arms reaching where the kit's
+// gestures do not, heads and creatures of their own, fire, water poured from
+// vessels, walls, towers and wreaths. Everything is in final pixel units on the
+// supersampled canvas.
+
+#include "Style.h"
+#include "figures/Figure.h"
+
+#include <QPainter>
+#include <QRectF>
+
+namespace artwork::last {
+
+using figures::Figure;
+using style::Tone;
+
+// The picture of a trump: inside the faint rule, above the band.
+QRectF lastScene();
+
+// An arm of `figure` (side -1: the viewer's left, 1: the right) from its
+// shoulder to `hand`, bent at the elbow towards `bend` (a point the elbow
+// leans to), in `sleeve`, with a cuff in the robe's trim and the hand in the
+// figure's skin: open, or closed round something when `holding`. For hands
+// that must reach where the kit's gestures do not (a lion's jaws, a trumpet).
+void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, const Tone &sleeve,
+              bool holding, bool cuff = true);
+// A bare arm (skin to the wrist).
+void paintBareArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, bool holding);
+
+// The lying figure eight of the infinite, `width` across, in gold.
+void paintLemniscate(QPainter &p, QPointF centre, double width);
+
+// A new head for a lion drawn by figures::paintLion with the same base, height
+// and facing: a great mane over the kit's head, the face lifted, the jaws
+// open with fangs and a tongue. Returns where the upper and the lower jaw are,
+// for the hands that hold them.
+struct Jaws {
+    QPointF upper, lower;
+};
+Jaws paintRaisedLionHead(QPainter &p, QPointF base, double height, int facing);
+
+// A string of small roses with leaves between along `path`.
+void paintGarland(QPainter &p, const QPainterPath &path, double rose);
+
+} // namespace artwork::last
