@@ -199,4 +199,72 @@ void paintGarland(QPainter &p, const QPainterPath &path, double rose)
     }
 }
 
+void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigned seed)
+{
+    Roughness rough(seed);
+    const QPointF along = unitVector(to - from), across = normal(along);
+    const double len = length(to - from);
+    const int steps = std::max(3, static_cast<int>(len / 12));
+    std::vector<QPointF> pts;
+    for (int i = 0; i <= steps; ++i)
+        pts.push_back(from + along * (len * i / steps) + across * (half + half * 0.08 * rough.next()));
+    pts.push_back(to + along * half * 0.3);
+    for (int i = steps; i >= 0; --i)
+        pts.push_back(from + along * (len * i / steps) - across * (half + half * 0.08 * rough.next()));
+    pts.push_back(from - along * half * 0.3);
+    const Tone bark{{150, 100, 58}, {98, 62, 34}};
+    const QPainterPath wood = smoothClosed(pts);
+    drawShape(p, wood, bark, std::max(1.4, half * 0.3));
+    // Lines of bark along the grain.
+    QPainterPath grain;
+    for (double f : {-0.45, 0.1, 0.55}) {
+        const double start = len * (0.05 + 0.2 * std::abs(rough.next()));
+        const double stop = len * (0.55 + 0.4 * std::abs(rough.next()));
+        grain.moveTo(from + along * start + across * half * f);
+        grain.quadTo(from + along * (start + stop) / 2 + across * half * (f + 0.12 * rough.next()), from + along * stop + across * half * f);
+    }
+    p.save();
+    p.setClipPath(wood);
+    drawLine(p, grain, bark.shade, std::max(0.7, half * 0.12));
+    p.restore();
+    // Two cut stubs and sprigs of leaves where the wood lives.
+    for (int i = 0; i < 3; ++i) {
+        const double t = 0.22 + 0.28 * i + 0.05 * rough.next();
+        const double side = i % 2 ? 1.0 : -1.0;
+        const QPointF root = from + along * len * t + across * side * half * 0.8;
+        const QPointF dir = unitVector(across * side + along * 0.6);
+        if (i == 1) {
+            drawShape(p, limb({root - dir * half * 0.3, root + dir * half * 0.6}, {half * 0.4, half * 0.34}), bark,
+                      std::max(0.8, half * 0.15));
+            drawShape(p, ellipse(root + dir * half * 0.62, half * 0.3, half * 0.3), {{222, 190, 140}, {176, 140, 96}}, 0,
+                      0.8);
+            continue;
+        }
+        QPainterPath stem;
+        stem.moveTo(root);
+        stem.lineTo(root + dir * half * 1.6);
+        drawLine(p, stem, kLeaf.shade, std::max(0.8, half * 0.14));
+        for (int k = 0; k < 4; ++k) {
+            const QPointF leafAt = root + dir * half * (0.5 + 0.4 * k);
+            const double angle = std::atan2(dir.y(), dir.x()) * 180 / M_PI + (k == 3 ? 0 : k % 2 ? 50 : -50);
+            drawShape(p, ellipse(leafAt + QPointF(std::cos(angle * M_PI / 180), std::sin(angle * M_PI / 180)) * half * 0.45,
+                                 half * 0.55, half * 0.26, angle),
+                      kLeaf, 0.6, 0.8);
+        }
+    }
+}
+
+void paintHalo(QPainter &p, QPointF c, double r)
+{
+    QPainterPath rays;
+    for (int i = 0; i < 24; ++i) {
+        const double a = i * M_PI / 12;
+        const QPointF d(std::cos(a), std::sin(a));
+        rays.moveTo(c + d * r * 0.9);
+        rays.lineTo(c + d * r * (i % 2 ? 1.25 : 1.45));
+    }
+    drawLine(p, rays, kGold.shade, std::max(1.0, r * 0.08));
+    drawShape(p, ellipse(c, r, r), {{250, 222, 120}, {232, 190, 80}}, std::max(1.0, r * 0.08), std::max(0.8, r * 0.04));
+}
+
 } // namespace artwork::last

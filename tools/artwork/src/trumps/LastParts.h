@@ -45,4 +45,11 @@ Jaws paintRaisedLionHead(QPainter &p, QPointF base, double height, int facing);
 // A string of small roses with leaves between along `path`.
 void paintGarland(QPainter &p, const QPainterPath &path, double rose);
 
+// A length of living wood from `from` to `to`, `half` its half thickness: a
+// rough trunk with lines of bark, cut stubs and small sprigs of leaves.
+void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigned seed);
+
+// A halo of gold rays round a head.
+void paintHalo(QPainter &p, QPointF centre, double r);
+
 } // namespace artwork::last

@@ -84,12 +84,53 @@ void strength(QPainter &p, const CardFace &)
     paintArm(p, woman, 1, hold, body.hips + QPointF(40, -10), kWhiteRobe, true);
 }
 
+// ---- 13 The Hanging Man -------------------------------------------------------------
+// A man hanging head down by one foot from a T-shaped tree of living wood, his
+// free leg crossed behind the other, his hands behind his back, a halo round
+// his head.
+
+void hangingMan(QPainter &p, const CardFace &)
+{
+    const InScene scene(p);
+    const QRectF s = lastScene();
+    paintSky(p, s, 214, {{188, 200, 214}, {160, 176, 196}});
+    paintHills(p, s, 214, 13, {{96, 140, 72}, {66, 104, 50}}, {{140, 170, 112}, {104, 136, 84}});
+
+    const double beamY = 34, cx = 100;
+    paintLivingWood(p, {cx, s.bottom() + 4}, {cx, beamY - 6}, 8, 13);
+    paintLivingWood(p, {s.left() + 16, beamY}, {s.right() - 16, beamY}, 8.5, 31);
+
+    Figure man;
+    man.base = {cx, beamY + 26};
+    man.height = 188;
+    man.pose = Pose::Hanging;
+    man.robe = {{{62, 96, 170}, {38, 60, 118}}, std::nullopt, Cut::Tunic, {{196, 48, 44}, {128, 26, 26}}, style::kGold};
+    man.hairColour = kHairBrown;
+    man.facing = 1;
+    // The halo behind his head: the kit draws a hanging figure turned upside
+    // down about its ankles, so the head is as far below them as it would be above.
+    const Body body = bodyOf(man);
+    const QPointF head(body.headCentre.x(), 2 * man.base.y() - body.headCentre.y());
+    paintHalo(p, head, body.unit * 0.95);
+    // The rope from the beam to his ankle.
+    QPainterPath rope;
+    rope.moveTo(cx - 2, beamY - 4);
+    rope.lineTo(cx - 1, man.base.y() + 4);
+    style::drawLine(p, rope, style::kOutline, 3.4);
+    style::drawLine(p, rope, {214, 190, 130}, 2.0);
+    paintFigure(p, man);
+    QPainterPath knot;
+    knot.addRoundedRect(QRectF(cx - 6, man.base.y() - 2, 12, 6), 2, 2);
+    style::drawShape(p, knot, {{214, 190, 130}, {168, 140, 88}}, 0.8);
+}
+
 } // namespace
 
 const std::vector<TrumpPainter> &lastTrumps()
 {
     static const std::vector<TrumpPainter> table{
         {12, {strength, noLettering}},
+        {13, {hangingMan, noLettering}},
     };
     return table;
 }
