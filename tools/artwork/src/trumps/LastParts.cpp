@@ -267,4 +267,119 @@ void paintHalo(QPainter &p, QPointF c, double r)
     drawShape(p, ellipse(c, r, r), {{250, 222, 120}, {232, 190, 80}}, std::max(1.0, r * 0.08), std::max(0.8, r * 0.04));
 }
 
+void paintMeadow(QPainter &p, const QRectF &area, double top, unsigned seed, const Tone &grass)
+{
+    Roughness rough(seed);
+    std::vector<QPointF> pts;
+    pts.emplace_back(area.left() - 20, area.bottom() + 20);
+    for (int i = 0; i <= 5; ++i)
+        pts.emplace_back(area.left() - 10 + (area.width() + 20) * i / 5, top + 2.5 * rough.next());
+    pts.emplace_back(area.right() + 20, area.bottom() + 20);
+    drawShape(p, smoothClosed(pts), grass, 2.0);
+    QPainterPath tufts;
+    for (int i = 0; i < 8; ++i) {
+        const double x = area.left() + area.width() * (i + 0.5) / 8 + 6 * rough.next();
+        const double y = top + (area.bottom() - top) * (0.3 + 0.6 * std::abs(rough.next()));
+        tufts.moveTo(x - 2, y);
+        tufts.lineTo(x - 3, y - 3);
+        tufts.moveTo(x, y);
+        tufts.lineTo(x, y - 4);
+        tufts.moveTo(x + 2, y);
+        tufts.lineTo(x + 3, y - 3);
+    }
+    drawLine(p, tufts, grass.shade, 0.9);
+}
+
+void paintSkull(QPainter &p, QPointF c, double w, double h)
+{
+    const Tone bone{{236, 230, 210}, {186, 176, 150}};
+    // The cranium and the cheekbones, narrowing to the jaw.
+    const std::vector<QPointF> right{{0, -0.52 * h},       {0.42 * w, -0.42 * h}, {0.52 * w, -0.06 * h},
+                                     {0.44 * w, 0.16 * h}, {0.3 * w, 0.26 * h},   {0.28 * w, 0.46 * h},
+                                     {0, 0.5 * h}};
+    std::vector<QPointF> pts;
+    for (const QPointF &q : right)
+        pts.emplace_back(q.x(), c.y() + q.y());
+    drawShape(p, smoothClosed(mirrored(c.x(), pts)), bone, std::max(0.8, 0.07 * h), std::max(0.8, 0.05 * h));
+    const Tone hollow{{40, 30, 30}, {40, 30, 30}};
+    for (int s : {-1, 1})
+        drawShape(p, ellipse(c + QPointF(s * 0.2 * w, 0.0), 0.15 * w, 0.13 * h), hollow, 0, 0);
+    QPainterPath nose;
+    nose.moveTo(c + QPointF(0, 0.1 * h));
+    nose.lineTo(c + QPointF(0.07 * w, 0.24 * h));
+    nose.lineTo(c + QPointF(-0.07 * w, 0.24 * h));
+    nose.closeSubpath();
+    drawShape(p, nose, hollow, 0, 0);
+    QPainterPath teeth;
+    teeth.moveTo(c + QPointF(-0.24 * w, 0.35 * h));
+    teeth.lineTo(c + QPointF(0.24 * w, 0.35 * h));
+    for (double x : {-0.12, 0.0, 0.12}) {
+        teeth.moveTo(c + QPointF(x * w, 0.3 * h));
+        teeth.lineTo(c + QPointF(x * w, 0.42 * h));
+    }
+    drawLine(p, teeth, kOutline, std::max(0.6, 0.04 * h));
+}
+
+void paintWhiteRose(QPainter &p, QPointF c, double r)
+{
+    QPainterPath bloom;
+    for (int i = 0; i < 5; ++i) {
+        const double a = -M_PI / 2 + i * 2 * M_PI / 5;
+        bloom.addEllipse(c + QPointF(std::cos(a), std::sin(a)) * r * 0.52, r * 0.5, r * 0.5);
+    }
+    drawShape(p, united(bloom), {{250, 248, 240}, {206, 200, 186}}, std::max(0.6, r * 0.15), std::max(0.7, r * 0.1));
+    drawShape(p, ellipse(c, r * 0.3, r * 0.3), kGold, std::max(0.5, r * 0.08), std::max(0.6, r * 0.08));
+}
+
+void paintFlagOf(QPainter &p, const Figure &figure, int side, const Tone &cloth, FlagSign sign)
+{
+    const Body b = bodyOf(figure);
+    const figures::Hand &hand = side < 0 ? figure.left : figure.right;
+    const double u = b.unit * hand.size;
+    double angle = hand.tilt;
+    if (hand.gesture == figures::Gesture::Raised || hand.gesture == figures::Gesture::Aloft)
+        angle += side * 6.0;
+    // The flag as the kit lays it out beside the pole, in the pole's own frame.
+    const double x = 0.0, top = -2.9 * u, fh = 1.2 * u, fw = 1.7 * u;
+    QPainterPath flag;
+    flag.moveTo(x + 0.06 * u, top);
+    flag.cubicTo(x + fw * 0.4, top - 0.2 * u, x + fw * 0.6, top + 0.2 * u, x + fw, top + 0.05 * u);
+    flag.lineTo(x + fw - 0.2 * u, top + fh * 0.5);
+    flag.lineTo(x + fw, top + fh);
+    flag.cubicTo(x + fw * 0.6, top + fh + 0.15 * u, x + fw * 0.4, top + fh - 0.2 * u, x + 0.06 * u, top + fh);
+    flag.closeSubpath();
+    p.save();
+    p.translate(b.hand[static_cast<std::size_t>(side > 0)]);
+    p.rotate(angle);
+    drawShape(p, flag, cloth, 1.0);
+    const QPointF mid(x + fw * 0.44, top + fh * 0.5);
+    switch (sign) {
+    case FlagSign::None:
+        break;
+    case FlagSign::Cross: {
+        QPainterPath cross;
+        cross.moveTo(mid + QPointF(0, -0.35 * u));
+        cross.lineTo(mid + QPointF(0, 0.35 * u));
+        cross.moveTo(mid + QPointF(-0.3 * u, 0));
+        cross.lineTo(mid + QPointF(0.3 * u, 0));
+        drawLine(p, cross, kCrossGuard.base, std::max(1.0, 0.12 * u));
+        break;
+    }
+    case FlagSign::WhiteRose:
+        paintWhiteRose(p, mid, 0.42 * u);
+        break;
+    }
+    p.restore();
+}
+
+void paintTurned(QPainter &p, const Figure &figure, QPointF at, double degrees)
+{
+    p.save();
+    p.translate(at);
+    p.rotate(degrees);
+    p.translate(-figure.base);
+    paintFigure(p, figure);
+    p.restore();
+}
+
 } // namespace artwork::last

@@ -52,4 +52,25 @@ void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigne
 // A halo of gold rays round a head.
 void paintHalo(QPainter &p, QPointF centre, double r);
 
+// Flat ground from y = top down to the bottom of `area`: a gently rolling
+// edge, grass tufts.
+void paintMeadow(QPainter &p, const QRectF &area, double top, unsigned seed, const Tone &grass);
+
+// A skull where a figure's face would be, `centre` the middle of the face,
+// `w` and `h` the head's width and height: bone with dark sockets, a nose
+// hole and a row of teeth.
+void paintSkull(QPainter &p, QPointF centre, double w, double h);
+
+// What is drawn on a banner's flag.
+enum class FlagSign { None, Cross, WhiteRose };
+// Paints over the flag of a Held::Banner in `figure`'s hand on `side` (as
+// placed, e.g. returned by paintRider) a flag in `cloth` bearing `sign`.
+void paintFlagOf(QPainter &p, const Figure &figure, int side, const Tone &cloth, FlagSign sign);
+// A white rose of five petals with a gold heart, radius r.
+void paintWhiteRose(QPainter &p, QPointF centre, double r);
+
+// Paints `figure` laid down: turned by `degrees` (clockwise) about its base,
+// which is moved to `at`.
+void paintTurned(QPainter &p, const Figure &figure, QPointF at, double degrees);
+
 } // namespace artwork::last
