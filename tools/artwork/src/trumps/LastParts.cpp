@@ -290,6 +290,51 @@ void paintMeadow(QPainter &p, const QRectF &area, double top, unsigned seed, con
     drawLine(p, tufts, grass.shade, 0.9);
 }
 
+void paintIris(QPainter &p, QPointF base, double height, unsigned seed)
+{
+    Roughness rough(seed);
+    const Tone leaves{{86, 150, 70}, {52, 104, 46}};
+    for (int i = -2; i <= 2; ++i) {
+        const double lean = i * 0.18 + 0.05 * rough.next();
+        const double tall = height * (0.62 - 0.08 * std::abs(i));
+        const QPointF tip = base + QPointF(lean * tall, -tall);
+        QPainterPath leaf;
+        leaf.moveTo(base + QPointF(-height * 0.04 + i * height * 0.03, 0));
+        leaf.quadTo(base + QPointF(lean * tall * 0.4 - height * 0.05, -tall * 0.5), tip);
+        leaf.quadTo(base + QPointF(lean * tall * 0.4 + height * 0.05, -tall * 0.5), base + QPointF(height * 0.04 + i * height * 0.03, 0));
+        leaf.closeSubpath();
+        drawShape(p, leaf, leaves, std::max(0.6, height * 0.02), 0.8);
+    }
+    const Tone petal{{104, 96, 206}, {68, 58, 150}};
+    for (int k = 0; k < 2; ++k) {
+        const double side = k ? 1.0 : -1.0;
+        const QPointF top = base + QPointF(side * height * 0.14, -height * (0.86 + 0.1 * k));
+        QPainterPath stem;
+        stem.moveTo(base);
+        stem.quadTo(base + QPointF(side * height * 0.02, -height * 0.5), top);
+        drawLine(p, stem, leaves.shade, std::max(0.8, height * 0.03));
+        const double r = height * 0.13;
+        // Three standards up, two falls drooping to the sides.
+        for (int s : {-1, 0, 1}) {
+            const QPointF c = top + QPointF(s * r * 0.45, -r * (s == 0 ? 0.9 : 0.6));
+            drawShape(p, ellipse(c, r * 0.32, r * 0.6, s * 25.0), petal, 0.6, 0.8);
+        }
+        for (int s : {-1, 1})
+            drawShape(p, ellipse(top + QPointF(s * r * 0.6, r * 0.25), r * 0.55, r * 0.3, s * 35.0), petal, 0.6, 0.8);
+        drawShape(p, ellipse(top + QPointF(0, r * 0.05), r * 0.18, r * 0.16), kGold, 0, 0.6);
+    }
+}
+
+void paintStream(QPainter &p, QPointF from, QPointF control, QPointF to, double width)
+{
+    QPainterPath stream;
+    stream.moveTo(from);
+    stream.quadTo(control, to);
+    drawLine(p, stream, kOutline, width + 1.6);
+    drawLine(p, stream, {150, 204, 236}, width);
+    drawLine(p, stream, {236, 248, 255}, std::max(0.6, width * 0.3));
+}
+
 void paintSkull(QPainter &p, QPointF c, double w, double h)
 {
     const Tone bone{{236, 230, 210}, {186, 176, 150}};

@@ -56,6 +56,13 @@ void paintHalo(QPainter &p, QPointF centre, double r);
 // edge, grass tufts.
 void paintMeadow(QPainter &p, const QRectF &area, double top, unsigned seed, const Tone &grass);
 
+// An iris standing on `base`, `height` tall: sword-shaped leaves and two
+// flowers of blue falls and standards with a gold beard.
+void paintIris(QPainter &p, QPointF base, double height, unsigned seed);
+
+// Water poured in an arc from `from` to `to`, `width` thick.
+void paintStream(QPainter &p, QPointF from, QPointF control, QPointF to, double width);
+
 // A skull where a figure's face would be, `centre` the middle of the face,
 // `w` and `h` the head's width and height: bone with dark sockets, a nose
 // hole and a row of teeth.

@@ -12,6 +12,8 @@
 
 #include <QtMath>
 
+#include <tuple>
+
 namespace artwork {
 
 using namespace figures;
@@ -209,6 +211,113 @@ void death(QPainter &p, const CardFace &)
     paintRankSign(p, quillmere::Rank::King, QRectF(14, 232, 18, 12));
 }
 
+// ---- 15 Temperance ----------------------------------------------------------------
+// A winged angel, one foot in a pool and one on the land, pours water from one
+// cup into the other; irises by the water, a path up to a crown shining like a
+// sun between the mountains.
+
+void temperance(QPainter &p, const CardFace &)
+{
+    const InScene scene(p);
+    const QRectF s = lastScene();
+    const double horizon = 176;
+    paintSky(p, s, horizon, {{176, 208, 232}, {150, 188, 220}});
+    // The crown in the sun's glow, between two peaks.
+    const QPointF sun(168, 150);
+    paintSun(p, sun, 15, false);
+    paintRankSign(p, quillmere::Rank::King, QRectF(sun.x() - 12, sun.y() - 10, 24, 15));
+    const Tone rock{{120, 140, 186}, {88, 104, 150}};
+    for (const auto &[x, w, h] : {std::tuple{140.0, 40.0, 44.0}, std::tuple{200.0, 44.0, 56.0}}) {
+        QPainterPath peak;
+        peak.moveTo(x - w, horizon + 2);
+        peak.lineTo(x - w * 0.25, horizon - h * 0.75);
+        peak.lineTo(x, horizon - h);
+        peak.lineTo(x + w * 0.3, horizon - h * 0.7);
+        peak.lineTo(x + w, horizon + 2);
+        peak.closeSubpath();
+        style::drawShape(p, peak, rock, 2.0);
+        QPainterPath snow;
+        snow.moveTo(x - w * 0.2, horizon - h * 0.8);
+        snow.lineTo(x, horizon - h);
+        snow.lineTo(x + w * 0.22, horizon - h * 0.76);
+        snow.lineTo(x + w * 0.06, horizon - h * 0.7);
+        snow.closeSubpath();
+        style::drawShape(p, snow, kCloud, 0, 0.8);
+    }
+    paintMeadow(p, s, horizon, 15, kFarHills);
+    paintMeadow(p, s, horizon + 30, 16, kNearHills);
+    // The path from the pool up to the mountains.
+    QPainterPath path;
+    path.moveTo(120, s.bottom() + 2);
+    path.cubicTo(150, 236, 118, 214, 146, 196);
+    path.cubicTo(162, 186, 150, 180, 158, horizon + 1);
+    path.lineTo(162, horizon + 1);
+    path.cubicTo(160, 182, 176, 190, 160, 200);
+    path.cubicTo(140, 214, 178, 238, 168, s.bottom() + 2);
+    path.closeSubpath();
+    style::drawShape(p, path, {{222, 206, 160}, {186, 166, 118}}, 1.2);
+    // The pool on the left, its edge running under the angel.
+    QPainterPath pool;
+    pool.moveTo(s.left() - 4, 214);
+    pool.cubicTo(40, 206, 94, 214, 104, 236);
+    pool.cubicTo(112, 254, 98, 266, 94, s.bottom() + 4);
+    pool.lineTo(s.left() - 4, s.bottom() + 4);
+    pool.closeSubpath();
+    {
+        p.save();
+        p.setClipPath(pool, Qt::IntersectClip);
+        paintWater(p, s, 200, s.bottom() + 4, 15);
+        p.restore();
+    }
+    style::drawShape(p, pool, {{0, 0, 0, 0}, {0, 0, 0, 0}}, 0, 1.6);
+
+    Figure angel;
+    angel.base = {96, 262};
+    angel.height = 192;
+    angel.build = Build::Woman;
+    angel.robe = {kWhiteRobe, std::nullopt, Cut::Gown, {}, style::kGold};
+    angel.hair = Hair::Long;
+    angel.hairColour = {206, 132, 58};
+    angel.turn = 0.2;
+    angel.left = {Gesture::Behind};
+    angel.right = {Gesture::Behind};
+    WingsLook wings;
+    wings.feathers = {{236, 116, 84}, {182, 70, 50}};
+    wings.tips = {{206, 64, 56}, {142, 36, 34}};
+    wings.span = 2.3;
+    wings.lift = 1.0;
+    paintWings(p, angel, wings);
+    paintFigure(p, angel);
+    const Body body = bodyOf(angel);
+    const double u = body.unit;
+    // A sun on the brow.
+    style::drawShape(p, shapes::ellipse(body.headCentre + QPointF(0, -0.3 * u), 0.09 * u, 0.09 * u), style::kGold, 0.4, 0.7);
+    // Her left foot stands in the water: ripples over it.
+    const QPointF foot = body.foot[0];
+    QPainterPath wet;
+    wet.addEllipse(QPointF(foot.x() - 1, foot.y() - 0.5), 0.34 * u, 0.12 * u);
+    style::drawShape(p, wet, kSea, 0, 0.8);
+
+    // The cups: one held high and tipped, pouring into the other held low.
+    const QPointF high = body.shoulder[0] + QPointF(-0.7 * u, 0.2 * u);
+    const QPointF low = body.hips + QPointF(0.9 * u, 0.3 * u);
+    const double tip = 48, cup = 0.8;
+    paintHeld(p, Held::Cup, high, u * cup, tip, 0);
+    paintHeld(p, Held::Cup, low, u * cup, 0, 0);
+    paintArm(p, angel, -1, high, body.shoulder[0] + QPointF(-20, 26), kWhiteRobe, true);
+    paintArm(p, angel, 1, low, body.hips + QPointF(30, -16), kWhiteRobe, true);
+    // The lip of the tipped cup, where the water leaves it.
+    QTransform t;
+    t.translate(high.x(), high.y());
+    t.rotate(tip);
+    const QPointF lip = t.map(QPointF(0.45 * cup * u, -1.15 * cup * u));
+    const QPointF mouth = low + QPointF(-0.1 * u, -1.1 * cup * u);
+    paintStream(p, lip, QPointF((lip.x() + mouth.x()) / 2 + 4, lip.y() - 6), mouth, 2.4);
+
+    paintIris(p, {24, 250}, 40, 1);
+    paintIris(p, {176, 258}, 36, 2);
+}
+
 } // namespace
 
 const std::vector<TrumpPainter> &lastTrumps()
@@ -217,6 +326,7 @@ const std::vector<TrumpPainter> &lastTrumps()
         {12, {strength, noLettering}},
         {13, {hangingMan, noLettering}},
         {14, {death, noLettering}},
+        {15, {temperance, noLettering}},
     };
     return table;
 }
