@@ -335,6 +335,104 @@ void paintStream(QPainter &p, QPointF from, QPointF control, QPointF to, double 
     drawLine(p, stream, {236, 248, 255}, std::max(0.6, width * 0.3));
 }
 
+void paintBatWings(QPainter &p, const Figure &figure, double span, const Tone &skin)
+{
+    const Body b = bodyOf(figure);
+    const double u = b.unit, L = span * u;
+    const QPointF root = (b.shoulder[0] + b.shoulder[1]) / 2 + QPointF(0, 0.3 * u);
+    const double line = std::max(1.0, 0.08 * u);
+    for (int s : {-1, 1}) {
+        auto at = [&](double x, double y) { return root + QPointF(s * x * L, y * L); };
+        // The arm of the wing up to its wrist, then the finger tips fanned down.
+        const QPointF wrist = at(0.55, -0.55);
+        const std::vector<QPointF> tips{at(1.0, -0.72), at(1.02, -0.2), at(0.86, 0.22), at(0.5, 0.42)};
+        QPainterPath wing;
+        wing.moveTo(at(0.05, -0.1));
+        wing.quadTo(at(0.25, -0.5), wrist);
+        wing.lineTo(tips[0]);
+        for (std::size_t i = 1; i < tips.size(); ++i) {
+            // A scallop between two fingers, pulled in towards the wrist.
+            const QPointF mid = (tips[i - 1] + tips[i]) / 2;
+            wing.quadTo(lerp(mid, wrist, 0.28), tips[i]);
+        }
+        wing.quadTo(lerp((tips.back() + at(0.08, 0.18)) / 2, wrist, 0.2), at(0.08, 0.18));
+        wing.closeSubpath();
+        drawShape(p, wing, skin, std::max(1.4, 0.14 * u), line * 1.2);
+        QPainterPath bones;
+        bones.moveTo(at(0.05, -0.1));
+        bones.quadTo(at(0.25, -0.5), wrist);
+        for (const QPointF &tip : tips) {
+            bones.moveTo(wrist);
+            bones.lineTo(tip);
+        }
+        drawLine(p, bones, kOutline, line * 2.2);
+        drawLine(p, bones, skin.base.lighter(130), line);
+        // A claw at the wrist.
+        QPainterPath claw;
+        claw.moveTo(wrist + QPointF(-0.03 * L, 0));
+        claw.lineTo(wrist + QPointF(s * 0.02 * L, -0.1 * L));
+        claw.lineTo(wrist + QPointF(s * 0.05 * L, 0.01 * L));
+        claw.closeSubpath();
+        drawShape(p, claw, {{226, 214, 180}, {170, 156, 120}}, 0, 0.8);
+    }
+}
+
+void paintHorns(QPainter &p, QPointF c, double unit, double size)
+{
+    const Tone horn{{228, 214, 176}, {170, 150, 108}};
+    const double u = unit * size;
+    for (int s : {-1, 1}) {
+        const QPointF rootAt = c + QPointF(s * 0.28 * unit, -0.36 * unit);
+        const std::vector<QPointF> chain{rootAt, rootAt + QPointF(s * 0.22 * u, -0.38 * u), rootAt + QPointF(s * 0.5 * u, -0.62 * u),
+                                         rootAt + QPointF(s * 0.86 * u, -0.66 * u), rootAt + QPointF(s * 1.04 * u, -0.5 * u)};
+        drawShape(p, limb(chain, {0.16 * u, 0.13 * u, 0.1 * u, 0.06 * u, 0.015 * u}), horn, std::max(0.8, 0.06 * u),
+                  std::max(0.8, 0.05 * u));
+        QPainterPath rings;
+        for (int i = 1; i <= 3; ++i) {
+            const QPointF q = lerp(chain[i - 1], chain[i], 0.5);
+            const QPointF n = normal(unitVector(chain[i] - chain[i - 1]));
+            rings.moveTo(q - n * 0.1 * u);
+            rings.lineTo(q + n * 0.1 * u);
+        }
+        drawLine(p, rings, horn.shade, std::max(0.6, 0.04 * u));
+    }
+}
+
+void paintChain(QPainter &p, QPointF from, QPointF to, double sag, double link)
+{
+    QPainterPath curve;
+    curve.moveTo(from);
+    curve.quadTo((from + to) / 2 + QPointF(0, sag * 2), to);
+    const double len = curve.length();
+    const int n = std::max(2, static_cast<int>(len / (link * 1.5)));
+    for (int i = 0; i < n; ++i) {
+        const double t = curve.percentAtLength(len * (i + 0.5) / n);
+        const QPointF c = curve.pointAtPercent(t);
+        const double angle = curve.angleAtPercent(t);
+        QPainterPath ring;
+        const QPainterPath outer = ellipse(c, link * 0.95, i % 2 ? link * 0.32 : link * 0.55, -angle);
+        ring = outer.subtracted(ellipse(c, link * 0.55, i % 2 ? link * 0.08 : link * 0.22, -angle));
+        drawShape(p, ring, {{206, 206, 214}, {140, 140, 154}}, 0.5, 0.7);
+    }
+}
+
+void paintFlame(QPainter &p, QPointF base, double height, double lean)
+{
+    const double w = height * 0.36;
+    auto flame = [&](double scale) {
+        const double h = height * scale, ww = w * scale;
+        QPainterPath f;
+        f.moveTo(base + QPointF(0, 0));
+        f.cubicTo(base + QPointF(-ww * 1.1, -h * 0.1), base + QPointF(-ww * 0.8, -h * 0.55), base + QPointF(lean * h - ww * 0.1, -h));
+        f.cubicTo(base + QPointF(ww * 0.1, -h * 0.6), base + QPointF(ww * 0.4, -h * 0.75), base + QPointF(ww * 0.55, -h * 0.62));
+        f.cubicTo(base + QPointF(ww * 1.1, -h * 0.3), base + QPointF(ww * 0.8, -h * 0.05), base);
+        f.closeSubpath();
+        return f;
+    };
+    drawShape(p, flame(1.0), {{238, 120, 40}, {196, 70, 30}}, std::max(0.8, height * 0.06), std::max(0.8, height * 0.04));
+    drawShape(p, flame(0.55), {{252, 220, 100}, {240, 180, 70}}, 0, 0);
+}
+
 void paintSkull(QPainter &p, QPointF c, double w, double h)
 {
     const Tone bone{{236, 230, 210}, {186, 176, 150}};

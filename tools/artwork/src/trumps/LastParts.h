@@ -63,6 +63,20 @@ void paintIris(QPainter &p, QPointF base, double height, unsigned seed);
 // Water poured in an arc from `from` to `to`, `width` thick.
 void paintStream(QPainter &p, QPointF from, QPointF control, QPointF to, double width);
 
+// A bat's wings spread from behind `figure`'s shoulders, `span` heads from
+// the spine to the tip, membranes scalloped between long finger bones.
+void paintBatWings(QPainter &p, const Figure &figure, double span, const Tone &skin);
+
+// Horns on a head (centre of the face, unit a head's height): curving up and
+// out like a goat's, `size` 1 for a grown devil's.
+void paintHorns(QPainter &p, QPointF headCentre, double unit, double size);
+
+// A chain of oval links from `from` to `to`, sagging by `sag` pixels.
+void paintChain(QPainter &p, QPointF from, QPointF to, double sag, double link);
+
+// A flame rising from `base`, `height` tall.
+void paintFlame(QPainter &p, QPointF base, double height, double lean = 0);
+
 // A skull where a figure's face would be, `centre` the middle of the face,
 // `w` and `h` the head's width and height: bone with dark sockets, a nose
 // hole and a row of teeth.

@@ -19,6 +19,7 @@ namespace artwork {
 using namespace figures;
 using namespace last;
 using quillmere::CardFace;
+using style::kWood;
 using style::Tone;
 
 namespace {
@@ -318,6 +319,126 @@ void temperance(QPainter &p, const CardFace &)
     paintIris(p, {176, 258}, 36, 2);
 }
 
+// ---- 16 Satan ----------------------------------------------------------------------
+// A horned, bat-winged figure stands on a black pedestal, one hand raised, the
+// other holding a torch upside down; a horned man and woman are chained to a
+// ring in the pedestal at its foot.
+
+const Tone kDevilSkin{{186, 92, 64}, {132, 56, 40}};
+const Tone kGoatLegs{{104, 70, 48}, {70, 44, 30}};
+
+// One of the two chained at the pedestal's foot, with small horns and a tail.
+Figure captive(QPointF base, Build build, int facing)
+{
+    Figure f;
+    f.base = base;
+    f.height = build == Build::Woman ? 92 : 98;
+    f.build = build;
+    f.robe = {kSkin, std::nullopt, Cut::Tunic, kSkin, {{120, 74, 44}, {80, 48, 28}}};
+    f.hair = build == Build::Woman ? Hair::Long : Hair::Short;
+    f.hairColour = build == Build::Woman ? QColor(196, 120, 52) : kHairBrown;
+    f.turn = -facing * 0.3;
+    f.facing = facing;
+    f.left = {Gesture::Down};
+    f.right = {Gesture::Down};
+    return f;
+}
+
+void satan(QPainter &p, const CardFace &)
+{
+    const InScene scene(p);
+    const QRectF s = lastScene();
+    p.fillRect(s, QColor(66, 26, 32));
+    QPainterPath floor;
+    floor.addRect(QRectF(s.left() - 2, 236, s.width() + 4, s.bottom() - 234));
+    style::drawShape(p, floor, {{44, 22, 26}, {30, 14, 18}}, 0, 1.2);
+
+    // The pedestal: a black block with a lit top and an iron ring in front.
+    const QRectF block(62, 186, 76, 56);
+    QPainterPath top;
+    top.moveTo(block.left(), block.top());
+    top.lineTo(block.left() + 8, block.top() - 8);
+    top.lineTo(block.right() - 8, block.top() - 8);
+    top.lineTo(block.right(), block.top());
+    top.closeSubpath();
+    style::drawShape(p, top, {{78, 70, 78}, {56, 50, 58}}, 0, 1.2);
+    QPainterPath front;
+    front.addRect(block);
+    style::drawShape(p, front, {{38, 34, 40}, {24, 22, 26}}, 2.0, 1.2);
+    const QPointF ring(100, 210);
+
+    Figure devil;
+    devil.base = {100, block.top() - 4};
+    devil.height = 146;
+    devil.robe = {kDevilSkin, std::nullopt, Cut::Tunic, kGoatLegs, kDevilSkin};
+    devil.skin = kDevilSkin;
+    devil.hairColour = kHairBlack;
+    devil.beard = Beard::Short;
+    devil.facing = 1;
+    devil.right = {Gesture::Raised};
+    devil.left = {Gesture::Down};
+    paintBatWings(p, devil, 3.0, {{92, 80, 104}, {62, 52, 74}});
+
+    // The two captives stand below, their tails curling out behind them.
+    const Figure man = captive({44, 264}, Build::Man, 1);
+    const Figure woman = captive({156, 264}, Build::Woman, -1);
+    for (const Figure *f : {&man, &woman}) {
+        const Body b = bodyOf(*f);
+        const double side = -f->facing;
+        QPainterPath tail;
+        tail.moveTo(b.hips);
+        tail.cubicTo(b.hips + QPointF(side * 1.2 * b.unit, 0.4 * b.unit), b.hips + QPointF(side * 1.4 * b.unit, 1.6 * b.unit),
+                     b.hips + QPointF(side * 1.0 * b.unit, 1.9 * b.unit));
+        style::drawLine(p, tail, style::kOutline, 3.6);
+        style::drawLine(p, tail, kSkin.shade, 2.0);
+        const QPointF end = b.hips + QPointF(side * 1.0 * b.unit, 1.9 * b.unit);
+        if (f->build == Build::Man) {
+            paintFlame(p, end + QPointF(0, 2), 10);
+        } else {
+            for (int i = 0; i < 5; ++i)
+                style::drawShape(p, shapes::ellipse(end + QPointF((i % 2 ? 1.5 : -1.5) + (i == 4 ? 0 : 0), 1.5 + i * 1.6), 1.8, 1.8),
+                                 {{120, 52, 120}, {80, 30, 84}}, 0.5, 0.7);
+        }
+    }
+    for (const Figure *f : {&man, &woman}) {
+        paintFigure(p, *f);
+        const Body b = bodyOf(*f);
+        paintHorns(p, b.headCentre, b.unit, 0.4);
+        // A loincloth.
+        QPainterPath cloth;
+        cloth.moveTo(b.hips + QPointF(-b.waistHalf * 1.2, -0.25 * b.unit));
+        cloth.lineTo(b.hips + QPointF(b.waistHalf * 1.2, -0.25 * b.unit));
+        cloth.lineTo(b.hips + QPointF(b.waistHalf * 0.7, 0.55 * b.unit));
+        cloth.lineTo(b.hips + QPointF(-b.waistHalf * 0.7, 0.55 * b.unit));
+        cloth.closeSubpath();
+        style::drawShape(p, cloth, {{120, 74, 44}, {80, 48, 28}}, 0.8);
+        paintChain(p, ring, b.neck + QPointF(0, 0.1 * b.unit), 4, 3.2);
+    }
+    style::drawShape(p, shapes::ellipse(ring, 5, 5).subtracted(shapes::ellipse(ring, 3, 3)), {{170, 170, 180}, {110, 110, 124}}, 0.6,
+                     0.9);
+
+    paintFigure(p, devil);
+    const Body body = bodyOf(devil);
+    paintHorns(p, body.headCentre, body.unit, 1.0);
+    // Brows drawn down in a frown.
+    QPainterPath brows;
+    for (int side : {-1, 1}) {
+        brows.moveTo(body.headCentre + QPointF(side * 0.34 * body.headWidth, -0.16 * body.unit));
+        brows.lineTo(body.headCentre + QPointF(side * 0.06 * body.headWidth, -0.04 * body.unit));
+    }
+    style::drawLine(p, brows, style::kOutline, 1.6);
+    // The torch, upside down in his left hand, its flame licking upwards.
+    const QPointF fist = body.hand[0];
+    const QPointF end = fist + QPointF(-0.5 * body.unit, 1.7 * body.unit);
+    QPainterPath torch;
+    torch.moveTo(fist + QPointF(0.12 * body.unit, -0.4 * body.unit));
+    torch.lineTo(end);
+    style::drawLine(p, torch, style::kOutline, 0.34 * body.unit + 1.6);
+    style::drawLine(p, torch, kWood.base, 0.34 * body.unit);
+    paintFlame(p, end + QPointF(0, 0.2 * body.unit), 1.1 * body.unit, -0.15);
+    style::drawShape(p, shapes::ellipse(fist, 0.2 * body.unit, 0.17 * body.unit, 70), devil.skin, 0.5, 0.8);
+}
+
 } // namespace
 
 const std::vector<TrumpPainter> &lastTrumps()
@@ -327,6 +448,7 @@ const std::vector<TrumpPainter> &lastTrumps()
         {13, {hangingMan, noLettering}},
         {14, {death, noLettering}},
         {15, {temperance, noLettering}},
+        {16, {satan, noLettering}},
     };
     return table;
 }
