@@ -433,6 +433,51 @@ void paintFlame(QPainter &p, QPointF base, double height, double lean)
     drawShape(p, flame(0.55), {{252, 220, 100}, {240, 180, 70}}, 0, 0);
 }
 
+void paintYod(QPainter &p, QPointF c, double size, double degrees, const Tone &tone)
+{
+    QTransform t;
+    t.translate(c.x(), c.y());
+    t.rotate(degrees);
+    const double r = size * 0.3;
+    QPainterPath drop;
+    drop.moveTo(0, -size * 0.6);
+    drop.cubicTo(r * 0.4, -size * 0.2, r * 1.1, 0, r, size * 0.15);
+    drop.cubicTo(r * 0.9, size * 0.45, -r * 0.9, size * 0.45, -r, size * 0.15);
+    drop.cubicTo(-r * 1.1, 0, -r * 0.4, -size * 0.2, 0, -size * 0.6);
+    drop.closeSubpath();
+    drawShape(p, t.map(drop), tone, std::max(0.6, size * 0.1), std::max(0.7, size * 0.07));
+}
+
+void paintMasonry(QPainter &p, const QPainterPath &wall, double course, const QColor &joint)
+{
+    const QRectF box = wall.boundingRect();
+    QPainterPath joints;
+    int row = 0;
+    for (double y = box.top() + course; y < box.bottom(); y += course, ++row) {
+        joints.moveTo(box.left(), y);
+        joints.lineTo(box.right(), y);
+        const double offset = row % 2 ? course : 0;
+        for (double x = box.left() + offset; x < box.right(); x += course * 2) {
+            joints.moveTo(x, y);
+            joints.lineTo(x, y + course);
+        }
+    }
+    p.save();
+    p.setClipPath(wall, Qt::IntersectClip);
+    drawLine(p, joints, joint, 0.8);
+    p.restore();
+}
+
+void paintLightning(QPainter &p, const std::vector<QPointF> &outline)
+{
+    QPainterPath bolt;
+    bolt.moveTo(outline[0]);
+    for (std::size_t i = 1; i < outline.size(); ++i)
+        bolt.lineTo(outline[i]);
+    bolt.closeSubpath();
+    drawShape(p, bolt, {{255, 240, 130}, {240, 196, 60}}, 1.6, 1.2);
+}
+
 void paintSkull(QPainter &p, QPointF c, double w, double h)
 {
     const Tone bone{{236, 230, 210}, {186, 176, 150}};

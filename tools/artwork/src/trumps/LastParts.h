@@ -77,6 +77,17 @@ void paintChain(QPainter &p, QPointF from, QPointF to, double sag, double link);
 // A flame rising from `base`, `height` tall.
 void paintFlame(QPainter &p, QPointF base, double height, double lean = 0);
 
+// A yod: a small drop of flame or dew, `size` tall, its tail towards `degrees`
+// (0: tail up, the drop falling).
+void paintYod(QPainter &p, QPointF centre, double size, double degrees, const Tone &tone);
+
+// Courses of stone laid over `wall` (already painted): joints every `course`
+// pixels, staggered.
+void paintMasonry(QPainter &p, const QPainterPath &wall, double course, const QColor &joint);
+
+// A bolt of lightning: the zigzag outline given point by point.
+void paintLightning(QPainter &p, const std::vector<QPointF> &outline);
+
 // A skull where a figure's face would be, `centre` the middle of the face,
 // `w` and `h` the head's width and height: bone with dark sockets, a nose
 // hole and a row of teeth.
