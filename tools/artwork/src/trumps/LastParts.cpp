@@ -68,34 +68,40 @@ QPointF elbowTowards(QPointF s, QPointF &h, double upper, double fore, QPointF b
     return length(e1 - bend) <= length(e2 - bend) ? e1 : e2;
 }
 
-void arm(QPainter &p, const Figure &f, int side, QPointF hand, QPointF bend, const Tone &sleeve, bool holding, bool cuff,
-         bool bare)
+// An arm from `s` to `hand`, one head `u` high, `w` thick.
+void armFrom(QPainter &p, QPointF s, QPointF hand, QPointF bend, double u, const ArmMeasures &m, const Tone &sleeve,
+             const Tone &skin, const Tone &trim, bool holding, bool cuff, bool bare, double bodyX)
 {
-    const Body b = bodyOf(f);
-    const ArmMeasures m = armOf(f.build);
-    const double u = b.unit, w = m.thickness * u;
-    const QPointF s = b.shoulder[static_cast<std::size_t>(side > 0)];
+    const double w = m.thickness * u;
     QPointF h = hand;
     const QPointF e = elbowTowards(s, h, m.upper * u, m.fore * u, bend);
     const QPointF along = unitVector(h - e);
     const QPointF wrist = h - along * 0.2 * u;
     if (bare) {
-        drawShape(p, limb({s, e, wrist}, {0.26 * w, 0.18 * w, 0.13 * w}), f.skin, std::max(1.0, 0.1 * u));
+        drawShape(p, limb({s, e, wrist}, {0.26 * w, 0.18 * w, 0.13 * w}), skin, std::max(1.0, 0.1 * u));
     } else {
         drawShape(p, limb({s, e, wrist}, {0.3 * w, 0.23 * w, 0.27 * w}), sleeve, std::max(1.0, 0.1 * u));
         if (cuff) {
             const double c = 0.27 * w * 1.05;
-            drawShape(p, limb({wrist - along * 0.1 * u, wrist}, {c, c}), f.robe.trim, 0.5, 0.8);
+            drawShape(p, limb({wrist - along * 0.1 * u, wrist}, {c, c}), trim, 0.5, 0.8);
         }
     }
     const double angle = std::atan2(along.y(), along.x()) * 180 / M_PI;
     if (holding) {
-        drawShape(p, ellipse(h, 0.2 * u, 0.16 * u, angle), f.skin, 0.5, 0.8);
+        drawShape(p, ellipse(h, 0.2 * u, 0.16 * u, angle), skin, 0.5, 0.8);
         return;
     }
-    drawShape(p, ellipse(h + along * 0.04 * u, 0.19 * u, 0.12 * u, angle), f.skin, 0.5, 0.8);
-    const QPointF thumbSide = normal(along) * (h.x() < b.crown.x() ? -1.0 : 1.0);
-    drawShape(p, ellipse(h - thumbSide * 0.1 * u - along * 0.04 * u, 0.09 * u, 0.05 * u, angle + 30), f.skin, 0, 0.7);
+    drawShape(p, ellipse(h + along * 0.04 * u, 0.19 * u, 0.12 * u, angle), skin, 0.5, 0.8);
+    const QPointF thumbSide = normal(along) * (h.x() < bodyX ? -1.0 : 1.0);
+    drawShape(p, ellipse(h - thumbSide * 0.1 * u - along * 0.04 * u, 0.09 * u, 0.05 * u, angle + 30), skin, 0, 0.7);
+}
+
+void arm(QPainter &p, const Figure &f, int side, QPointF hand, QPointF bend, const Tone &sleeve, bool holding, bool cuff,
+         bool bare)
+{
+    const Body b = bodyOf(f);
+    armFrom(p, b.shoulder[static_cast<std::size_t>(side > 0)], hand, bend, b.unit, armOf(f.build), sleeve, f.skin, f.robe.trim,
+            holding, cuff, bare, b.crown.x());
 }
 
 } // namespace
@@ -109,6 +115,47 @@ void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF
 void paintBareArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, bool holding)
 {
     arm(p, figure, side, hand, bend, figure.skin, holding, false, true);
+}
+
+void paintBareArmFrom(QPainter &p, QPointF shoulder, QPointF hand, QPointF bend, double unit, Build build, const Tone &skin,
+                      bool holding)
+{
+    armFrom(p, shoulder, hand, bend, unit, armOf(build), skin, skin, skin, holding, false, true, shoulder.x());
+}
+
+KneelingBody paintKneelingNude(QPainter &p, QPointF hips, double u, int facing, const Tone &skin)
+{
+    // In the body's own units (a head high), facing left, the hips at the origin.
+    QTransform t;
+    t.translate(hips.x(), hips.y());
+    t.scale(facing < 0 ? u : -u, u);
+    const double line = std::max(1.0, 0.08 * u);
+    const Tone far{skin.shade, skin.shade.darker(115)};
+    // The far leg kneels: the thigh down to the knee on the ground, the shin
+    // lying back along it.
+    const std::vector<QPointF> kneeling{{0.05, -0.3}, {0.5, -0.1},  {0.52, 0.8},  {0.5, 1.3},  {0.95, 1.44}, {1.45, 1.6},
+                                        {1.68, 1.7},  {1.66, 1.86}, {1.0, 1.88},  {0.2, 1.9},  {-0.14, 1.86}, {-0.2, 1.6},
+                                        {-0.25, 0.9}, {-0.3, 0.2}};
+    drawShape(p, t.map(smoothClosed(kneeling)), far, std::max(1.0, 0.1 * u), line);
+    // The near leg raised, its foot flat in front; the torso upright.
+    const std::vector<QPointF> body{
+        // back of the neck, down the back to the buttock
+        {0.14, -2.34}, {0.3, -2.0}, {0.3, -1.6}, {0.16, -1.0}, {0.2, -0.6}, {0.48, -0.24}, {0.5, 0.12},
+        // under the raised thigh to the back of its knee, down the calf
+        {0.0, 0.32}, {-0.7, 0.32}, {-1.02, 0.4}, {-1.12, 0.9}, {-1.16, 1.5}, {-1.12, 1.72},
+        // the foot, sole on the ground, toes forward
+        {-1.16, 1.88}, {-1.6, 1.9}, {-1.9, 1.86}, {-1.78, 1.74}, {-1.5, 1.64},
+        // up the shin to the knee, back along the top of the thigh
+        {-1.5, 1.0}, {-1.56, 0.2}, {-1.56, -0.22}, {-1.3, -0.4}, {-0.7, -0.4}, {-0.42, -0.42},
+        // belly, waist, breast, throat
+        {-0.36, -0.72}, {-0.3, -1.1}, {-0.44, -1.42}, {-0.46, -1.66}, {-0.3, -1.96}, {-0.16, -2.34}};
+    drawShape(p, t.map(smoothClosed(body)), skin, std::max(1.2, 0.12 * u), line);
+    KneelingBody k;
+    k.headCentre = t.map(QPointF(-0.02, -2.82));
+    k.nearShoulder = t.map(QPointF(0.02, -1.98));
+    k.farShoulder = t.map(QPointF(0.14, -2.04));
+    k.neck = t.map(QPointF(0.0, -2.3));
+    return k;
 }
 
 void paintLemniscate(QPainter &p, QPointF c, double width)
@@ -476,6 +523,65 @@ void paintLightning(QPainter &p, const std::vector<QPointF> &outline)
         bolt.lineTo(outline[i]);
     bolt.closeSubpath();
     drawShape(p, bolt, {{255, 240, 130}, {240, 196, 60}}, 1.6, 1.2);
+}
+
+QPointF paintJug(QPainter &p, QPointF grip, double size, double degrees)
+{
+    // Upright, the grip at the neck; the belly below, the lip above.
+    const double s = size;
+    QTransform t;
+    t.translate(grip.x(), grip.y());
+    t.rotate(degrees);
+    const Tone clay{{212, 124, 72}, {156, 80, 44}};
+    QPainterPath handle;
+    handle.moveTo(s * 0.1, -s * 0.22);
+    handle.cubicTo(s * 0.42, -s * 0.24, s * 0.46, s * 0.1, s * 0.22, s * 0.22);
+    drawLine(p, t.map(handle), kOutline, s * 0.1 + 1.6);
+    drawLine(p, t.map(handle), clay.base, s * 0.1);
+    const std::vector<QPointF> right{{s * 0.17, -s * 0.36}, {s * 0.11, -s * 0.3}, {s * 0.1, -s * 0.12},
+                                     {s * 0.3, s * 0.08}, {s * 0.32, s * 0.34}, {s * 0.18, s * 0.56}, {s * 0.1, s * 0.62}};
+    std::vector<QPointF> pts;
+    for (const QPointF &q : right)
+        pts.push_back(q);
+    for (auto it = right.rbegin(); it != right.rend(); ++it)
+        pts.emplace_back(-it->x(), it->y());
+    const QPainterPath shape = smoothClosed(pts);
+    drawShape(p, t.map(shape), clay, std::max(1.0, s * 0.07), std::max(0.9, s * 0.04));
+    QPainterPath band;
+    band.moveTo(-s * 0.3, s * 0.2);
+    band.quadTo(0, s * 0.26, s * 0.3, s * 0.2);
+    drawLine(p, t.map(band), clay.shade, std::max(0.8, s * 0.04));
+    drawShape(p, t.map(ellipse(QPointF(0, -s * 0.36), s * 0.17, s * 0.05)), {{90, 46, 26}, {90, 46, 26}}, 0, 0.8);
+    return t.map(QPointF(-s * 0.16, -s * 0.36));
+}
+
+void paintPerchedBird(QPainter &p, QPointF feet, double size, int facing, const Tone &tone)
+{
+    QTransform t;
+    t.translate(feet.x(), feet.y());
+    t.scale(facing * size, size);
+    const double line = std::max(0.8, size * 0.03);
+    QPainterPath legs;
+    legs.moveTo(-0.05, 0);
+    legs.lineTo(-0.02, -0.22);
+    legs.moveTo(0.07, 0);
+    legs.lineTo(0.05, -0.22);
+    drawLine(p, t.map(legs), kOutline, line * 1.4);
+    // Body and tail, the neck curving up to a small head with a long bill bent down.
+    const std::vector<QPointF> body{{-0.5, -0.28}, {-0.3, -0.4}, {0.0, -0.5}, {0.2, -0.5}, {0.3, -0.62}, {0.3, -0.8},
+                                    {0.36, -0.9},  {0.44, -0.88}, {0.42, -0.78}, {0.38, -0.62}, {0.3, -0.36}, {0.1, -0.22},
+                                    {-0.2, -0.22}};
+    drawShape(p, t.map(smoothClosed(body)), tone, std::max(0.8, size * 0.05), line);
+    QPainterPath bill;
+    bill.moveTo(0.42, -0.86);
+    bill.quadTo(0.62, -0.84, 0.7, -0.68);
+    drawLine(p, t.map(bill), kOutline, line * 2.2);
+    drawLine(p, t.map(bill), {60, 48, 44}, line);
+    drawShape(p, t.map(ellipse(QPointF(0.37, -0.84), 0.025, 0.025)), {kOutline, kOutline}, 0, 0);
+    QPainterPath wing;
+    wing.moveTo(-0.3, -0.36);
+    wing.quadTo(0.0, -0.46, 0.2, -0.4);
+    drawLine(p, t.map(wing), tone.shade, line);
 }
 
 void paintSkull(QPainter &p, QPointF c, double w, double h)

@@ -30,6 +30,19 @@ void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF
 // A bare arm (skin to the wrist).
 void paintBareArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, bool holding);
 
+// A bare arm from an explicit shoulder, for bodies drawn without the kit.
+void paintBareArmFrom(QPainter &p, QPointF shoulder, QPointF hand, QPointF bend, double unit, figures::Build build,
+                      const Tone &skin, bool holding);
+
+// A woman kneeling, seen from the side, unclothed and simply drawn: the near
+// knee raised with its foot flat on the ground, the far knee down. `hips` is
+// the middle of the hips, `u` a head's height; the ground is 1.9 heads below
+// the hips. Paint her head (figures::paintHead) and arms after it.
+struct KneelingBody {
+    QPointF headCentre, neck, nearShoulder, farShoulder;
+};
+KneelingBody paintKneelingNude(QPainter &p, QPointF hips, double u, int facing, const Tone &skin);
+
 // The lying figure eight of the infinite, `width` across, in gold.
 void paintLemniscate(QPainter &p, QPointF centre, double width);
 
@@ -87,6 +100,13 @@ void paintMasonry(QPainter &p, const QPainterPath &wall, double course, const QC
 
 // A bolt of lightning: the zigzag outline given point by point.
 void paintLightning(QPainter &p, const std::vector<QPointF> &outline);
+
+// A clay jug held by its neck at `grip`, `size` tall, tipped by `degrees`
+// (clockwise; 0 upright). Returns its lip, where poured water leaves it.
+QPointF paintJug(QPainter &p, QPointF grip, double size, double degrees);
+
+// A long-billed bird perched on `feet`, `size` tall, facing `facing`.
+void paintPerchedBird(QPainter &p, QPointF feet, double size, int facing, const Tone &tone);
 
 // A skull where a figure's face would be, `centre` the middle of the face,
 // `w` and `h` the head's width and height: bone with dark sockets, a nose

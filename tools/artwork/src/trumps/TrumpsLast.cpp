@@ -550,6 +550,79 @@ void tower(QPainter &p, const CardFace &)
         paintYod(p, sparks[i], 10, (i % 2 ? 20 : -20), spark);
 }
 
+// ---- 18 The Star ------------------------------------------------------------------
+// A woman kneels by a pool under a great star and seven small ones, one foot
+// in the water, pouring from two jugs, one into the pool and one onto the land;
+// a bird sits in a tree behind her.
+
+void star(QPainter &p, const CardFace &)
+{
+    const InScene scene(p);
+    const QRectF s = lastScene();
+    const double horizon = 190;
+    paintSky(p, s, horizon, {{52, 74, 140}, {40, 58, 116}});
+    const Tone white{{250, 250, 240}, {200, 204, 214}};
+    paintStar(p, {100, 62}, 40, 8, {{255, 226, 96}, {230, 170, 50}});
+    for (const QPointF &c : {QPointF(30, 30), QPointF(170, 30), QPointF(24, 84), QPointF(176, 84), QPointF(42, 134),
+                             QPointF(158, 134), QPointF(100, 112)})
+        paintStar(p, c, 11, 8, white);
+    paintHills(p, s, horizon, 18, {{88, 142, 74}, {60, 104, 52}}, {{110, 150, 120}, {80, 116, 92}});
+    paintTree(p, {170, 216}, 64, 18);
+    paintPerchedBird(p, {166, 170}, 22, -1, {{214, 86, 62}, {150, 52, 38}});
+
+    // The pool at the left.
+    QPainterPath pool;
+    pool.moveTo(s.left() - 4, 206);
+    pool.cubicTo(30, 200, 72, 208, 80, 226);
+    pool.cubicTo(88, 244, 92, 258, 88, s.bottom() + 4);
+    pool.lineTo(s.left() - 4, s.bottom() + 4);
+    pool.closeSubpath();
+    {
+        p.save();
+        p.setClipPath(pool, Qt::IntersectClip);
+        paintWater(p, s, 196, s.bottom() + 4, 18);
+        p.restore();
+    }
+    style::drawShape(p, pool, {{0, 0, 0, 0}, {0, 0, 0, 0}}, 0, 1.6);
+
+    // She kneels facing the pool; her hair falls down her back.
+    const double u = 26;
+    const QPointF hips(108, 264 - 1.9 * u);
+    Figure look;
+    look.build = Build::Woman;
+    look.hair = Hair::Long;
+    look.hairColour = kHairGold;
+    look.turn = -0.6;
+    const QPointF farShoulder = hips + QPointF(0.14 * u, -2.04 * u);
+    const QPointF rightGrip = farShoulder + QPointF(1.9 * u, 0.9 * u);
+    const QPointF rightLip = paintJug(p, rightGrip, 1.3 * u, 80);
+    paintBareArmFrom(p, farShoulder, rightGrip, farShoulder + QPointF(20, 10), u, Build::Woman, {kSkin.shade, kSkin.shade.darker(115)}, true);
+    const KneelingBody body = paintKneelingNude(p, hips, u, -1, kSkin);
+    paintHead(p, look, body.headCentre, u);
+    const QPointF leftGrip = body.nearShoulder + QPointF(-2.0 * u, 1.0 * u);
+    const QPointF leftLip = paintJug(p, leftGrip, 1.3 * u, -70);
+    paintBareArmFrom(p, body.nearShoulder, leftGrip, body.nearShoulder + QPointF(-20, 20), u, Build::Woman, kSkin, true);
+    // Ripples round the foot she has set in the water.
+    const QPointF foot = hips + QPointF(-1.5 * u, 1.9 * u);
+    QPainterPath ripples;
+    for (double r : {0.5, 0.8}) {
+        ripples.moveTo(foot + QPointF(-r * u, -0.02 * u));
+        ripples.quadTo(foot + QPointF(0, 0.18 * r * u), foot + QPointF(r * u, -0.02 * u));
+    }
+    style::drawLine(p, ripples, kSea.base.lighter(150), 1.2);
+    paintStream(p, leftLip, leftLip + QPointF(-8, 4), QPointF(leftLip.x() - 10, 244), 2.2);
+    paintStream(p, rightLip, rightLip + QPointF(6, 4), QPointF(rightLip.x() + 6, 250), 2.2);
+    // Where the water runs over the land in little rivulets.
+    QPainterPath runs;
+    const QPointF splash(rightLip.x() + 6, 250);
+    for (int i = -2; i <= 2; ++i) {
+        runs.moveTo(splash);
+        runs.quadTo(splash + QPointF(i * 5, 4), splash + QPointF(i * 9, 10 + std::abs(i) * 2));
+    }
+    style::drawLine(p, runs, style::kOutline, 3.2);
+    style::drawLine(p, runs, {150, 204, 236}, 1.6);
+}
+
 } // namespace
 
 const std::vector<TrumpPainter> &lastTrumps()
@@ -561,6 +634,7 @@ const std::vector<TrumpPainter> &lastTrumps()
         {15, {temperance, noLettering}},
         {16, {satan, noLettering}},
         {17, {tower, noLettering}},
+        {18, {star, noLettering}},
     };
     return table;
 }
