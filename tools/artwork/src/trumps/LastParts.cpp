@@ -584,6 +584,86 @@ void paintPerchedBird(QPainter &p, QPointF feet, double size, int facing, const 
     drawLine(p, t.map(wing), tone.shade, line);
 }
 
+void paintCrayfish(QPainter &p, QPointF c, double length, double degrees)
+{
+    QTransform t;
+    t.translate(c.x(), c.y());
+    t.rotate(degrees);
+    t.scale(length, length);
+    const Tone shell{{200, 72, 50}, {140, 44, 32}};
+    const double line = std::max(0.8, length * 0.03);
+    // Legs, then the claws on their arms, then the body over them.
+    QPainterPath legs;
+    for (int i = 0; i < 4; ++i) {
+        for (int s : {-1, 1}) {
+            const double y = -0.06 + i * 0.06;
+            legs.moveTo(s * 0.06, y);
+            legs.lineTo(s * 0.2, y - 0.04 + i * 0.03);
+            legs.lineTo(s * 0.26, y + 0.04 + i * 0.04);
+        }
+    }
+    drawLine(p, t.map(legs), kOutline, line * 1.6);
+    for (int s : {-1, 1}) {
+        drawShape(p, t.map(limb({{s * 0.08, -0.14}, {s * 0.2, -0.26}, {s * 0.2, -0.36}}, {0.035, 0.035, 0.04})), shell, line, line);
+        // A pincer: two blades with a gap between.
+        QPainterPath claw = smoothClosed({{s * 0.2, -0.34}, {s * 0.3, -0.4}, {s * 0.31, -0.52}, {s * 0.24, -0.6},
+                                          {s * 0.21, -0.5}, {s * 0.16, -0.6}, {s * 0.12, -0.5}, {s * 0.13, -0.4}});
+        drawShape(p, t.map(claw), shell, line * 1.4, line);
+    }
+    QPainterPath feelers;
+    for (int s : {-1, 1}) {
+        feelers.moveTo(s * 0.03, -0.2);
+        feelers.quadTo(s * 0.1, -0.45, s * 0.04, -0.62);
+    }
+    drawLine(p, t.map(feelers), kOutline, line);
+    // The carapace and the jointed tail fanning out at its end.
+    drawShape(p, t.map(ellipse(QPointF(0, -0.06), 0.08, 0.16)), shell, line * 1.4, line);
+    for (int i = 0; i < 4; ++i)
+        drawShape(p, t.map(ellipse(QPointF(0, 0.12 + i * 0.065), 0.075 - i * 0.006, 0.04)), shell, line, line);
+    const std::vector<QPointF> fan{{0, 0.34}, {0.1, 0.44}, {0.04, 0.46}, {0, 0.42}, {-0.04, 0.46}, {-0.1, 0.44}};
+    drawShape(p, t.map(smoothClosed(fan)), shell, line, line);
+    for (int s : {-1, 1})
+        drawShape(p, t.map(ellipse(QPointF(s * 0.04, -0.2), 0.018, 0.018)), {kOutline, kOutline}, 0, 0);
+}
+
+void paintMoonFace(QPainter &p, QPointF c, double r)
+{
+    const Tone moon{{240, 232, 184}, {206, 192, 130}};
+    QPainterPath rays;
+    for (int i = 0; i < 32; ++i) {
+        const double a = i * M_PI / 16;
+        const QPointF d(std::cos(a), std::sin(a));
+        const QPointF n(-d.y(), d.x());
+        const double len = i % 2 ? 1.22 : 1.4;
+        rays.moveTo(c + d * r * 0.98 + n * r * 0.07);
+        rays.lineTo(c + d * r * len);
+        rays.lineTo(c + d * r * 0.98 - n * r * 0.07);
+        rays.closeSubpath();
+    }
+    drawShape(p, rays, {{226, 214, 150}, {186, 170, 100}}, 0.6, 0.8);
+    drawShape(p, ellipse(c, r, r), {{170, 182, 196}, {140, 152, 170}}, std::max(1.2, r * 0.06), std::max(1.0, r * 0.04));
+    // The crescent, lit along the left of the disc.
+    const QPainterPath crescent = ellipse(c, r, r).subtracted(ellipse(c + QPointF(r * 0.32, 0), r * 0.86, r * 0.94));
+    drawShape(p, crescent, moon, std::max(1.0, r * 0.05), std::max(1.0, r * 0.04));
+    // A sleeping face in the disc: lidded eyes, a long nose, a small mouth.
+    const QPointF f = c + QPointF(r * 0.16, 0);
+    const double lw = std::max(0.8, r * 0.05);
+    QPainterPath lines;
+    for (int s : {-1, 1}) {
+        const QPointF e = f + QPointF(s * r * 0.26, -r * 0.08);
+        lines.moveTo(e + QPointF(-r * 0.13, 0));
+        lines.quadTo(e + QPointF(0, r * 0.1), e + QPointF(r * 0.13, 0));
+        lines.moveTo(e + QPointF(-r * 0.14, -r * 0.14));
+        lines.quadTo(e + QPointF(0, -r * 0.22), e + QPointF(r * 0.14, -r * 0.13));
+    }
+    lines.moveTo(f + QPointF(0, -r * 0.08));
+    lines.quadTo(f + QPointF(r * 0.04, r * 0.18), f + QPointF(r * 0.1, r * 0.22));
+    lines.quadTo(f + QPointF(r * 0.02, r * 0.28), f + QPointF(-r * 0.06, r * 0.24));
+    lines.moveTo(f + QPointF(-r * 0.12, r * 0.42));
+    lines.quadTo(f + QPointF(0, r * 0.48), f + QPointF(r * 0.12, r * 0.42));
+    drawLine(p, lines, {70, 74, 100}, lw);
+}
+
 void paintSkull(QPainter &p, QPointF c, double w, double h)
 {
     const Tone bone{{236, 230, 210}, {186, 176, 150}};

@@ -108,6 +108,14 @@ QPointF paintJug(QPainter &p, QPointF grip, double size, double degrees);
 // A long-billed bird perched on `feet`, `size` tall, facing `facing`.
 void paintPerchedBird(QPainter &p, QPointF feet, double size, int facing, const Tone &tone);
 
+// A crayfish seen from above, crawling towards `degrees` (0: up the picture),
+// `length` from claws to tail.
+void paintCrayfish(QPainter &p, QPointF centre, double length, double degrees);
+
+// A full moon with a sleeping face and a crescent along its side, in a ring of
+// rays, radius r.
+void paintMoonFace(QPainter &p, QPointF centre, double r);
+
 // A skull where a figure's face would be, `centre` the middle of the face,
 // `w` and `h` the head's width and height: bone with dark sockets, a nose
 // hole and a row of teeth.
