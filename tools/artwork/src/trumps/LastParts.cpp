@@ -664,6 +664,35 @@ void paintMoonFace(QPainter &p, QPointF c, double r)
     drawLine(p, lines, {70, 74, 100}, lw);
 }
 
+void paintSunflower(QPainter &p, QPointF head, double r, QPointF root, double degrees)
+{
+    QPainterPath stem;
+    stem.moveTo(root);
+    stem.quadTo((root + head) / 2 + QPointF(r * 0.3, 0), head);
+    drawLine(p, stem, kOutline, r * 0.22 + 1.4);
+    drawLine(p, stem, kLeaf.base, r * 0.22);
+    for (int s : {-1, 1}) {
+        const QPointF at = lerp(root, head, s < 0 ? 0.45 : 0.62);
+        drawShape(p, ellipse(at + QPointF(s * r * 0.55, 0), r * 0.6, r * 0.26, s * -25.0), kLeaf, 0.8, 0.9);
+    }
+    QTransform t;
+    t.translate(head.x(), head.y());
+    t.rotate(degrees);
+    QPainterPath petals;
+    for (int i = 0; i < 14; ++i) {
+        const double a = i * 2 * M_PI / 14;
+        petals.addPath(ellipse(QPointF(std::cos(a), std::sin(a)) * r * 0.7, r * 0.42, r * 0.17, a * 180 / M_PI));
+    }
+    drawShape(p, t.map(united(petals)), {{252, 204, 40}, {220, 150, 20}}, std::max(0.8, r * 0.1), 0.9);
+    drawShape(p, t.map(ellipse(QPointF(0, 0), r * 0.46, r * 0.46)), {{118, 70, 34}, {84, 46, 22}}, std::max(0.8, r * 0.1), 0.9);
+    QPainterPath seeds;
+    for (int i = 0; i < 6; ++i) {
+        const double a = i * M_PI / 3 + 0.3;
+        seeds.addEllipse(QPointF(std::cos(a), std::sin(a)) * r * 0.24, r * 0.05, r * 0.05);
+    }
+    drawShape(p, t.map(seeds), {{70, 40, 20}, {70, 40, 20}}, 0, 0);
+}
+
 void paintSkull(QPainter &p, QPointF c, double w, double h)
 {
     const Tone bone{{236, 230, 210}, {186, 176, 150}};

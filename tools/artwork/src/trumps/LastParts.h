@@ -116,6 +116,10 @@ void paintCrayfish(QPainter &p, QPointF centre, double length, double degrees);
 // rays, radius r.
 void paintMoonFace(QPainter &p, QPointF centre, double r);
 
+// A sunflower: its head of radius r at `head`, turned by `degrees`, on a
+// stem with two leaves down to `root`.
+void paintSunflower(QPainter &p, QPointF head, double r, QPointF root, double degrees);
+
 // A skull where a figure's face would be, `centre` the middle of the face,
 // `w` and `h` the head's width and height: bone with dark sockets, a nose
 // hole and a row of teeth.

@@ -673,6 +673,52 @@ void moon(QPainter &p, const CardFace &)
     paintCrayfish(p, {100, 250}, 44, 0);
 }
 
+// ---- 20 The Sun -------------------------------------------------------------------
+// A great sun with a face shines over a garden wall where sunflowers grow; a
+// child wreathed in flowers rides a white horse bareback, a red banner held high.
+
+void sun(QPainter &p, const CardFace &)
+{
+    const InScene scene(p);
+    const QRectF s = lastScene();
+    const double wallTop = 150, wallFoot = 186;
+    paintSky(p, s, wallFoot, {{120, 184, 232}, {96, 160, 214}});
+    paintSun(p, {96, 60}, 33, true);
+    // Sunflowers behind the wall, their heads over it.
+    const std::vector<std::tuple<double, double, double>> flowers{{24, 124, -10}, {58, 134, 8}, {140, 130, -6}, {176, 120, 12}};
+    for (const auto &[x, y, turn] : flowers)
+        paintSunflower(p, {x, y}, 15, {x, wallFoot}, turn);
+    QPainterPath wall;
+    wall.addRect(QRectF(s.left() - 2, wallTop, s.width() + 4, wallFoot - wallTop));
+    const Tone brick{{214, 168, 120}, {170, 124, 84}};
+    style::drawShape(p, wall, brick, 2.0, 1.2);
+    paintMasonry(p, wall, 9, brick.shade);
+    QPainterPath coping;
+    coping.addRect(QRectF(s.left() - 2, wallTop - 5, s.width() + 4, 6));
+    style::drawShape(p, coping, {{226, 200, 160}, {178, 152, 110}}, 1.2, 1.2);
+    paintMeadow(p, s, wallFoot, 20, kNearHills);
+
+    Horse horse;
+    horse.base = {96, 256};
+    horse.height = 88;
+    horse.facing = 1;
+    horse.gait = Gait::Walking;
+    horse.coat = kWhiteHorse;
+    horse.mane = {226, 214, 186};
+    horse.cloth = {{206, 52, 44}, {140, 30, 28}};
+    Figure child;
+    child.height = 92;
+    child.build = Build::Child;
+    child.robe = {kWhiteRobe, std::nullopt, Cut::Tunic, kSkin, {{236, 188, 64}, {172, 120, 34}}};
+    child.hairColour = kHairGold;
+    child.headwear = Headwear::Wreath;
+    child.turn = 0.2;
+    child.left = {Gesture::Out};
+    child.right = {Gesture::Raised, Held::Banner, 4, 1.35};
+    const Figure placed = paintRider(p, horse, child);
+    paintFlagOf(p, placed, 1, {{214, 56, 46}, {150, 32, 28}}, FlagSign::None);
+}
+
 } // namespace
 
 const std::vector<TrumpPainter> &lastTrumps()
@@ -686,6 +732,7 @@ const std::vector<TrumpPainter> &lastTrumps()
         {17, {tower, noLettering}},
         {18, {star, noLettering}},
         {19, {moon, noLettering}},
+        {20, {sun, noLettering}},
     };
     return table;
 }
