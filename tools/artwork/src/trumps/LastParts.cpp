@@ -693,6 +693,85 @@ void paintSunflower(QPainter &p, QPointF head, double r, QPointF root, double de
     drawShape(p, t.map(seeds), {{70, 40, 20}, {70, 40, 20}}, 0, 0);
 }
 
+void paintTrumpet(QPainter &p, QPointF from, QPointF to, double width)
+{
+    const QPointF along = unitVector(to - from), across = normal(along);
+    const double len = length(to - from);
+    // The banner first, hanging below the tube.
+    const QPointF a = from + along * len * 0.42, b = from + along * len * 0.72;
+    const double drop = len * 0.34;
+    const QPointF down(0, 1);
+    QPainterPath flag;
+    flag.moveTo(a);
+    flag.lineTo(b);
+    flag.cubicTo(b + down * drop * 0.4 + along * 2, b + down * drop * 0.7 - along * 2, b + down * drop);
+    flag.lineTo((a + b) / 2 + down * drop * 0.8);
+    flag.lineTo(a + down * drop);
+    flag.cubicTo(a + down * drop * 0.7 + along * 2, a + down * drop * 0.4 - along * 2, a);
+    flag.closeSubpath();
+    drawShape(p, flag, kParchment, 1.2);
+    const QPointF mid = (a + b) / 2 + down * drop * 0.45;
+    QPainterPath cross;
+    cross.moveTo(mid + down * drop * -0.3);
+    cross.lineTo(mid + down * drop * 0.3);
+    cross.moveTo(mid - QPointF(drop * 0.24, 0));
+    cross.lineTo(mid + QPointF(drop * 0.24, 0));
+    drawLine(p, cross, kCrossGuard.base, std::max(1.4, drop * 0.12));
+    QPainterPath cords;
+    cords.moveTo(a + across * 0);
+    cords.lineTo(a);
+    // The tube, its bell flaring wide.
+    QPainterPath horn;
+    const double w = width / 2;
+    horn.moveTo(from + across * w * 0.8);
+    horn.lineTo(from + along * len * 0.78 + across * w);
+    horn.quadTo(from + along * len * 0.94 + across * w * 1.2, to + across * w * 3.6);
+    horn.quadTo(to + along * w * 0.8, to - across * w * 3.6);
+    horn.quadTo(from + along * len * 0.94 - across * w * 1.2, from + along * len * 0.78 - across * w);
+    horn.lineTo(from - across * w * 0.8);
+    horn.closeSubpath();
+    drawShape(p, horn, kGold, std::max(1.0, width * 0.3), 1.1);
+    drawShape(p, ellipse(to + along * w * 0.3, w * 1.1, w * 3.4, std::atan2(along.y(), along.x()) * 180 / M_PI), kGoldInside, 0,
+              0.9);
+    for (double f : {0.3, 0.6})
+        drawShape(p, ellipse(from + along * len * f, w * 0.9, w * 1.6, std::atan2(along.y(), along.x()) * 180 / M_PI), kGold, 0.5,
+                  0.9);
+}
+
+void paintCoffinBack(QPainter &p, QPointF foot, double width, double height)
+{
+    // The far rim and the dark inside, seen over the front board.
+    const double w = width / 2, depth = height * 0.45;
+    QPainterPath inside;
+    inside.moveTo(foot + QPointF(-w, -height));
+    inside.lineTo(foot + QPointF(-w * 0.86, -height - depth));
+    inside.lineTo(foot + QPointF(w * 0.86, -height - depth));
+    inside.lineTo(foot + QPointF(w, -height));
+    inside.closeSubpath();
+    drawShape(p, inside, {{58, 36, 24}, {40, 24, 16}}, 0, 1.0);
+    QPainterPath rim;
+    rim.moveTo(foot + QPointF(-w * 0.86, -height - depth));
+    rim.lineTo(foot + QPointF(w * 0.86, -height - depth));
+    drawLine(p, rim, kOutline, 3.0);
+    drawLine(p, rim, kWood.base, 1.6);
+}
+
+void paintCoffinFront(QPainter &p, QPointF foot, double width, double height)
+{
+    const double w = width / 2;
+    QPainterPath front;
+    front.moveTo(foot + QPointF(-w, -height));
+    front.lineTo(foot + QPointF(w, -height));
+    front.lineTo(foot + QPointF(w * 0.9, 0));
+    front.lineTo(foot + QPointF(-w * 0.9, 0));
+    front.closeSubpath();
+    drawShape(p, front, kWood, std::max(1.2, height * 0.12), 1.1);
+    QPainterPath grain;
+    grain.moveTo(foot + QPointF(-w * 0.8, -height * 0.5));
+    grain.lineTo(foot + QPointF(w * 0.8, -height * 0.5));
+    drawLine(p, grain, kWood.shade, 0.9);
+}
+
 void paintSkull(QPainter &p, QPointF c, double w, double h)
 {
     const Tone bone{{236, 230, 210}, {186, 176, 150}};

@@ -120,6 +120,15 @@ void paintMoonFace(QPainter &p, QPointF centre, double r);
 // stem with two leaves down to `root`.
 void paintSunflower(QPainter &p, QPointF head, double r, QPointF root, double degrees);
 
+// A long straight trumpet from its mouthpiece to its flared bell, with a square
+// banner bearing a red cross hanging from its middle.
+void paintTrumpet(QPainter &p, QPointF mouthpiece, QPointF bell, double width);
+
+// An open coffin seen a little from above, `width` wide, its front's foot
+// at `foot`: the inside first (before whoever rises from it), then the front.
+void paintCoffinBack(QPainter &p, QPointF foot, double width, double height);
+void paintCoffinFront(QPainter &p, QPointF foot, double width, double height);
+
 // A skull where a figure's face would be, `centre` the middle of the face,
 // `w` and `h` the head's width and height: bone with dark sockets, a nose
 // hole and a row of teeth.

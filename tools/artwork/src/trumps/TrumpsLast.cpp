@@ -719,6 +719,93 @@ void sun(QPainter &p, const CardFace &)
     paintFlagOf(p, placed, 1, {{214, 56, 46}, {150, 32, 28}}, FlagSign::None);
 }
 
+// ---- 21 Judgement -----------------------------------------------------------------
+// An angel leans out of the clouds blowing a trumpet hung with a banner; below,
+// between icy mountains, a man, a woman and a child rise from their coffins on
+// the water with their arms raised.
+
+void judgement(QPainter &p, const CardFace &)
+{
+    const InScene scene(p);
+    const QRectF s = lastScene();
+    const double horizon = 180;
+    const Tone sky{{150, 186, 220}, {124, 164, 204}};
+    paintSky(p, s, horizon, sky);
+    // The angel above the clouds, seen from the waist up.
+    Figure angel;
+    angel.base = {104, 214};
+    angel.height = 168;
+    angel.build = Build::Man;
+    angel.robe = {kWhiteRobe, std::nullopt, Cut::Gown, {}, style::kGold};
+    angel.hair = Hair::Long;
+    angel.hairColour = kHairGold;
+    angel.turn = -0.5;
+    angel.left = {Gesture::Behind};
+    angel.right = {Gesture::Behind};
+    WingsLook wings;
+    wings.feathers = {{236, 120, 84}, {182, 72, 50}};
+    wings.tips = {{206, 64, 56}, {142, 36, 34}};
+    wings.span = 2.5;
+    wings.lift = 0.8;
+    {
+        p.save();
+        p.setClipRect(QRectF(s.left(), s.top(), s.width(), 124 - s.top()), Qt::IntersectClip);
+        paintWings(p, angel, wings);
+        paintFigure(p, angel);
+        p.restore();
+    }
+    {
+        // The kit's folds and hem ignore the clip: lay the sky again below it.
+        p.save();
+        p.setClipRect(QRectF(s.left(), 124, s.width(), horizon - 124 + 2), Qt::IntersectClip);
+        paintSky(p, s, horizon, sky);
+        p.restore();
+    }
+    paintMountains(p, horizon + 4, s.left() - 30, 66, 76, 21, {{150, 168, 196}, {112, 130, 164}}, true);
+    paintMountains(p, horizon + 4, 136, s.right() + 30, 70, 22, {{150, 168, 196}, {112, 130, 164}}, true);
+    paintWater(p, s, horizon, s.bottom() + 4, 21, {{70, 116, 160}, {50, 90, 132}});
+
+    // The risen, their arms raised, in pale shrouds.
+    const Tone shroud{{226, 226, 222}, {176, 178, 182}};
+    struct Risen {
+        QPointF foot;
+        double height;
+        Build build;
+        Hair hair;
+        QColor hairColour;
+        double coffin;
+    };
+    const std::vector<Risen> risen{{{42, 254}, 92, Build::Man, Hair::Short, kHairBrown, 50},
+                                   {{158, 254}, 88, Build::Woman, Hair::Long, {132, 78, 38}, 48},
+                                   {{100, 264}, 66, Build::Child, Hair::Short, kHairGold, 38}};
+    for (const Risen &r : risen) {
+        const double boxHeight = r.height * 0.16;
+        paintCoffinBack(p, r.foot, r.coffin, boxHeight);
+        Figure f;
+        f.base = r.foot + QPointF(0, -boxHeight * 0.4);
+        f.height = r.height;
+        f.build = r.build;
+        f.robe = {shroud, std::nullopt, Cut::Gown, {}, shroud};
+        f.hair = r.hair;
+        f.hairColour = r.hairColour;
+        f.left = {Gesture::Aloft};
+        f.right = {Gesture::Aloft};
+        paintFigure(p, f);
+        paintCoffinFront(p, r.foot, r.coffin, boxHeight);
+    }
+
+    paintCloud(p, {40, 120}, 76, 7);
+    paintCloud(p, {160, 122}, 80, 8);
+    paintCloud(p, {102, 118}, 96, 9);
+    const Body body = bodyOf(angel);
+    const double u = body.unit;
+    const QPointF mouth = body.headCentre + QPointF(-0.1 * u, 0.34 * u);
+    const QPointF bell = mouth + QPointF(-3.3 * u, 2.3 * u);
+    paintTrumpet(p, mouth, bell, 0.3 * u);
+    paintArm(p, angel, -1, shapes::lerp(mouth, bell, 0.52), body.shoulder[0] + QPointF(-4, 30), kWhiteRobe, true);
+    paintArm(p, angel, 1, shapes::lerp(mouth, bell, 0.28), body.waist, kWhiteRobe, true);
+}
+
 } // namespace
 
 const std::vector<TrumpPainter> &lastTrumps()
@@ -733,6 +820,7 @@ const std::vector<TrumpPainter> &lastTrumps()
         {18, {star, noLettering}},
         {19, {moon, noLettering}},
         {20, {sun, noLettering}},
+        {21, {judgement, noLettering}},
     };
     return table;
 }
