@@ -129,6 +129,24 @@ void paintTrumpet(QPainter &p, QPointF mouthpiece, QPointF bell, double width);
 void paintCoffinBack(QPainter &p, QPointF foot, double width, double height);
 void paintCoffinFront(QPainter &p, QPointF foot, double width, double height);
 
+// ---- The World's parts (LastWorld.cpp) ----
+
+// An oval wreath of laurel round `oval`, bound at its top and foot with red
+// ribbons tied in bows.
+void paintLaurelWreath(QPainter &p, const QRectF &oval, double thickness);
+
+// A dancer seen from the front, unclothed but for a long scarf wound across
+// her and floating out, one leg crossed behind the other; a wand in each hand.
+// `hips` is the middle of her hips and `u` a head's height (7 heads tall).
+void paintDancer(QPainter &p, QPointF hips, double u, const Tone &scarf);
+
+// The four living creatures for the corners, heads in small clouds: an angel,
+// an eagle, a bull and a lion, each about `size` across round `centre`.
+void paintAngelHead(QPainter &p, QPointF centre, double size);
+void paintEagleHead(QPainter &p, QPointF centre, double size, int facing);
+void paintBullHead(QPainter &p, QPointF centre, double size);
+void paintLionFace(QPainter &p, QPointF centre, double size);
+
 // A skull where a figure's face would be, `centre` the middle of the face,
 // `w` and `h` the head's width and height: bone with dark sockets, a nose
 // hole and a row of teeth.

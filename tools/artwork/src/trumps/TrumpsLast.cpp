@@ -806,6 +806,26 @@ void judgement(QPainter &p, const CardFace &)
     paintArm(p, angel, 1, shapes::lerp(mouth, bell, 0.28), body.waist, kWhiteRobe, true);
 }
 
+// ---- 22 The World -----------------------------------------------------------------
+// A dancer in a floating scarf, a wand in each hand, inside an oval wreath of
+// laurel bound with red ribbons; the four living creatures in the corners.
+
+void world(QPainter &p, const CardFace &)
+{
+    const InScene scene(p);
+    const QRectF s = lastScene();
+    p.fillRect(s, QColor(128, 168, 214));
+    const QRectF oval(100 - 58, 40, 116, 196);
+    // The sky inside the wreath, a shade paler.
+    style::drawShape(p, shapes::ellipse(oval.center(), oval.width() / 2, oval.height() / 2), {{170, 200, 232}, {170, 200, 232}}, 0, 0);
+    paintDancer(p, {100, 142}, 22, {{132, 62, 160}, {90, 36, 116}});
+    paintLaurelWreath(p, oval, 13);
+    paintAngelHead(p, {32, 34}, 38);
+    paintEagleHead(p, {168, 34}, 38, -1);
+    paintBullHead(p, {32, 240}, 38);
+    paintLionFace(p, {168, 240}, 38);
+}
+
 } // namespace
 
 const std::vector<TrumpPainter> &lastTrumps()
@@ -821,6 +841,7 @@ const std::vector<TrumpPainter> &lastTrumps()
         {19, {moon, noLettering}},
         {20, {sun, noLettering}},
         {21, {judgement, noLettering}},
+        {22, {world, noLettering}},
     };
     return table;
 }
