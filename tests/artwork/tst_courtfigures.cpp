@@ -32,7 +32,8 @@ void CourtFigures::insideThePicture_data()
 {
     QTest::addColumn<int>("cardNumber");
     for (const CardFace &face : quillmere::Card_Face_Table()) {
-        if (face.rank == Rank::King || face.rank == Rank::Queen || face.rank == Rank::Knight || face.rank == Rank::Page)
+        if (face.rank == Rank::King || face.rank == Rank::Queen || face.rank == Rank::Knight ||
+            face.rank == Rank::Page)
             QTest::addRow("%s", face.name.data()) << face.cardNumber;
     }
 }
@@ -67,7 +68,8 @@ void CourtFigures::insideThePicture()
         }
     }
     // Figures fill a good part of the picture.
-    QVERIFY2(drawn > scene.width() * scene.height() / 6, qPrintable(QString("only %1 pixels drawn").arg(drawn)));
+    QVERIFY2(drawn > scene.width() * scene.height() / 6,
+             qPrintable(QString("only %1 pixels drawn").arg(drawn)));
     QVERIFY2(outside == 0, qPrintable(QString("%1 pixels outside the picture, the first at (%2, %3)")
                                           .arg(outside)
                                           .arg(firstOutside.x())

@@ -22,10 +22,10 @@ namespace {
 
 // What stands in a suit's landscape besides the hills.
 enum class Scenery {
-    Clouds,   // swords: a windswept sky with clouds and birds, cypresses
-    Desert,   // wands: warm sky, bare ochre peaks
-    Sea,      // cups: the sea along the horizon
-    Orchard,  // pentacles: blue mountains, fruit trees, flowers
+    Clouds,  // swords: a windswept sky with clouds and birds, cypresses
+    Desert,  // wands: warm sky, bare ochre peaks
+    Sea,     // cups: the sea along the horizon
+    Orchard, // pentacles: blue mountains, fruit trees, flowers
 };
 
 // One row per suit.
@@ -34,7 +34,7 @@ struct SuitLook {
     Held emblem;
     // How each rank holds it: King, Queen, Knight, Page.
     Gesture kingHold, queenHold, knightHold, pageHold;
-    double emblemSize;   // the emblem's size, as a multiple of its usual size
+    double emblemSize; // the emblem's size, as a multiple of its usual size
     Scenery scenery;
     Tone sky;
     Tone gown, mantle, hose; // the King's; the Queen wears them the other way round
@@ -49,30 +49,86 @@ struct SuitLook {
 const std::array<SuitLook, 4> &suitLooks()
 {
     static const std::array<SuitLook, 4> rows{{
-        {Suit::Swords, Held::Sword, Gesture::Raised, Gesture::Raised, Gesture::Aloft, Gesture::Raised, 1.05, Scenery::Clouds,
+        {Suit::Swords,
+         Held::Sword,
+         Gesture::Raised,
+         Gesture::Raised,
+         Gesture::Aloft,
+         Gesture::Raised,
+         1.05,
+         Scenery::Clouds,
          {{174, 196, 220}, {150, 176, 206}},
-         {{78, 104, 170}, {48, 66, 118}}, {{150, 60, 140}, {98, 34, 92}}, {{110, 112, 130}, {72, 74, 90}},
+         {{78, 104, 170}, {48, 66, 118}},
+         {{150, 60, 140}, {98, 34, 92}},
+         {{110, 112, 130}, {72, 74, 90}},
          {{92, 110, 128}, {62, 76, 92}},
-         kWhiteHorse, {226, 214, 186}, Gait::Prancing, 1,
-         kHairGrey, kHairBlack, kHairBrown},
-        {Suit::Wands, Held::Wand, Gesture::Raised, Gesture::Raised, Gesture::Aloft, Gesture::Raised, 1.0, Scenery::Desert,
+         kWhiteHorse,
+         {226, 214, 186},
+         Gait::Prancing,
+         1,
+         kHairGrey,
+         kHairBlack,
+         kHairBrown},
+        {Suit::Wands,
+         Held::Wand,
+         Gesture::Raised,
+         Gesture::Raised,
+         Gesture::Aloft,
+         Gesture::Raised,
+         1.0,
+         Scenery::Desert,
          {{246, 206, 160}, {236, 184, 130}},
-         {{206, 84, 38}, {140, 50, 22}}, {{232, 190, 64}, {176, 134, 34}}, {{66, 120, 70}, {42, 80, 46}},
+         {{206, 84, 38}, {140, 50, 22}},
+         {{232, 190, 64}, {176, 134, 34}},
+         {{66, 120, 70}, {42, 80, 46}},
          {{52, 98, 62}, {32, 66, 40}},
-         kBayHorse, {58, 40, 30}, Gait::Prancing, -1,
-         {112, 62, 30}, {168, 66, 34}, {176, 96, 40}},
-        {Suit::Cups, Held::Cup, Gesture::Raised, Gesture::Forward, Gesture::Raised, Gesture::Forward, 1.3, Scenery::Sea,
+         kBayHorse,
+         {58, 40, 30},
+         Gait::Prancing,
+         -1,
+         {112, 62, 30},
+         {168, 66, 34},
+         {176, 96, 40}},
+        {Suit::Cups,
+         Held::Cup,
+         Gesture::Raised,
+         Gesture::Forward,
+         Gesture::Raised,
+         Gesture::Forward,
+         1.3,
+         Scenery::Sea,
          {{166, 208, 234}, {138, 186, 220}},
-         {{34, 110, 150}, {20, 70, 102}}, {{232, 226, 196}, {176, 166, 136}}, {{64, 80, 140}, {40, 50, 96}},
+         {{34, 110, 150}, {20, 70, 102}},
+         {{232, 226, 196}, {176, 166, 136}},
+         {{64, 80, 140}, {40, 50, 96}},
          {{160, 52, 60}, {104, 28, 38}},
-         kGreyHorse, {96, 96, 106}, Gait::Walking, 1,
-         {196, 190, 180}, {206, 150, 70}, {120, 70, 34}},
-        {Suit::Pentacles, Held::Pentacle, Gesture::Raised, Gesture::Forward, Gesture::Aloft, Gesture::Raised, 1.3, Scenery::Orchard,
+         kGreyHorse,
+         {96, 96, 106},
+         Gait::Walking,
+         1,
+         {196, 190, 180},
+         {206, 150, 70},
+         {120, 70, 34}},
+        {Suit::Pentacles,
+         Held::Pentacle,
+         Gesture::Raised,
+         Gesture::Forward,
+         Gesture::Aloft,
+         Gesture::Raised,
+         1.3,
+         Scenery::Orchard,
          {{232, 200, 116}, {214, 172, 84}},
-         {{150, 44, 44}, {98, 24, 28}}, {{56, 108, 64}, {34, 72, 42}}, {{120, 84, 50}, {80, 54, 30}},
+         {{150, 44, 44}, {98, 24, 28}},
+         {{56, 108, 64}, {34, 72, 42}},
+         {{120, 84, 50}, {80, 54, 30}},
          {{52, 62, 124}, {32, 38, 84}},
-         kBlackHorse, {30, 26, 26}, Gait::Standing, -1,
-         {96, 60, 34}, {60, 40, 30}, {150, 90, 40}},
+         kBlackHorse,
+         {30, 26, 26},
+         Gait::Standing,
+         -1,
+         {96, 60, 34},
+         {60, 40, 30},
+         {150, 90, 40}},
     }};
     return rows;
 }
@@ -113,8 +169,8 @@ void landscape(QPainter &p, const SuitLook &look, unsigned seed)
         paintHills(p, scene, kHorizon + 22, seed);
         break;
     case Scenery::Orchard:
-        paintMountains(p, kHorizon + 4, scene.left() - 10, scene.right() + 10, 46, seed, {{120, 140, 186}, {88, 104, 150}},
-                       true);
+        paintMountains(p, kHorizon + 4, scene.left() - 10, scene.right() + 10, 46, seed,
+                       {{120, 140, 186}, {88, 104, 150}}, true);
         paintCastle(p, {scene.right() - 64, kHorizon + 8}, 40, seed);
         paintHills(p, scene, kHorizon, seed);
         break;
@@ -130,8 +186,8 @@ void sideScenery(QPainter &p, const SuitLook &look, unsigned seed)
         paintTree(p, {scene.left() + 14, kHorizon + 34}, 52, seed, TreeKind::Cypress);
         paintTree(p, {scene.right() - 12, kHorizon + 40}, 44, seed + 1, TreeKind::Cypress);
         for (int i = 0; i < 3; ++i)
-            paintBird(p, {scene.left() + 30 + i * 62.0, scene.top() + 22 + (i % 2) * 14.0}, 13, i % 2 ? -1 : 1,
-                      {{60, 64, 80}, {36, 38, 50}}, i % 2 == 0);
+            paintBird(p, {scene.left() + 30 + i * 62.0, scene.top() + 22 + (i % 2) * 14.0}, 13,
+                      i % 2 ? -1 : 1, {{60, 64, 80}, {36, 38, 50}}, i % 2 == 0);
         break;
     case Scenery::Desert:
         paintTree(p, {scene.left() + 16, kHorizon + 36}, 30, seed, TreeKind::Round);
@@ -139,7 +195,8 @@ void sideScenery(QPainter &p, const SuitLook &look, unsigned seed)
         break;
     case Scenery::Sea:
         for (int i = 0; i < 2; ++i)
-            paintBird(p, {scene.left() + 40 + i * 100.0, scene.top() + 40 + i * 22.0}, 16, i % 2 ? -1 : 1, kCloud, i == 0);
+            paintBird(p, {scene.left() + 40 + i * 100.0, scene.top() + 40 + i * 22.0}, 16, i % 2 ? -1 : 1,
+                      kCloud, i == 0);
         break;
     case Scenery::Orchard:
         paintTree(p, {scene.left() + 18, kHorizon + 44}, 60, seed, TreeKind::Round);

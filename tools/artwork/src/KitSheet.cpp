@@ -349,7 +349,8 @@ QImage kitSheet()
         p.setClipRect(c);
         ground(p, c, 14);
         // Faces at the sizes the cards use them.
-        const Headwear hats[] = {Headwear::Crown, Headwear::Coronet, Headwear::Helm, Headwear::Cap, Headwear::Hood, Headwear::None};
+        const Headwear hats[] = {Headwear::Crown, Headwear::Coronet, Headwear::Helm,
+                                 Headwear::Cap,   Headwear::Hood,    Headwear::None};
         for (int i = 0; i < 6; ++i) {
             Figure f;
             f.headwear = hats[i];

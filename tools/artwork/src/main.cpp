@@ -114,7 +114,8 @@ void preview(const QStringList &args)
 
 int main(int argc, char **argv)
 {
-    const bool previewing = argc >= 3 && (std::string(argv[1]) == "--kit" || std::string(argv[1]) == "--faces");
+    const bool previewing =
+        argc >= 3 && (std::string(argv[1]) == "--kit" || std::string(argv[1]) == "--faces");
     if (argc != 2 && !previewing) {
         std::fprintf(stderr,
                      "usage: %s <repository root>\n"

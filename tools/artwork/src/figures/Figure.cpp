@@ -19,15 +19,15 @@ namespace {
 
 // Body measurements in heads (one head's height), from the crown down.
 struct Proportions {
-    double heads;                  // standing height
+    double heads; // standing height
     double shoulderY, shoulderHalf;
     double waistY, waistHalf;
     double hipY, hipHalf;
     double kneeY;
-    double hemHalf;                // a gown's half width at the feet
-    double upperArm, forearm;      // shoulder to elbow, elbow to the fist's middle
-    double headWidth;              // over the head's height
-    double limb;                   // thickness of arms and legs
+    double hemHalf;           // a gown's half width at the feet
+    double upperArm, forearm; // shoulder to elbow, elbow to the fist's middle
+    double headWidth;         // over the head's height
+    double limb;              // thickness of arms and legs
 };
 
 Proportions proportionsOf(Build build)
@@ -78,7 +78,8 @@ QPointF elbowFor(QPointF s, QPointF &h, double upper, double fore, double axis, 
         dist = reach;
     }
     dist = std::max(dist, std::abs(upper - fore) + 1e-3);
-    const double cosA = std::clamp((upper * upper + dist * dist - fore * fore) / (2 * upper * dist), -1.0, 1.0);
+    const double cosA =
+        std::clamp((upper * upper + dist * dist - fore * fore) / (2 * upper * dist), -1.0, 1.0);
     const double a = std::acos(cosA);
     const QPointF u = unitVector(d);
     auto rotated = [&](double angle) {
@@ -148,7 +149,8 @@ Body bodyOf(const Figure &f)
     b.headWidth = pr.headWidth * u;
     b.headCentre = at(0, 0.5);
     b.neck = at(0, 1.18);
-    b.shoulder = {at(-(pr.shoulderHalf - 0.22), pr.shoulderY + 0.14), at(pr.shoulderHalf - 0.22, pr.shoulderY + 0.14)};
+    b.shoulder = {at(-(pr.shoulderHalf - 0.22), pr.shoulderY + 0.14),
+                  at(pr.shoulderHalf - 0.22, pr.shoulderY + 0.14)};
     b.waist = at(0, pr.waistY);
     b.hips = at(0, pr.hipY);
     b.shoulderHalf = pr.shoulderHalf * u;
@@ -257,9 +259,11 @@ void paintStaff(QPainter &p, const QRectF &b, double u, unsigned seed)
     const double cx = b.center().x(), half = 0.09 * u;
     const int steps = 8;
     for (int i = 0; i <= steps; ++i)
-        pts.emplace_back(cx + half + 0.02 * u * rough.next(), b.top() + 0.35 * u + (b.height() - 0.35 * u) * i / steps);
+        pts.emplace_back(cx + half + 0.02 * u * rough.next(),
+                         b.top() + 0.35 * u + (b.height() - 0.35 * u) * i / steps);
     for (int i = steps; i >= 0; --i)
-        pts.emplace_back(cx - half + 0.02 * u * rough.next(), b.top() + 0.35 * u + (b.height() - 0.35 * u) * i / steps);
+        pts.emplace_back(cx - half + 0.02 * u * rough.next(),
+                         b.top() + 0.35 * u + (b.height() - 0.35 * u) * i / steps);
     drawShape(p, smoothClosed(pts), kWood, std::max(0.8, half * 0.6));
     // A turned knob at the top.
     drawShape(p, ellipse(QPointF(cx, b.top() + 0.22 * u), 0.17 * u, 0.22 * u), kWood, 0.8);
@@ -268,8 +272,8 @@ void paintStaff(QPainter &p, const QRectF &b, double u, unsigned seed)
 void paintRod(QPainter &p, const QRectF &b, double u)
 {
     QPainterPath rod;
-    rod.addRoundedRect(QRectF(b.center().x() - 0.08 * u, b.top() + 0.1 * u, 0.16 * u, b.height() - 0.1 * u), 0.06 * u,
-                       0.06 * u);
+    rod.addRoundedRect(QRectF(b.center().x() - 0.08 * u, b.top() + 0.1 * u, 0.16 * u, b.height() - 0.1 * u),
+                       0.06 * u, 0.06 * u);
     drawShape(p, rod, kWood, 0.8);
     // White tips at both ends.
     for (double y : {b.top() + 0.18 * u, b.bottom() - 0.12 * u})
@@ -280,7 +284,8 @@ void paintSceptre(QPainter &p, const QRectF &b, double u)
 {
     const double cx = b.center().x();
     QPainterPath rod;
-    rod.addRoundedRect(QRectF(cx - 0.08 * u, b.top() + 0.45 * u, 0.16 * u, b.height() - 0.45 * u), 0.05 * u, 0.05 * u);
+    rod.addRoundedRect(QRectF(cx - 0.08 * u, b.top() + 0.45 * u, 0.16 * u, b.height() - 0.45 * u), 0.05 * u,
+                       0.05 * u);
     drawShape(p, rod, kGold, 0.8);
     // A knob with a small cross.
     QPainterPath cross;
@@ -400,7 +405,8 @@ void paintBanner(QPainter &p, const QRectF &b, double u)
 {
     const double x = b.left() + 0.15 * u;
     QPainterPath pole;
-    pole.addRoundedRect(QRectF(x - 0.07 * u, b.top() + 0.2 * u, 0.14 * u, b.height() - 0.2 * u), 0.05 * u, 0.05 * u);
+    pole.addRoundedRect(QRectF(x - 0.07 * u, b.top() + 0.2 * u, 0.14 * u, b.height() - 0.2 * u), 0.05 * u,
+                        0.05 * u);
     drawShape(p, pole, kWood, 0.7);
     drawShape(p, ellipse(QPointF(x, b.top() + 0.14 * u), 0.14 * u, 0.14 * u), kGold, 0.6);
     // A flag with a rippling fly end and a red cross.
@@ -491,7 +497,10 @@ namespace {
 
 class FigurePainter {
   public:
-    FigurePainter(QPainter &p, const Figure &f) : p_(p), f_(f), pr_(proportionsOf(f.build)), b_(bodyOf(f)), u_(b_.unit) {}
+    FigurePainter(QPainter &p, const Figure &f)
+        : p_(p), f_(f), pr_(proportionsOf(f.build)), b_(bodyOf(f)), u_(b_.unit)
+    {
+    }
 
     void paint();
     void paintRider();
@@ -522,7 +531,10 @@ class FigurePainter {
     void face(QPointF c, double w, double h);
 
     const Hand &hand(int side) const { return side < 0 ? f_.left : f_.right; }
-    Gesture gesture(int side) const { return f_.pose == Pose::Hanging ? Gesture::Behind : hand(side).gesture; }
+    Gesture gesture(int side) const
+    {
+        return f_.pose == Pose::Hanging ? Gesture::Behind : hand(side).gesture;
+    }
     double heldAngle(int side) const;
     QPointF heldGrip(int side) const;
 
@@ -589,16 +601,18 @@ void FigurePainter::mantle()
     if (f_.pose == Pose::Riding) {
         // A cape streaming back from the shoulders, towards the horse's tail.
         const double back = -f_.facing;
-        const std::vector<QPointF> cape{at(-0.3 * back, 1.15),      at(back * sh * 0.9, 1.3),        at(back * (sh + 0.7), 1.9),
-                                        at(back * (sh + 1.5), 2.9), at(back * (sh + 1.2), 3.25),     at(back * (sh + 0.9), 3.0),
-                                        at(back * (sh + 0.5), 3.35), at(back * 0.3, pr_.hipY - 0.1), at(-back * 0.3, 2.0)};
+        const std::vector<QPointF> cape{
+            at(-0.3 * back, 1.15),       at(back * sh * 0.9, 1.3),       at(back * (sh + 0.7), 1.9),
+            at(back * (sh + 1.5), 2.9),  at(back * (sh + 1.2), 3.25),    at(back * (sh + 0.9), 3.0),
+            at(back * (sh + 0.5), 3.35), at(back * 0.3, pr_.hipY - 0.1), at(-back * 0.3, 2.0)};
         drawShape(p_, smoothClosed(cape), *f_.robe.mantle, std::max(1.2, 0.1 * u_));
         return;
     }
     std::vector<QPointF> right{{0.3, 1.15}, {sh * 0.8, 1.26}, {sh, 1.5}};
     switch (f_.pose) {
     case Pose::Seated:
-        right.insert(right.end(), {{sh + 0.12, 2.6}, {pr_.hipHalf + 0.72, pr_.hipY + 0.4}, {pr_.hipHalf + 0.8, bottom}});
+        right.insert(right.end(),
+                     {{sh + 0.12, 2.6}, {pr_.hipHalf + 0.72, pr_.hipY + 0.4}, {pr_.hipHalf + 0.8, bottom}});
         break;
     case Pose::Kneeling:
         right.insert(right.end(), {{sh + 0.2, 2.8}, {pr_.hemHalf + 0.55, bottom}});
@@ -620,7 +634,8 @@ void FigurePainter::shoe(QPointF sole, int dir)
         // Seen from the front: a rounded toe.
         QPainterPath s;
         s.moveTo(sole + QPointF(-0.2 * u_, 0));
-        s.cubicTo(sole + QPointF(-0.22 * u_, -0.3 * u_), sole + QPointF(0.22 * u_, -0.3 * u_), sole + QPointF(0.2 * u_, 0));
+        s.cubicTo(sole + QPointF(-0.22 * u_, -0.3 * u_), sole + QPointF(0.22 * u_, -0.3 * u_),
+                  sole + QPointF(0.2 * u_, 0));
         s.closeSubpath();
         drawShape(p_, s, f_.robe.cut == Cut::Armour ? kIron : kShoe, 0.7);
         return;
@@ -663,7 +678,8 @@ void FigurePainter::legs()
             // Weight on one leg, the other a little out.
             for (int s : {-1, 1}) {
                 const double out = s == f_.facing ? 0.3 : 0.0;
-                leg({at(s * 0.32, pr_.hipY + 0.2), at(s * (0.3 + out * 0.5), pr_.kneeY), at(s * (0.27 + out), sole - 0.12)},
+                leg({at(s * 0.32, pr_.hipY + 0.2), at(s * (0.3 + out * 0.5), pr_.kneeY),
+                     at(s * (0.27 + out), sole - 0.12)},
                     false, 0);
             }
         }
@@ -675,8 +691,10 @@ void FigurePainter::legs()
             shoe(at(fc * 0.55, sole), fc);
         } else {
             // The back leg with the heel lifting, then the front one.
-            leg({at(-fc * 0.2, pr_.hipY + 0.2), at(-fc * 0.42, pr_.kneeY), at(-fc * 0.7, sole - 0.2)}, true, fc);
-            leg({at(fc * 0.25, pr_.hipY + 0.2), at(fc * 0.5, pr_.kneeY - 0.05), at(fc * 0.62, sole - 0.12)}, false, fc);
+            leg({at(-fc * 0.2, pr_.hipY + 0.2), at(-fc * 0.42, pr_.kneeY), at(-fc * 0.7, sole - 0.2)}, true,
+                fc);
+            leg({at(fc * 0.25, pr_.hipY + 0.2), at(fc * 0.5, pr_.kneeY - 0.05), at(fc * 0.62, sole - 0.12)},
+                false, fc);
         }
         break;
     }
@@ -686,7 +704,8 @@ void FigurePainter::legs()
             shoe(at(0.42, sole), 0);
         } else {
             for (int s : {-1, 1})
-                leg({at(s * 0.55, pr_.hipY + 0.3), at(s * 0.5, pr_.hipY + 1.1), at(s * 0.45, sole - 0.12)}, false, 0);
+                leg({at(s * 0.55, pr_.hipY + 0.3), at(s * 0.5, pr_.hipY + 1.1), at(s * 0.45, sole - 0.12)},
+                    false, 0);
         }
         break;
     case Pose::Kneeling: {
@@ -696,9 +715,11 @@ void FigurePainter::legs()
         if (cut == Cut::Gown) {
             shoe(at(fc * (pr_.hipHalf + 0.3), sole), 0);
         } else {
-            leg({at(-fc * 0.3, pr_.hipY + 0.2), at(-fc * (pr_.hipHalf + 0.1), sole - 0.18), at(-fc * (pr_.hipHalf + 0.55), sole - 0.1)},
+            leg({at(-fc * 0.3, pr_.hipY + 0.2), at(-fc * (pr_.hipHalf + 0.1), sole - 0.18),
+                 at(-fc * (pr_.hipHalf + 0.55), sole - 0.1)},
                 true, -fc);
-            leg({at(fc * 0.3, pr_.hipY + 0.2), at(fc * (pr_.hipHalf + 0.5), pr_.hipY + 0.75), at(fc * (pr_.hipHalf + 0.4), sole - 0.12)},
+            leg({at(fc * 0.3, pr_.hipY + 0.2), at(fc * (pr_.hipHalf + 0.5), pr_.hipY + 0.75),
+                 at(fc * (pr_.hipHalf + 0.4), sole - 0.12)},
                 false, 0);
         }
         break;
@@ -706,8 +727,10 @@ void FigurePainter::legs()
     case Pose::Hanging: {
         const int fc = f_.facing;
         // The free leg bends behind the other, its foot at the knee: a figure four.
-        leg({at(fc * 0.3, pr_.hipY + 0.2), at(fc * 1.15, pr_.kneeY - 0.5), at(-fc * 0.05, pr_.kneeY + 0.15)}, true, -fc);
-        leg({at(-fc * 0.2, pr_.hipY + 0.2), at(-fc * 0.12, pr_.kneeY), at(-fc * 0.05, sole - 0.12)}, false, 0);
+        leg({at(fc * 0.3, pr_.hipY + 0.2), at(fc * 1.15, pr_.kneeY - 0.5), at(-fc * 0.05, pr_.kneeY + 0.15)},
+            true, -fc);
+        leg({at(-fc * 0.2, pr_.hipY + 0.2), at(-fc * 0.12, pr_.kneeY), at(-fc * 0.05, sole - 0.12)}, false,
+            0);
         break;
     }
     case Pose::Riding:
@@ -718,8 +741,8 @@ void FigurePainter::legs()
 QPainterPath FigurePainter::robeOutline() const
 {
     const double sh = pr_.shoulderHalf, sole = soleY();
-    std::vector<QPointF> right{{0.24, 1.12}, {sh * 0.78, 1.27}, {sh, 1.55}, {sh * 0.92, 2.0},
-                               {pr_.waistHalf, pr_.waistY}};
+    std::vector<QPointF> right{
+        {0.24, 1.12}, {sh * 0.78, 1.27}, {sh, 1.55}, {sh * 0.92, 2.0}, {pr_.waistHalf, pr_.waistY}};
     const bool longRobe = f_.robe.cut == Cut::Gown;
     if (f_.pose == Pose::Kneeling)
         return kneelingOutline(right);
@@ -753,11 +776,13 @@ QPainterPath FigurePainter::robeOutline() const
     default:
         right.push_back({pr_.hipHalf, pr_.hipY});
         if (longRobe) {
-            right.insert(right.end(), {{pr_.hemHalf - 0.05, sole - 0.45}, {pr_.hemHalf, sole - 0.12}, {0.4, sole - 0.16}});
+            right.insert(right.end(),
+                         {{pr_.hemHalf - 0.05, sole - 0.45}, {pr_.hemHalf, sole - 0.12}, {0.4, sole - 0.16}});
             right.push_back({0, sole - 0.14});
         } else {
             const double hem = pr_.hipY + 1.0;
-            right.insert(right.end(), {{pr_.hipHalf + 0.16, hem - 0.2}, {pr_.hipHalf + 0.12, hem}, {0.3, hem - 0.02}});
+            right.insert(right.end(),
+                         {{pr_.hipHalf + 0.16, hem - 0.2}, {pr_.hipHalf + 0.12, hem}, {0.3, hem - 0.02}});
             right.push_back({0, hem});
         }
         break;
@@ -769,7 +794,8 @@ QPainterPath FigurePainter::robeOutline() const
     // A walking gown swings back at the hem.
     if (f_.pose == Pose::Walking && longRobe) {
         for (QPointF &q : points) {
-            const double t = std::clamp((q.y() - (b_.crown.y() + pr_.hipY * u_)) / ((sole - pr_.hipY) * u_), 0.0, 1.0);
+            const double t =
+                std::clamp((q.y() - (b_.crown.y() + pr_.hipY * u_)) / ((sole - pr_.hipY) * u_), 0.0, 1.0);
             q.rx() += -f_.facing * 0.25 * u_ * t * t;
         }
     }
@@ -784,11 +810,17 @@ QPainterPath FigurePainter::kneelingOutline(std::vector<QPointF> upper) const
     upper.push_back({hh + 0.05, pr_.hipY});
     const bool gown = f_.robe.cut == Cut::Gown;
     const double hem = gown ? sole - 0.05 : pr_.hipY + 0.9;
-    const std::vector<QPointF> raised = gown ? std::vector<QPointF>{{hh + 0.42, pr_.hipY + 0.3}, {hh + 0.5, pr_.hipY + 0.65},
-                                                                    {hh + 0.38, sole - 0.5}, {hh + 0.45, hem}, {0.2, hem}}
-                                             : std::vector<QPointF>{{hh + 0.3, pr_.hipY + 0.5}, {hh + 0.35, hem}, {0.2, hem}};
-    const std::vector<QPointF> down = gown ? std::vector<QPointF>{{hh + 0.15, pr_.hipY + 0.8}, {hh + 0.4, sole - 0.2},
-                                                                  {hh + 0.62, sole}, {0.2, sole + 0.02}}
+    const std::vector<QPointF> raised =
+        gown ? std::vector<QPointF>{{hh + 0.42, pr_.hipY + 0.3},
+                                    {hh + 0.5, pr_.hipY + 0.65},
+                                    {hh + 0.38, sole - 0.5},
+                                    {hh + 0.45, hem},
+                                    {0.2, hem}}
+             : std::vector<QPointF>{{hh + 0.3, pr_.hipY + 0.5}, {hh + 0.35, hem}, {0.2, hem}};
+    const std::vector<QPointF> down = gown ? std::vector<QPointF>{{hh + 0.15, pr_.hipY + 0.8},
+                                                                  {hh + 0.4, sole - 0.2},
+                                                                  {hh + 0.62, sole},
+                                                                  {0.2, sole + 0.02}}
                                            : std::vector<QPointF>{{hh + 0.2, hem - 0.1}, {0.25, hem}};
     const std::vector<QPointF> &rightSide = f_.facing > 0 ? raised : down;
     const std::vector<QPointF> &leftSide = f_.facing > 0 ? down : raised;
@@ -846,30 +878,34 @@ void FigurePainter::robeDetails(const QPainterPath &outline)
         // The raised thigh catches the light, its knee rounding at the front
         // edge, as on a seated figure's lap.
         const double k = pr_.hipHalf + 0.42, fc = f_.facing;
-        const std::vector<QPointF> thigh{at(fc * 0.02, pr_.hipY + 0.02),   at(fc * k * 0.6, pr_.hipY - 0.02),
-                                         at(fc * k, pr_.hipY + 0.12),      at(fc * (k + 0.06), pr_.hipY + 0.42),
-                                         at(fc * k * 0.8, pr_.hipY + 0.66), at(fc * k * 0.4, pr_.hipY + 0.62),
-                                         at(fc * 0.02, pr_.hipY + 0.5)};
-        drawShape(p_, smoothClosed(thigh).intersected(outline), {gown.base.lighter(118), gown.base}, std::max(1.0, 0.1 * u_),
-                  line);
+        const std::vector<QPointF> thigh{
+            at(fc * 0.02, pr_.hipY + 0.02),    at(fc * k * 0.6, pr_.hipY - 0.02),
+            at(fc * k, pr_.hipY + 0.12),       at(fc * (k + 0.06), pr_.hipY + 0.42),
+            at(fc * k * 0.8, pr_.hipY + 0.66), at(fc * k * 0.4, pr_.hipY + 0.62),
+            at(fc * 0.02, pr_.hipY + 0.5)};
+        drawShape(p_, smoothClosed(thigh).intersected(outline), {gown.base.lighter(118), gown.base},
+                  std::max(1.0, 0.1 * u_), line);
     }
     if (f_.pose == Pose::Seated) {
         // The lap: the thighs' tops catch the light, the knees round at its front edge.
         const double k = pr_.hipHalf + 0.42;
-        const std::vector<QPointF> right{{0, pr_.hipY + 0.02}, {k * 0.6, pr_.hipY - 0.02}, {k, pr_.hipY + 0.12},
-                                         {k + 0.06, pr_.hipY + 0.42}, {k * 0.8, pr_.hipY + 0.66}, {k * 0.4, pr_.hipY + 0.62},
-                                         {0.12, pr_.hipY + 0.5}, {0, pr_.hipY + 0.48}};
+        const std::vector<QPointF> right{{0, pr_.hipY + 0.02},       {k * 0.6, pr_.hipY - 0.02},
+                                         {k, pr_.hipY + 0.12},       {k + 0.06, pr_.hipY + 0.42},
+                                         {k * 0.8, pr_.hipY + 0.66}, {k * 0.4, pr_.hipY + 0.62},
+                                         {0.12, pr_.hipY + 0.5},     {0, pr_.hipY + 0.48}};
         std::vector<QPointF> scaled;
         for (const QPointF &q : right)
             scaled.emplace_back(q.x() * u_, b_.crown.y() + q.y() * u_);
         const Tone lap{gown.base.lighter(118), gown.base};
-        drawShape(p_, smoothClosed(mirrored(b_.crown.x(), scaled)).intersected(outline), lap, std::max(1.0, 0.1 * u_), line);
+        drawShape(p_, smoothClosed(mirrored(b_.crown.x(), scaled)).intersected(outline), lap,
+                  std::max(1.0, 0.1 * u_), line);
     }
 
     // Belt, neckline and hem in the trim colour.
     QPainterPath belt;
-    belt.addRoundedRect(QRectF(at(-pr_.waistHalf - 0.05, pr_.waistY - 0.09), at(pr_.waistHalf + 0.05, pr_.waistY + 0.09)),
-                        0.05 * u_, 0.05 * u_);
+    belt.addRoundedRect(
+        QRectF(at(-pr_.waistHalf - 0.05, pr_.waistY - 0.09), at(pr_.waistHalf + 0.05, pr_.waistY + 0.09)),
+        0.05 * u_, 0.05 * u_);
     drawShape(p_, belt.intersected(outline), f_.robe.trim, 0.6, 0.8);
     QPainterPath neckline;
     neckline.moveTo(at(-0.3, 1.14));
@@ -901,7 +937,8 @@ void FigurePainter::torso()
     robeDetails(outline);
     if (f_.robe.cut == Cut::Armour) {
         for (int s : {-1, 1})
-            drawShape(p_, ellipse(at(s * (pr_.shoulderHalf - 0.08), 1.5), 0.3 * u_, 0.2 * u_, s * 20.0), kSteel, 0.8);
+            drawShape(p_, ellipse(at(s * (pr_.shoulderHalf - 0.08), 1.5), 0.3 * u_, 0.2 * u_, s * 20.0),
+                      kSteel, 0.8);
     }
     if (f_.robe.mantle) {
         // The mantle's clasp at the throat.
@@ -949,14 +986,16 @@ void FigurePainter::fist(QPointF at, QPointF along, bool holding)
     drawShape(p_, ellipse(c, 0.19 * u_, 0.12 * u_, angle), f_.skin, 0.5, 0.8);
     // The thumb, on the side towards the body.
     const QPointF side = normal(d) * (at.x() < b_.crown.x() ? -1.0 : 1.0);
-    drawShape(p_, ellipse(at - side * 0.1 * u_ - d * 0.04 * u_, 0.09 * u_, 0.05 * u_, angle + 30), f_.skin, 0, 0.7);
+    drawShape(p_, ellipse(at - side * 0.1 * u_ - d * 0.04 * u_, 0.09 * u_, 0.05 * u_, angle + 30), f_.skin, 0,
+              0.7);
 }
 
 void FigurePainter::heldThing(int side)
 {
     const Hand &h = hand(side);
     const double ground = f_.pose == Pose::Hanging ? f_.base.y() + 10 * u_ : f_.base.y();
-    paintHeld(p_, h.held, heldGrip(side), u_ * h.size, heldAngle(side), ground, f_.seed + static_cast<unsigned>(side + 1));
+    paintHeld(p_, h.held, heldGrip(side), u_ * h.size, heldAngle(side), ground,
+              f_.seed + static_cast<unsigned>(side + 1));
 }
 
 // ---- The head ------------------------------------------------------------------
@@ -968,9 +1007,9 @@ void FigurePainter::hairBack(QPointF c, double w, double h)
     const Tone hair{f_.hairColour, f_.hairColour.darker(140)};
     if (f_.hair == Hair::Long) {
         // Close round the head, then falling in locks behind the shoulders.
-        const std::vector<QPointF> right{{0, -0.58 * h},     {0.48 * w, -0.46 * h}, {0.58 * w, -0.05 * h},
+        const std::vector<QPointF> right{{0, -0.58 * h},      {0.48 * w, -0.46 * h}, {0.58 * w, -0.05 * h},
                                          {0.6 * w, 0.45 * h}, {0.78 * w, 0.95 * h},  {0.86 * w, 1.3 * h},
-                                         {0.6 * w, 1.22 * h}, {0.42 * w, 1.32 * h}, {0.2 * w, 1.2 * h}};
+                                         {0.6 * w, 1.22 * h}, {0.42 * w, 1.32 * h},  {0.2 * w, 1.2 * h}};
         std::vector<QPointF> pts;
         for (const QPointF &q : right)
             pts.emplace_back(q.x(), c.y() + q.y());
@@ -1002,9 +1041,12 @@ void FigurePainter::hairFront(QPointF c, double w, double h)
     const double part = -0.1 * w + f_.turn * 0.1 * w;
     QPainterPath top;
     top.moveTo(c + QPointF(-0.53 * w, 0.05 * h));
-    top.cubicTo(c + QPointF(-0.6 * w, -0.55 * h), c + QPointF(0.6 * w, -0.55 * h), c + QPointF(0.53 * w, 0.05 * h));
-    top.cubicTo(c + QPointF(0.45 * w, -0.2 * h), c + QPointF(0.3 * w, -0.26 * h), c + QPointF(part, -0.3 * h));
-    top.cubicTo(c + QPointF(-0.3 * w, -0.26 * h), c + QPointF(-0.45 * w, -0.2 * h), c + QPointF(-0.53 * w, 0.05 * h));
+    top.cubicTo(c + QPointF(-0.6 * w, -0.55 * h), c + QPointF(0.6 * w, -0.55 * h),
+                c + QPointF(0.53 * w, 0.05 * h));
+    top.cubicTo(c + QPointF(0.45 * w, -0.2 * h), c + QPointF(0.3 * w, -0.26 * h),
+                c + QPointF(part, -0.3 * h));
+    top.cubicTo(c + QPointF(-0.3 * w, -0.26 * h), c + QPointF(-0.45 * w, -0.2 * h),
+                c + QPointF(-0.53 * w, 0.05 * h));
     top.closeSubpath();
     drawShape(p_, top, hair, std::max(0.8, 0.06 * h));
 }
@@ -1018,12 +1060,16 @@ void FigurePainter::beard(QPointF c, double w, double h)
     const double tip = 0.5 * h + length;
     QPainterPath b;
     b.moveTo(c + QPointF(-0.5 * w, 0.02 * h));
-    b.cubicTo(c + QPointF(-0.5 * w, 0.45 * h), c + QPointF(-0.32 * w, tip - 0.1 * h), c + QPointF(f_.turn * 0.05 * w, tip));
-    b.cubicTo(c + QPointF(0.32 * w, tip - 0.1 * h), c + QPointF(0.5 * w, 0.45 * h), c + QPointF(0.5 * w, 0.02 * h));
+    b.cubicTo(c + QPointF(-0.5 * w, 0.45 * h), c + QPointF(-0.32 * w, tip - 0.1 * h),
+              c + QPointF(f_.turn * 0.05 * w, tip));
+    b.cubicTo(c + QPointF(0.32 * w, tip - 0.1 * h), c + QPointF(0.5 * w, 0.45 * h),
+              c + QPointF(0.5 * w, 0.02 * h));
     // Up the inside: the cheeks stay bare above the moustache.
     b.cubicTo(c + QPointF(0.38 * w, 0.2 * h), c + QPointF(0.3 * w, 0.22 * h), c + QPointF(0.2 * w, 0.24 * h));
-    b.cubicTo(c + QPointF(0.1 * w, 0.18 * h), c + QPointF(-0.1 * w, 0.18 * h), c + QPointF(-0.2 * w, 0.24 * h));
-    b.cubicTo(c + QPointF(-0.3 * w, 0.22 * h), c + QPointF(-0.38 * w, 0.2 * h), c + QPointF(-0.5 * w, 0.02 * h));
+    b.cubicTo(c + QPointF(0.1 * w, 0.18 * h), c + QPointF(-0.1 * w, 0.18 * h),
+              c + QPointF(-0.2 * w, 0.24 * h));
+    b.cubicTo(c + QPointF(-0.3 * w, 0.22 * h), c + QPointF(-0.38 * w, 0.2 * h),
+              c + QPointF(-0.5 * w, 0.02 * h));
     b.closeSubpath();
     drawShape(p_, b, hair, std::max(0.8, 0.07 * h));
     if (f_.beard == Beard::Full) {
@@ -1041,8 +1087,8 @@ void FigurePainter::face(QPointF c, double w, double h)
 {
     const double t = std::clamp(f_.turn, -1.0, 1.0);
     // The face: a rounded oval narrowing to the chin.
-    std::vector<QPointF> right{{0, -0.5 * h}, {0.43 * w, -0.38 * h}, {0.5 * w, -0.02 * h},
-                               {0.42 * w, 0.28 * h}, {0.2 * w, 0.46 * h}, {0, 0.5 * h}};
+    std::vector<QPointF> right{{0, -0.5 * h},        {0.43 * w, -0.38 * h}, {0.5 * w, -0.02 * h},
+                               {0.42 * w, 0.28 * h}, {0.2 * w, 0.46 * h},   {0, 0.5 * h}};
     std::vector<QPointF> pts;
     for (const QPointF &q : right)
         pts.emplace_back(q.x(), c.y() + q.y());
@@ -1060,7 +1106,8 @@ void FigurePainter::face(QPointF c, double w, double h)
     // Cheeks.
     if (f_.beard != Beard::Full) {
         for (int s : {-1, 1})
-            drawShape(p_, ellipse(c + QPointF(s * 0.27 * w + shift, 0.2 * h), 0.09 * w, 0.06 * h), {kBlush, kBlush}, 0, 0);
+            drawShape(p_, ellipse(c + QPointF(s * 0.27 * w + shift, 0.2 * h), 0.09 * w, 0.06 * h),
+                      {kBlush, kBlush}, 0, 0);
     }
     // Eyes: dark almonds; brows: arcs in the hair's colour, darker.
     const QColor brow = f_.hairColour.darker(170);
@@ -1110,14 +1157,17 @@ void FigurePainter::headwear(QPointF c, double unit)
         const Tone plume = headwearTone();
         QPainterPath feather;
         feather.moveTo(c + QPointF(0.05 * w, -0.5 * h));
-        feather.cubicTo(c + QPointF(-0.2 * w, -1.3 * h), c + QPointF(-0.9 * w, -1.25 * h), c + QPointF(-1.1 * w, -0.7 * h));
-        feather.cubicTo(c + QPointF(-0.7 * w, -0.95 * h), c + QPointF(-0.3 * w, -0.85 * h), c + QPointF(0.2 * w, -0.45 * h));
+        feather.cubicTo(c + QPointF(-0.2 * w, -1.3 * h), c + QPointF(-0.9 * w, -1.25 * h),
+                        c + QPointF(-1.1 * w, -0.7 * h));
+        feather.cubicTo(c + QPointF(-0.7 * w, -0.95 * h), c + QPointF(-0.3 * w, -0.85 * h),
+                        c + QPointF(0.2 * w, -0.45 * h));
         feather.closeSubpath();
         drawShape(p_, f_.facing < 0 ? flippedX(feather, c.x()) : feather, plume, std::max(1.0, 0.1 * h));
         QPainterPath dome;
         dome.moveTo(c + QPointF(-0.58 * w, 0.3 * h));
         dome.lineTo(c + QPointF(-0.6 * w, -0.15 * h));
-        dome.cubicTo(c + QPointF(-0.6 * w, -0.75 * h), c + QPointF(0.6 * w, -0.75 * h), c + QPointF(0.6 * w, -0.15 * h));
+        dome.cubicTo(c + QPointF(-0.6 * w, -0.75 * h), c + QPointF(0.6 * w, -0.75 * h),
+                     c + QPointF(0.6 * w, -0.15 * h));
         dome.lineTo(c + QPointF(0.58 * w, 0.3 * h));
         dome.lineTo(c + QPointF(0.42 * w, 0.32 * h));
         dome.lineTo(c + QPointF(0.42 * w, -0.12 * h));
@@ -1130,7 +1180,8 @@ void FigurePainter::headwear(QPointF c, double unit)
         ridge.lineTo(c + QPointF(0, -0.2 * h));
         drawLine(p_, ridge, kSteel.shade, std::max(0.7, 0.05 * h));
         QPainterPath brim;
-        brim.addRoundedRect(QRectF(c + QPointF(-0.64 * w, -0.22 * h), c + QPointF(0.64 * w, -0.08 * h)), 0.05 * h, 0.05 * h);
+        brim.addRoundedRect(QRectF(c + QPointF(-0.64 * w, -0.22 * h), c + QPointF(0.64 * w, -0.08 * h)),
+                            0.05 * h, 0.05 * h);
         drawShape(p_, brim, kIron, 0.6, 0.8);
         break;
     }
@@ -1140,13 +1191,16 @@ void FigurePainter::headwear(QPointF c, double unit)
         const double d = f_.facing < 0 ? -1 : 1;
         QPainterPath feather;
         feather.moveTo(c + QPointF(-d * 0.1 * w, -0.5 * h));
-        feather.cubicTo(c + QPointF(-d * 0.5 * w, -1.1 * h), c + QPointF(-d * 1.0 * w, -1.05 * h), c + QPointF(-d * 1.25 * w, -0.8 * h));
-        feather.cubicTo(c + QPointF(-d * 0.9 * w, -0.82 * h), c + QPointF(-d * 0.5 * w, -0.7 * h), c + QPointF(-d * 0.2 * w, -0.42 * h));
+        feather.cubicTo(c + QPointF(-d * 0.5 * w, -1.1 * h), c + QPointF(-d * 1.0 * w, -1.05 * h),
+                        c + QPointF(-d * 1.25 * w, -0.8 * h));
+        feather.cubicTo(c + QPointF(-d * 0.9 * w, -0.82 * h), c + QPointF(-d * 0.5 * w, -0.7 * h),
+                        c + QPointF(-d * 0.2 * w, -0.42 * h));
         feather.closeSubpath();
         drawShape(p_, feather, kParchment, std::max(0.8, 0.08 * h));
         QPainterPath cap;
         cap.moveTo(c + QPointF(-0.62 * w, -0.3 * h));
-        cap.cubicTo(c + QPointF(-0.75 * w, -0.95 * h), c + QPointF(0.5 * w, -1.05 * h), c + QPointF(0.78 * w, -0.42 * h));
+        cap.cubicTo(c + QPointF(-0.75 * w, -0.95 * h), c + QPointF(0.5 * w, -1.05 * h),
+                    c + QPointF(0.78 * w, -0.42 * h));
         cap.lineTo(c + QPointF(0.6 * w, -0.28 * h));
         cap.closeSubpath();
         drawShape(p_, d < 0 ? flippedX(cap, c.x()) : cap, cloth, std::max(1.0, 0.12 * h));
@@ -1178,8 +1232,11 @@ void FigurePainter::head(QPointF c, double unit)
     if (f_.headwear == Headwear::Hood) {
         // The hood round the head, falling onto the shoulders, with the face in its opening.
         const Tone cloth = headwearTone();
-        std::vector<QPointF> right{{0, -0.72 * h}, {0.62 * w, -0.5 * h}, {0.78 * w, 0.1 * h},
-                                   {0.95 * w, 0.62 * h}, {0.5 * w, 0.75 * h}};
+        std::vector<QPointF> right{{0, -0.72 * h},
+                                   {0.62 * w, -0.5 * h},
+                                   {0.78 * w, 0.1 * h},
+                                   {0.95 * w, 0.62 * h},
+                                   {0.5 * w, 0.75 * h}};
         std::vector<QPointF> pts;
         for (const QPointF &q : right)
             pts.emplace_back(q.x(), c.y() + q.y());
@@ -1218,22 +1275,26 @@ void FigurePainter::paintRider()
             arm(side, true);
     }
     // The near leg: the thigh forward along the flank, the shin down to the stirrup.
-    leg({at(-fc * 0.05, pr_.hipY - 0.05), at(fc * 0.85, pr_.hipY + 0.55), at(fc * 0.62, pr_.hipY + 2.05)}, false, fc);
+    leg({at(-fc * 0.05, pr_.hipY - 0.05), at(fc * 0.85, pr_.hipY + 0.55), at(fc * 0.62, pr_.hipY + 2.05)},
+        false, fc);
     torso();
     // The skirt of the tunic over the thigh.
     QPainterPath skirt;
     skirt.moveTo(at(-pr_.hipHalf, pr_.hipY - 0.35));
     skirt.lineTo(at(pr_.hipHalf, pr_.hipY - 0.35));
-    skirt.cubicTo(at(pr_.hipHalf + 0.1, pr_.hipY), at(fc * 0.9, pr_.hipY + 0.2), at(fc * 0.95, pr_.hipY + 0.75));
+    skirt.cubicTo(at(pr_.hipHalf + 0.1, pr_.hipY), at(fc * 0.9, pr_.hipY + 0.2),
+                  at(fc * 0.95, pr_.hipY + 0.75));
     skirt.lineTo(at(fc * 0.35, pr_.hipY + 0.85));
-    skirt.cubicTo(at(-fc * 0.2, pr_.hipY + 0.9), at(-fc * 0.7, pr_.hipY + 0.6), at(-pr_.hipHalf - 0.15, pr_.hipY + 0.35));
+    skirt.cubicTo(at(-fc * 0.2, pr_.hipY + 0.9), at(-fc * 0.7, pr_.hipY + 0.6),
+                  at(-pr_.hipHalf - 0.15, pr_.hipY + 0.35));
     skirt.closeSubpath();
     if (fc < 0)
         skirt = flippedX(skirt, b_.crown.x());
     drawShape(p_, skirt, f_.robe.gown, std::max(1.2, 0.12 * u_));
     QPainterPath belt;
-    belt.addRoundedRect(QRectF(at(-pr_.waistHalf - 0.05, pr_.waistY - 0.09), at(pr_.waistHalf + 0.05, pr_.waistY + 0.09)),
-                        0.05 * u_, 0.05 * u_);
+    belt.addRoundedRect(
+        QRectF(at(-pr_.waistHalf - 0.05, pr_.waistY - 0.09), at(pr_.waistHalf + 0.05, pr_.waistY + 0.09)),
+        0.05 * u_, 0.05 * u_);
     drawShape(p_, belt, f_.robe.trim, 0.6, 0.8);
     neck();
     head(b_.headCentre, u_);

@@ -57,7 +57,21 @@ enum class Gesture { Down, Raised, Forward, Aloft, Out, Behind };
 // the numbered cards draw them; Staff is a long plain staff that reaches the
 // ground; Rod a short magician's rod; Sceptre a gold rod with a knob; Banner
 // a white flag on a staff.
-enum class Held { Nothing, Sword, Wand, Cup, Pentacle, Staff, Rod, Lamp, Scales, Flower, Sceptre, Orb, Banner };
+enum class Held {
+    Nothing,
+    Sword,
+    Wand,
+    Cup,
+    Pentacle,
+    Staff,
+    Rod,
+    Lamp,
+    Scales,
+    Flower,
+    Sceptre,
+    Orb,
+    Banner
+};
 
 struct Hand {
     Gesture gesture = Gesture::Down;
@@ -73,7 +87,7 @@ struct Robe {
     // A cloak falling from the shoulders behind the body, when there is one.
     std::optional<Tone> mantle;
     Cut cut = Cut::Gown;
-    Tone hose{{70, 80, 120}, {44, 50, 80}}; // legs under a tunic
+    Tone hose{{70, 80, 120}, {44, 50, 80}};    // legs under a tunic
     Tone trim{{236, 188, 64}, {172, 120, 34}}; // belt, collar and hem
 };
 
@@ -111,19 +125,19 @@ struct Figure {
 // The figure's joints, worked out from its record: where to hang a halo, set a
 // throne or attach something to a hand.
 struct Body {
-    double unit = 0;     // one head's height in pixels
-    QPointF crown;       // top of the head
-    QPointF headCentre;  // middle of the face
+    double unit = 0;    // one head's height in pixels
+    QPointF crown;      // top of the head
+    QPointF headCentre; // middle of the face
     double headWidth = 0, headHeight = 0;
-    QPointF neck;        // base of the neck
+    QPointF neck;                    // base of the neck
     std::array<QPointF, 2> shoulder; // [0] viewer's left, [1] right
     std::array<QPointF, 2> elbow;
-    std::array<QPointF, 2> hand;     // middle of the fist
+    std::array<QPointF, 2> hand; // middle of the fist
     QPointF waist;
-    QPointF hips;        // middle of the hips
+    QPointF hips; // middle of the hips
     std::array<QPointF, 2> knee;
-    std::array<QPointF, 2> foot;     // sole of each foot
-    double seatY = 0;    // the seat's top for Seated (where a throne's cushion goes)
+    std::array<QPointF, 2> foot; // sole of each foot
+    double seatY = 0;            // the seat's top for Seated (where a throne's cushion goes)
     double shoulderHalf = 0, waistHalf = 0, hemHalf = 0;
 };
 

@@ -35,7 +35,8 @@ QPainterPath ridge(const QRectF &area, double y, double amplitude, int bumps, un
 
 } // namespace
 
-void paintHills(QPainter &p, const QRectF &area, double horizon, unsigned seed, const Tone &near, const Tone &far)
+void paintHills(QPainter &p, const QRectF &area, double horizon, unsigned seed, const Tone &near,
+                const Tone &far)
 {
     const double depth = area.bottom() - horizon;
     drawShape(p, ridge(area, horizon + 2, depth * 0.14, 4, seed, area.bottom()), far, 2.0);
@@ -67,7 +68,8 @@ void paintWater(QPainter &p, const QRectF &area, double top, double bottom, unsi
     for (int r = 0; r < rows; ++r) {
         const double y = top + (bottom - top) * (r + 0.6) / rows;
         const double len = 4 + r * 1.5;
-        for (double x = area.left() + 4 + 8 * std::abs(rough.next()); x < area.right() - 4; x += len * 2.6 + 6 * std::abs(rough.next())) {
+        for (double x = area.left() + 4 + 8 * std::abs(rough.next()); x < area.right() - 4;
+             x += len * 2.6 + 6 * std::abs(rough.next())) {
             waves.moveTo(x, y);
             waves.quadTo(x + len / 2, y - 2, x + len, y);
         }
@@ -75,8 +77,8 @@ void paintWater(QPainter &p, const QRectF &area, double top, double bottom, unsi
     drawLine(p, waves, water.base.lighter(145), 0.9);
 }
 
-void paintMountains(QPainter &p, double baseY, double x0, double x1, double height, unsigned seed, const Tone &rock,
-                    bool snow)
+void paintMountains(QPainter &p, double baseY, double x0, double x1, double height, unsigned seed,
+                    const Tone &rock, bool snow)
 {
     Roughness rough(seed);
     const int peaks = std::max(2, static_cast<int>((x1 - x0) / (height * 1.1)));
@@ -119,9 +121,13 @@ void paintTree(QPainter &p, QPointF base, double height, unsigned seed, TreeKind
     std::vector<QPointF> crown;
     if (kind == TreeKind::Cypress) {
         const double w = height * 0.16;
-        crown = {base + QPointF(0, -height), base + QPointF(w * 0.7, -height * 0.7), base + QPointF(w, -height * 0.35),
-                 base + QPointF(w * 0.6, -height * 0.12), base + QPointF(-w * 0.6, -height * 0.12),
-                 base + QPointF(-w, -height * 0.35), base + QPointF(-w * 0.7, -height * 0.7)};
+        crown = {base + QPointF(0, -height),
+                 base + QPointF(w * 0.7, -height * 0.7),
+                 base + QPointF(w, -height * 0.35),
+                 base + QPointF(w * 0.6, -height * 0.12),
+                 base + QPointF(-w * 0.6, -height * 0.12),
+                 base + QPointF(-w, -height * 0.35),
+                 base + QPointF(-w * 0.7, -height * 0.7)};
     } else {
         // A round crown of lobes.
         const QPointF c = base + QPointF(0, -height * 0.62);
@@ -145,7 +151,8 @@ void paintCloud(QPainter &p, QPointF c, double width, unsigned seed, const Tone 
         const double r = width * (0.2 + 0.06 * rough.next()) * (1 - std::abs(t) * 0.8);
         cloud.addEllipse(c + QPointF(t * width * 0.72, -r * 0.35), r, r * 0.85);
     }
-    cloud.addRoundedRect(QRectF(c.x() - width * 0.5, c.y() - width * 0.08, width, width * 0.16), width * 0.08, width * 0.08);
+    cloud.addRoundedRect(QRectF(c.x() - width * 0.5, c.y() - width * 0.08, width, width * 0.16), width * 0.08,
+                         width * 0.08);
     drawShape(p, united(cloud), tone, std::max(1.2, width * 0.04));
 }
 
@@ -231,7 +238,8 @@ void paintStar(QPainter &p, QPointF c, double r, int points, const Tone &tone)
     drawShape(p, star, tone, std::max(0.6, r * 0.12), std::max(0.7, r * 0.08));
 }
 
-void paintTower(QPainter &p, QPointF base, double width, double height, const Tone &stone, const std::optional<Tone> &roof)
+void paintTower(QPainter &p, QPointF base, double width, double height, const Tone &stone,
+                const std::optional<Tone> &roof)
 {
     const double w = width / 2, merlon = std::max(1.5, width * 0.16);
     const double top = base.y() - height;
@@ -262,8 +270,8 @@ void paintTower(QPainter &p, QPointF base, double width, double height, const To
         drawShape(p, cone, *roof, std::max(1.0, width * 0.12));
     }
     QPainterPath slit;
-    slit.addRoundedRect(QRectF(base.x() - width * 0.07, top + height * 0.3, width * 0.14, height * 0.18), width * 0.07,
-                        width * 0.07);
+    slit.addRoundedRect(QRectF(base.x() - width * 0.07, top + height * 0.3, width * 0.14, height * 0.18),
+                        width * 0.07, width * 0.07);
     drawShape(p, slit, {kOutline, kOutline}, 0, 0);
 }
 

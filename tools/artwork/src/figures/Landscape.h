@@ -30,12 +30,13 @@ void paintSky(QPainter &painter, const QRectF &area, double horizon, const Tone 
 
 // Rolling hills from the horizon down to the bottom of `area`: a far range in
 // `far`, then a nearer one in `near` that ends in a meadow at the bottom.
-void paintHills(QPainter &painter, const QRectF &area, double horizon, unsigned seed, const Tone &near = kNearHills,
-                const Tone &far = kFarHills);
+void paintHills(QPainter &painter, const QRectF &area, double horizon, unsigned seed,
+                const Tone &near = kNearHills, const Tone &far = kFarHills);
 
 // A flat stretch of water between y = top and y = bottom across `area`'s
 // width, with rows of little waves.
-void paintWater(QPainter &painter, const QRectF &area, double top, double bottom, unsigned seed, const Tone &water = kSea);
+void paintWater(QPainter &painter, const QRectF &area, double top, double bottom, unsigned seed,
+                const Tone &water = kSea);
 
 // A range of peaks standing on y = baseY from x0 to x1, up to `height` tall,
 // snow on the highest.
@@ -58,7 +59,8 @@ void paintSun(QPainter &painter, QPointF centre, double r, bool face = true);
 // The crescent moon; `face` draws a profile face in the hollow of the crescent.
 void paintMoon(QPainter &painter, QPointF centre, double r, bool face = true);
 // A star of `points` points, r to the tips.
-void paintStar(QPainter &painter, QPointF centre, double r, int points = 8, const Tone &tone = {{250, 236, 150}, {220, 180, 70}});
+void paintStar(QPainter &painter, QPointF centre, double r, int points = 8,
+               const Tone &tone = {{250, 236, 150}, {220, 180, 70}});
 
 // A round tower standing on `base`, `width` wide and `height` tall to the top
 // of its battlements, with a slit window; a pointed roof in `roof` when given.

@@ -33,7 +33,8 @@ QRectF paintThrone(QPainter &p, const Figure &seated, const ThroneLook &look)
     QPainterPath cloth;
     cloth.moveTo(cx - half + in, seatY);
     cloth.lineTo(cx - half + in, top + half * 0.6);
-    cloth.cubicTo(cx - half + in, top + in * 0.6, cx + half - in, top + in * 0.6, cx + half - in, top + half * 0.6);
+    cloth.cubicTo(cx - half + in, top + in * 0.6, cx + half - in, top + in * 0.6, cx + half - in,
+                  top + half * 0.6);
     cloth.lineTo(cx + half - in, seatY);
     cloth.closeSubpath();
     drawShape(p, cloth, look.cloth, line);
@@ -69,26 +70,30 @@ QRectF paintThrone(QPainter &p, const Figure &seated, const ThroneLook &look)
         const double x0 = cx + s * (half - 0.1 * u), x1 = cx + s * seatHalf;
         armRest.addRect(QRectF(QPointF(std::min(x0, x1), seatY - 1.4 * u), QPointF(std::max(x0, x1), seatY)));
         drawShape(p, armRest, look.frame, line);
-        drawShape(p, ellipse(QPointF(cx + s * (seatHalf - 0.2 * u), seatY - 1.45 * u), 0.3 * u, 0.22 * u), look.frame,
-                  line);
+        drawShape(p, ellipse(QPointF(cx + s * (seatHalf - 0.2 * u), seatY - 1.45 * u), 0.3 * u, 0.22 * u),
+                  look.frame, line);
         drawShape(p, ellipse(QPointF(cx + s * (seatHalf - 0.2 * u), seatY - 1.45 * u), 0.12 * u, 0.09 * u),
                   {look.frame.shade, look.frame.shade}, 0, 0.8);
     }
     QPainterPath seat;
-    seat.addRect(QRectF(QPointF(cx - seatHalf - 0.1 * u, seatY - 0.1 * u), QPointF(cx + seatHalf + 0.1 * u, seatY + 0.35 * u)));
+    seat.addRect(QRectF(QPointF(cx - seatHalf - 0.1 * u, seatY - 0.1 * u),
+                        QPointF(cx + seatHalf + 0.1 * u, seatY + 0.35 * u)));
     drawShape(p, seat, look.frame, line);
     QPainterPath base;
-    base.addRect(QRectF(QPointF(cx - seatHalf + 0.1 * u, seatY + 0.35 * u), QPointF(cx + seatHalf - 0.1 * u, ground - 0.3 * u)));
+    base.addRect(QRectF(QPointF(cx - seatHalf + 0.1 * u, seatY + 0.35 * u),
+                        QPointF(cx + seatHalf - 0.1 * u, ground - 0.3 * u)));
     drawShape(p, base, look.frame, line * 1.4);
     // Panels carved in the base.
     for (int s : {-1, 1}) {
         QPainterPath panel;
         const double x = cx + s * (seatHalf - 0.55 * u);
-        panel.addRoundedRect(QRectF(x - 0.25 * u, seatY + 0.6 * u, 0.5 * u, ground - seatY - 1.2 * u), 0.1 * u, 0.1 * u);
+        panel.addRoundedRect(QRectF(x - 0.25 * u, seatY + 0.6 * u, 0.5 * u, ground - seatY - 1.2 * u),
+                             0.1 * u, 0.1 * u);
         drawLine(p, panel, look.frame.shade, std::max(0.8, 0.06 * u));
     }
     QPainterPath plinth;
-    plinth.addRect(QRectF(QPointF(cx - seatHalf - 0.2 * u, ground - 0.3 * u), QPointF(cx + seatHalf + 0.2 * u, ground + 0.15 * u)));
+    plinth.addRect(QRectF(QPointF(cx - seatHalf - 0.2 * u, ground - 0.3 * u),
+                          QPointF(cx + seatHalf + 0.2 * u, ground + 0.15 * u)));
     drawShape(p, plinth, look.frame, line);
     return {cx - 0.7 * u, top - 0.05 * u, 1.4 * u, std::max(0.6 * u, b.crown.y() - 0.6 * u - top)};
 }
@@ -113,16 +118,17 @@ void paintWings(QPainter &p, const Figure &figure, const WingsLook &look)
             const QPointF dir(s * std::sin(angle), std::cos(angle));
             const double len = (0.62 - 0.22 * t) * L;
             const QPointF to = from + dir * len;
-            drawShape(p, limb({from, lerp(from, to, 0.55), to}, {0.08 * L, 0.085 * L, 0.04 * L}), look.tips, line);
+            drawShape(p, limb({from, lerp(from, to, 0.55), to}, {0.08 * L, 0.085 * L, 0.04 * L}), look.tips,
+                      line);
             QPainterPath quill;
             quill.moveTo(lerp(from, to, 0.1));
             quill.lineTo(lerp(from, to, 0.85));
             drawLine(p, quill, look.tips.shade, std::max(0.6, 0.04 * u));
         }
         // The coverts: from the back up the leading edge to the wing's bend, down its outer edge.
-        const std::vector<QPointF> body{at(0.02, 0.05),         at(0.1, -0.2),          at(0.3, apexY * 0.75),
-                                        at(0.52, apexY),         at(0.7, apexY + 0.02),  at(0.86, apexY + 0.22),
-                                        at(0.8, apexY + 0.42),   at(0.55, 0.0),          at(0.3, 0.38),
+        const std::vector<QPointF> body{at(0.02, 0.05),        at(0.1, -0.2),         at(0.3, apexY * 0.75),
+                                        at(0.52, apexY),       at(0.7, apexY + 0.02), at(0.86, apexY + 0.22),
+                                        at(0.8, apexY + 0.42), at(0.55, 0.0),         at(0.3, 0.38),
                                         at(0.1, 0.36)};
         const QPainterPath coverts = smoothClosed(body);
         drawShape(p, coverts, look.feathers, std::max(1.2, 0.1 * u));
@@ -131,7 +137,8 @@ void paintWings(QPainter &p, const Figure &figure, const WingsLook &look)
         for (int row = 0; row < 2; ++row) {
             for (int i = 0; i < 4; ++i) {
                 const double t = (i + 0.5) / 4;
-                const QPointF q = lerp(at(0.72 - row * 0.14, apexY + 0.3 + row * 0.12), at(0.2 - row * 0.05, 0.2 + row * 0.05), t);
+                const QPointF q = lerp(at(0.72 - row * 0.14, apexY + 0.3 + row * 0.12),
+                                       at(0.2 - row * 0.05, 0.2 + row * 0.05), t);
                 scales.moveTo(q + QPointF(-0.05 * L, -0.02 * L));
                 scales.quadTo(q + QPointF(0, 0.06 * L), q + QPointF(0.05 * L, -0.02 * L));
             }
