@@ -57,11 +57,13 @@ QPointF elbowTowards(QPointF s, QPointF &h, double upper, double fore, QPointF b
         dist = reach;
     }
     dist = std::max(dist, std::abs(upper - fore) + 1e-3);
-    const double cosA = std::clamp((upper * upper + dist * dist - fore * fore) / (2 * upper * dist), -1.0, 1.0);
+    const double cosA =
+        std::clamp((upper * upper + dist * dist - fore * fore) / (2 * upper * dist), -1.0, 1.0);
     const double a = std::acos(cosA);
     const QPointF u = unitVector(d);
     auto turned = [&](double angle) {
-        return s + QPointF(u.x() * std::cos(angle) - u.y() * std::sin(angle), u.x() * std::sin(angle) + u.y() * std::cos(angle)) *
+        return s + QPointF(u.x() * std::cos(angle) - u.y() * std::sin(angle),
+                           u.x() * std::sin(angle) + u.y() * std::cos(angle)) *
                        upper;
     };
     const QPointF e1 = turned(a), e2 = turned(-a);
@@ -69,8 +71,9 @@ QPointF elbowTowards(QPointF s, QPointF &h, double upper, double fore, QPointF b
 }
 
 // An arm from `s` to `hand`, one head `u` high, `w` thick.
-void armFrom(QPainter &p, QPointF s, QPointF hand, QPointF bend, double u, const ArmMeasures &m, const Tone &sleeve,
-             const Tone &skin, const Tone &trim, bool holding, bool cuff, bool bare, double bodyX)
+void armFrom(QPainter &p, QPointF s, QPointF hand, QPointF bend, double u, const ArmMeasures &m,
+             const Tone &sleeve, const Tone &skin, const Tone &trim, bool holding, bool cuff, bool bare,
+             double bodyX)
 {
     const double w = m.thickness * u;
     QPointF h = hand;
@@ -93,21 +96,22 @@ void armFrom(QPainter &p, QPointF s, QPointF hand, QPointF bend, double u, const
     }
     drawShape(p, ellipse(h + along * 0.04 * u, 0.19 * u, 0.12 * u, angle), skin, 0.5, 0.8);
     const QPointF thumbSide = normal(along) * (h.x() < bodyX ? -1.0 : 1.0);
-    drawShape(p, ellipse(h - thumbSide * 0.1 * u - along * 0.04 * u, 0.09 * u, 0.05 * u, angle + 30), skin, 0, 0.7);
+    drawShape(p, ellipse(h - thumbSide * 0.1 * u - along * 0.04 * u, 0.09 * u, 0.05 * u, angle + 30), skin, 0,
+              0.7);
 }
 
-void arm(QPainter &p, const Figure &f, int side, QPointF hand, QPointF bend, const Tone &sleeve, bool holding, bool cuff,
-         bool bare)
+void arm(QPainter &p, const Figure &f, int side, QPointF hand, QPointF bend, const Tone &sleeve, bool holding,
+         bool cuff, bool bare)
 {
     const Body b = bodyOf(f);
-    armFrom(p, b.shoulder[static_cast<std::size_t>(side > 0)], hand, bend, b.unit, armOf(f.build), sleeve, f.skin, f.robe.trim,
-            holding, cuff, bare, b.crown.x());
+    armFrom(p, b.shoulder[static_cast<std::size_t>(side > 0)], hand, bend, b.unit, armOf(f.build), sleeve,
+            f.skin, f.robe.trim, holding, cuff, bare, b.crown.x());
 }
 
 } // namespace
 
-void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, const Tone &sleeve, bool holding,
-              bool cuff)
+void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, const Tone &sleeve,
+              bool holding, bool cuff)
 {
     arm(p, figure, side, hand, bend, sleeve, holding, cuff, false);
 }
@@ -117,10 +121,11 @@ void paintBareArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPo
     arm(p, figure, side, hand, bend, figure.skin, holding, false, true);
 }
 
-void paintBareArmFrom(QPainter &p, QPointF shoulder, QPointF hand, QPointF bend, double unit, Build build, const Tone &skin,
-                      bool holding)
+void paintBareArmFrom(QPainter &p, QPointF shoulder, QPointF hand, QPointF bend, double unit, Build build,
+                      const Tone &skin, bool holding)
 {
-    armFrom(p, shoulder, hand, bend, unit, armOf(build), skin, skin, skin, holding, false, true, shoulder.x());
+    armFrom(p, shoulder, hand, bend, unit, armOf(build), skin, skin, skin, holding, false, true,
+            shoulder.x());
 }
 
 KneelingBody paintKneelingNude(QPainter &p, QPointF hips, double u, int facing, const Tone &skin)
@@ -133,22 +138,46 @@ KneelingBody paintKneelingNude(QPainter &p, QPointF hips, double u, int facing, 
     const Tone far{skin.shade, skin.shade.darker(115)};
     // The far leg kneels: the thigh down to the knee on the ground, the shin
     // lying back along it.
-    const std::vector<QPointF> kneeling{{0.05, -0.3}, {0.5, -0.1},  {0.52, 0.8},  {0.5, 1.3},  {0.95, 1.44}, {1.45, 1.6},
-                                        {1.68, 1.7},  {1.66, 1.86}, {1.0, 1.88},  {0.2, 1.9},  {-0.14, 1.86}, {-0.2, 1.6},
-                                        {-0.25, 0.9}, {-0.3, 0.2}};
+    const std::vector<QPointF> kneeling{{0.05, -0.3},  {0.5, -0.1}, {0.52, 0.8},  {0.5, 1.3},  {0.95, 1.44},
+                                        {1.45, 1.6},   {1.68, 1.7}, {1.66, 1.86}, {1.0, 1.88}, {0.2, 1.9},
+                                        {-0.14, 1.86}, {-0.2, 1.6}, {-0.25, 0.9}, {-0.3, 0.2}};
     drawShape(p, t.map(smoothClosed(kneeling)), far, std::max(1.0, 0.1 * u), line);
     // The near leg raised, its foot flat in front; the torso upright.
-    const std::vector<QPointF> body{
-        // back of the neck, down the back to the buttock
-        {0.14, -2.34}, {0.3, -2.0}, {0.3, -1.6}, {0.16, -1.0}, {0.2, -0.6}, {0.48, -0.24}, {0.5, 0.12},
-        // under the raised thigh to the back of its knee, down the calf
-        {0.0, 0.32}, {-0.7, 0.32}, {-1.02, 0.4}, {-1.12, 0.9}, {-1.16, 1.5}, {-1.12, 1.72},
-        // the foot, sole on the ground, toes forward
-        {-1.16, 1.88}, {-1.6, 1.9}, {-1.9, 1.86}, {-1.78, 1.74}, {-1.5, 1.64},
-        // up the shin to the knee, back along the top of the thigh
-        {-1.5, 1.0}, {-1.56, 0.2}, {-1.56, -0.22}, {-1.3, -0.4}, {-0.7, -0.4}, {-0.42, -0.42},
-        // belly, waist, breast, throat
-        {-0.36, -0.72}, {-0.3, -1.1}, {-0.44, -1.42}, {-0.46, -1.66}, {-0.3, -1.96}, {-0.16, -2.34}};
+    const std::vector<QPointF> body{// back of the neck, down the back to the buttock
+                                    {0.14, -2.34},
+                                    {0.3, -2.0},
+                                    {0.3, -1.6},
+                                    {0.16, -1.0},
+                                    {0.2, -0.6},
+                                    {0.48, -0.24},
+                                    {0.5, 0.12},
+                                    // under the raised thigh to the back of its knee, down the calf
+                                    {0.0, 0.32},
+                                    {-0.7, 0.32},
+                                    {-1.02, 0.4},
+                                    {-1.12, 0.9},
+                                    {-1.16, 1.5},
+                                    {-1.12, 1.72},
+                                    // the foot, sole on the ground, toes forward
+                                    {-1.16, 1.88},
+                                    {-1.6, 1.9},
+                                    {-1.9, 1.86},
+                                    {-1.78, 1.74},
+                                    {-1.5, 1.64},
+                                    // up the shin to the knee, back along the top of the thigh
+                                    {-1.5, 1.0},
+                                    {-1.56, 0.2},
+                                    {-1.56, -0.22},
+                                    {-1.3, -0.4},
+                                    {-0.7, -0.4},
+                                    {-0.42, -0.42},
+                                    // belly, waist, breast, throat
+                                    {-0.36, -0.72},
+                                    {-0.3, -1.1},
+                                    {-0.44, -1.42},
+                                    {-0.46, -1.66},
+                                    {-0.3, -1.96},
+                                    {-0.16, -2.34}};
     drawShape(p, t.map(smoothClosed(body)), skin, std::max(1.2, 0.12 * u), line);
     KneelingBody k;
     k.headCentre = t.map(QPointF(-0.02, -2.82));
@@ -201,18 +230,20 @@ Jaws paintRaisedLionHead(QPainter &p, QPointF base, double height, int facing)
     head.rotate(-28);
     head.scale(0.9, 0.9);
     for (int s : {-1, 1})
-        drawShape(p, head.map(ellipse(QPointF(-0.04 + s * 0.02, -0.24 + s * 0.0), 0.08, 0.07)), kLionCoat, line);
-    const std::vector<QPointF> face{{-0.16, -0.06}, {-0.1, -0.2},  {0.06, -0.25}, {0.2, -0.2},  {0.33, -0.12},
-                                    {0.42, -0.06},  {0.44, 0.02},  {0.4, 0.06},   {0.24, 0.1},  {0.36, 0.2},
-                                    {0.34, 0.27},   {0.16, 0.28},  {-0.04, 0.22}, {-0.14, 0.1}};
+        drawShape(p, head.map(ellipse(QPointF(-0.04 + s * 0.02, -0.24 + s * 0.0), 0.08, 0.07)), kLionCoat,
+                  line);
+    const std::vector<QPointF> face{{-0.16, -0.06}, {-0.1, -0.2}, {0.06, -0.25}, {0.2, -0.2}, {0.33, -0.12},
+                                    {0.42, -0.06},  {0.44, 0.02}, {0.4, 0.06},   {0.24, 0.1}, {0.36, 0.2},
+                                    {0.34, 0.27},   {0.16, 0.28}, {-0.04, 0.22}, {-0.14, 0.1}};
     drawShape(p, head.map(smoothClosed(face)), kLionCoat, line * 1.6);
     // The open mouth, its tongue and four fangs.
     const std::vector<QPointF> mouth{{0.14, 0.1}, {0.3, 0.05}, {0.42, 0.07}, {0.36, 0.19}, {0.24, 0.17}};
     drawShape(p, head.map(smoothClosed(mouth)), {{110, 22, 28}, {80, 14, 18}}, 0, line);
-    drawShape(p, head.map(ellipse(QPointF(0.27, 0.15), 0.08, 0.03, -10)), {{220, 90, 96}, {170, 56, 64}}, 0, 0);
+    drawShape(p, head.map(ellipse(QPointF(0.27, 0.15), 0.08, 0.03, -10)), {{220, 90, 96}, {170, 56, 64}}, 0,
+              0);
     QPainterPath fangs;
-    for (const auto &[x, y, down] : {std::tuple{0.36, 0.065, 1.0}, std::tuple{0.25, 0.075, 1.0}, std::tuple{0.33, 0.185, -1.0},
-                                     std::tuple{0.23, 0.17, -1.0}}) {
+    for (const auto &[x, y, down] : {std::tuple{0.36, 0.065, 1.0}, std::tuple{0.25, 0.075, 1.0},
+                                     std::tuple{0.33, 0.185, -1.0}, std::tuple{0.23, 0.17, -1.0}}) {
         fangs.moveTo(x - 0.025, y);
         fangs.lineTo(x, y + down * 0.06);
         fangs.lineTo(x + 0.025, y);
@@ -268,7 +299,8 @@ void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigne
         const double start = len * (0.05 + 0.2 * std::abs(rough.next()));
         const double stop = len * (0.55 + 0.4 * std::abs(rough.next()));
         grain.moveTo(from + along * start + across * half * f);
-        grain.quadTo(from + along * (start + stop) / 2 + across * half * (f + 0.12 * rough.next()), from + along * stop + across * half * f);
+        grain.quadTo(from + along * (start + stop) / 2 + across * half * (f + 0.12 * rough.next()),
+                     from + along * stop + across * half * f);
     }
     p.save();
     p.setClipPath(wood);
@@ -281,10 +313,10 @@ void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigne
         const QPointF root = from + along * len * t + across * side * half * 0.8;
         const QPointF dir = unitVector(across * side + along * 0.6);
         if (i == 1) {
-            drawShape(p, limb({root - dir * half * 0.3, root + dir * half * 0.6}, {half * 0.4, half * 0.34}), bark,
-                      std::max(0.8, half * 0.15));
-            drawShape(p, ellipse(root + dir * half * 0.62, half * 0.3, half * 0.3), {{222, 190, 140}, {176, 140, 96}}, 0,
-                      0.8);
+            drawShape(p, limb({root - dir * half * 0.3, root + dir * half * 0.6}, {half * 0.4, half * 0.34}),
+                      bark, std::max(0.8, half * 0.15));
+            drawShape(p, ellipse(root + dir * half * 0.62, half * 0.3, half * 0.3),
+                      {{222, 190, 140}, {176, 140, 96}}, 0, 0.8);
             continue;
         }
         QPainterPath stem;
@@ -294,8 +326,10 @@ void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigne
         for (int k = 0; k < 4; ++k) {
             const QPointF leafAt = root + dir * half * (0.5 + 0.4 * k);
             const double angle = std::atan2(dir.y(), dir.x()) * 180 / M_PI + (k == 3 ? 0 : k % 2 ? 50 : -50);
-            drawShape(p, ellipse(leafAt + QPointF(std::cos(angle * M_PI / 180), std::sin(angle * M_PI / 180)) * half * 0.45,
-                                 half * 0.55, half * 0.26, angle),
+            drawShape(p,
+                      ellipse(leafAt + QPointF(std::cos(angle * M_PI / 180), std::sin(angle * M_PI / 180)) *
+                                           half * 0.45,
+                              half * 0.55, half * 0.26, angle),
                       kLeaf, 0.6, 0.8);
         }
     }
@@ -311,7 +345,8 @@ void paintHalo(QPainter &p, QPointF c, double r)
         rays.lineTo(c + d * r * (i % 2 ? 1.25 : 1.45));
     }
     drawLine(p, rays, kGold.shade, std::max(1.0, r * 0.08));
-    drawShape(p, ellipse(c, r, r), {{250, 222, 120}, {232, 190, 80}}, std::max(1.0, r * 0.08), std::max(0.8, r * 0.04));
+    drawShape(p, ellipse(c, r, r), {{250, 222, 120}, {232, 190, 80}}, std::max(1.0, r * 0.08),
+              std::max(0.8, r * 0.04));
 }
 
 void paintMeadow(QPainter &p, const QRectF &area, double top, unsigned seed, const Tone &grass)
@@ -348,7 +383,8 @@ void paintIris(QPainter &p, QPointF base, double height, unsigned seed)
         QPainterPath leaf;
         leaf.moveTo(base + QPointF(-height * 0.04 + i * height * 0.03, 0));
         leaf.quadTo(base + QPointF(lean * tall * 0.4 - height * 0.05, -tall * 0.5), tip);
-        leaf.quadTo(base + QPointF(lean * tall * 0.4 + height * 0.05, -tall * 0.5), base + QPointF(height * 0.04 + i * height * 0.03, 0));
+        leaf.quadTo(base + QPointF(lean * tall * 0.4 + height * 0.05, -tall * 0.5),
+                    base + QPointF(height * 0.04 + i * height * 0.03, 0));
         leaf.closeSubpath();
         drawShape(p, leaf, leaves, std::max(0.6, height * 0.02), 0.8);
     }
@@ -367,7 +403,8 @@ void paintIris(QPainter &p, QPointF base, double height, unsigned seed)
             drawShape(p, ellipse(c, r * 0.32, r * 0.6, s * 25.0), petal, 0.6, 0.8);
         }
         for (int s : {-1, 1})
-            drawShape(p, ellipse(top + QPointF(s * r * 0.6, r * 0.25), r * 0.55, r * 0.3, s * 35.0), petal, 0.6, 0.8);
+            drawShape(p, ellipse(top + QPointF(s * r * 0.6, r * 0.25), r * 0.55, r * 0.3, s * 35.0), petal,
+                      0.6, 0.8);
         drawShape(p, ellipse(top + QPointF(0, r * 0.05), r * 0.18, r * 0.16), kGold, 0, 0.6);
     }
 }
@@ -430,10 +467,11 @@ void paintHorns(QPainter &p, QPointF c, double unit, double size)
     const double u = unit * size;
     for (int s : {-1, 1}) {
         const QPointF rootAt = c + QPointF(s * 0.28 * unit, -0.36 * unit);
-        const std::vector<QPointF> chain{rootAt, rootAt + QPointF(s * 0.22 * u, -0.38 * u), rootAt + QPointF(s * 0.5 * u, -0.62 * u),
-                                         rootAt + QPointF(s * 0.86 * u, -0.66 * u), rootAt + QPointF(s * 1.04 * u, -0.5 * u)};
-        drawShape(p, limb(chain, {0.16 * u, 0.13 * u, 0.1 * u, 0.06 * u, 0.015 * u}), horn, std::max(0.8, 0.06 * u),
-                  std::max(0.8, 0.05 * u));
+        const std::vector<QPointF> chain{
+            rootAt, rootAt + QPointF(s * 0.22 * u, -0.38 * u), rootAt + QPointF(s * 0.5 * u, -0.62 * u),
+            rootAt + QPointF(s * 0.86 * u, -0.66 * u), rootAt + QPointF(s * 1.04 * u, -0.5 * u)};
+        drawShape(p, limb(chain, {0.16 * u, 0.13 * u, 0.1 * u, 0.06 * u, 0.015 * u}), horn,
+                  std::max(0.8, 0.06 * u), std::max(0.8, 0.05 * u));
         QPainterPath rings;
         for (int i = 1; i <= 3; ++i) {
             const QPointF q = lerp(chain[i - 1], chain[i], 0.5);
@@ -470,13 +508,16 @@ void paintFlame(QPainter &p, QPointF base, double height, double lean)
         const double h = height * scale, ww = w * scale;
         QPainterPath f;
         f.moveTo(base + QPointF(0, 0));
-        f.cubicTo(base + QPointF(-ww * 1.1, -h * 0.1), base + QPointF(-ww * 0.8, -h * 0.55), base + QPointF(lean * h - ww * 0.1, -h));
-        f.cubicTo(base + QPointF(ww * 0.1, -h * 0.6), base + QPointF(ww * 0.4, -h * 0.75), base + QPointF(ww * 0.55, -h * 0.62));
+        f.cubicTo(base + QPointF(-ww * 1.1, -h * 0.1), base + QPointF(-ww * 0.8, -h * 0.55),
+                  base + QPointF(lean * h - ww * 0.1, -h));
+        f.cubicTo(base + QPointF(ww * 0.1, -h * 0.6), base + QPointF(ww * 0.4, -h * 0.75),
+                  base + QPointF(ww * 0.55, -h * 0.62));
         f.cubicTo(base + QPointF(ww * 1.1, -h * 0.3), base + QPointF(ww * 0.8, -h * 0.05), base);
         f.closeSubpath();
         return f;
     };
-    drawShape(p, flame(1.0), {{238, 120, 40}, {196, 70, 30}}, std::max(0.8, height * 0.06), std::max(0.8, height * 0.04));
+    drawShape(p, flame(1.0), {{238, 120, 40}, {196, 70, 30}}, std::max(0.8, height * 0.06),
+              std::max(0.8, height * 0.04));
     drawShape(p, flame(0.55), {{252, 220, 100}, {240, 180, 70}}, 0, 0);
 }
 
@@ -539,7 +580,8 @@ QPointF paintJug(QPainter &p, QPointF grip, double size, double degrees)
     drawLine(p, t.map(handle), kOutline, s * 0.1 + 1.6);
     drawLine(p, t.map(handle), clay.base, s * 0.1);
     const std::vector<QPointF> right{{s * 0.17, -s * 0.36}, {s * 0.11, -s * 0.3}, {s * 0.1, -s * 0.12},
-                                     {s * 0.3, s * 0.08}, {s * 0.32, s * 0.34}, {s * 0.18, s * 0.56}, {s * 0.1, s * 0.62}};
+                                     {s * 0.3, s * 0.08},   {s * 0.32, s * 0.34}, {s * 0.18, s * 0.56},
+                                     {s * 0.1, s * 0.62}};
     std::vector<QPointF> pts;
     for (const QPointF &q : right)
         pts.push_back(q);
@@ -551,7 +593,8 @@ QPointF paintJug(QPainter &p, QPointF grip, double size, double degrees)
     band.moveTo(-s * 0.3, s * 0.2);
     band.quadTo(0, s * 0.26, s * 0.3, s * 0.2);
     drawLine(p, t.map(band), clay.shade, std::max(0.8, s * 0.04));
-    drawShape(p, t.map(ellipse(QPointF(0, -s * 0.36), s * 0.17, s * 0.05)), {{90, 46, 26}, {90, 46, 26}}, 0, 0.8);
+    drawShape(p, t.map(ellipse(QPointF(0, -s * 0.36), s * 0.17, s * 0.05)), {{90, 46, 26}, {90, 46, 26}}, 0,
+              0.8);
     return t.map(QPointF(-s * 0.16, -s * 0.36));
 }
 
@@ -568,9 +611,9 @@ void paintPerchedBird(QPainter &p, QPointF feet, double size, int facing, const 
     legs.lineTo(0.05, -0.22);
     drawLine(p, t.map(legs), kOutline, line * 1.4);
     // Body and tail, the neck curving up to a small head with a long bill bent down.
-    const std::vector<QPointF> body{{-0.5, -0.28}, {-0.3, -0.4}, {0.0, -0.5}, {0.2, -0.5}, {0.3, -0.62}, {0.3, -0.8},
-                                    {0.36, -0.9},  {0.44, -0.88}, {0.42, -0.78}, {0.38, -0.62}, {0.3, -0.36}, {0.1, -0.22},
-                                    {-0.2, -0.22}};
+    const std::vector<QPointF> body{{-0.5, -0.28}, {-0.3, -0.4}, {0.0, -0.5},   {0.2, -0.5},   {0.3, -0.62},
+                                    {0.3, -0.8},   {0.36, -0.9}, {0.44, -0.88}, {0.42, -0.78}, {0.38, -0.62},
+                                    {0.3, -0.36},  {0.1, -0.22}, {-0.2, -0.22}};
     drawShape(p, t.map(smoothClosed(body)), tone, std::max(0.8, size * 0.05), line);
     QPainterPath bill;
     bill.moveTo(0.42, -0.86);
@@ -604,10 +647,18 @@ void paintCrayfish(QPainter &p, QPointF c, double length, double degrees)
     }
     drawLine(p, t.map(legs), kOutline, line * 1.6);
     for (int s : {-1, 1}) {
-        drawShape(p, t.map(limb({{s * 0.08, -0.14}, {s * 0.2, -0.26}, {s * 0.2, -0.36}}, {0.035, 0.035, 0.04})), shell, line, line);
+        drawShape(p,
+                  t.map(limb({{s * 0.08, -0.14}, {s * 0.2, -0.26}, {s * 0.2, -0.36}}, {0.035, 0.035, 0.04})),
+                  shell, line, line);
         // A pincer: two blades with a gap between.
-        QPainterPath claw = smoothClosed({{s * 0.2, -0.34}, {s * 0.3, -0.4}, {s * 0.31, -0.52}, {s * 0.24, -0.6},
-                                          {s * 0.21, -0.5}, {s * 0.16, -0.6}, {s * 0.12, -0.5}, {s * 0.13, -0.4}});
+        QPainterPath claw = smoothClosed({{s * 0.2, -0.34},
+                                          {s * 0.3, -0.4},
+                                          {s * 0.31, -0.52},
+                                          {s * 0.24, -0.6},
+                                          {s * 0.21, -0.5},
+                                          {s * 0.16, -0.6},
+                                          {s * 0.12, -0.5},
+                                          {s * 0.13, -0.4}});
         drawShape(p, t.map(claw), shell, line * 1.4, line);
     }
     QPainterPath feelers;
@@ -619,8 +670,10 @@ void paintCrayfish(QPainter &p, QPointF c, double length, double degrees)
     // The carapace and the jointed tail fanning out at its end.
     drawShape(p, t.map(ellipse(QPointF(0, -0.06), 0.08, 0.16)), shell, line * 1.4, line);
     for (int i = 0; i < 4; ++i)
-        drawShape(p, t.map(ellipse(QPointF(0, 0.12 + i * 0.065), 0.075 - i * 0.006, 0.04)), shell, line, line);
-    const std::vector<QPointF> fan{{0, 0.34}, {0.1, 0.44}, {0.04, 0.46}, {0, 0.42}, {-0.04, 0.46}, {-0.1, 0.44}};
+        drawShape(p, t.map(ellipse(QPointF(0, 0.12 + i * 0.065), 0.075 - i * 0.006, 0.04)), shell, line,
+                  line);
+    const std::vector<QPointF> fan{{0, 0.34}, {0.1, 0.44},   {0.04, 0.46},
+                                   {0, 0.42}, {-0.04, 0.46}, {-0.1, 0.44}};
     drawShape(p, t.map(smoothClosed(fan)), shell, line, line);
     for (int s : {-1, 1})
         drawShape(p, t.map(ellipse(QPointF(s * 0.04, -0.2), 0.018, 0.018)), {kOutline, kOutline}, 0, 0);
@@ -641,9 +694,11 @@ void paintMoonFace(QPainter &p, QPointF c, double r)
         rays.closeSubpath();
     }
     drawShape(p, rays, {{226, 214, 150}, {186, 170, 100}}, 0.6, 0.8);
-    drawShape(p, ellipse(c, r, r), {{170, 182, 196}, {140, 152, 170}}, std::max(1.2, r * 0.06), std::max(1.0, r * 0.04));
+    drawShape(p, ellipse(c, r, r), {{170, 182, 196}, {140, 152, 170}}, std::max(1.2, r * 0.06),
+              std::max(1.0, r * 0.04));
     // The crescent, lit along the left of the disc.
-    const QPainterPath crescent = ellipse(c, r, r).subtracted(ellipse(c + QPointF(r * 0.32, 0), r * 0.86, r * 0.94));
+    const QPainterPath crescent =
+        ellipse(c, r, r).subtracted(ellipse(c + QPointF(r * 0.32, 0), r * 0.86, r * 0.94));
     drawShape(p, crescent, moon, std::max(1.0, r * 0.05), std::max(1.0, r * 0.04));
     // A sleeping face in the disc: lidded eyes, a long nose, a small mouth.
     const QPointF f = c + QPointF(r * 0.16, 0);
@@ -681,10 +736,12 @@ void paintSunflower(QPainter &p, QPointF head, double r, QPointF root, double de
     QPainterPath petals;
     for (int i = 0; i < 14; ++i) {
         const double a = i * 2 * M_PI / 14;
-        petals.addPath(ellipse(QPointF(std::cos(a), std::sin(a)) * r * 0.7, r * 0.42, r * 0.17, a * 180 / M_PI));
+        petals.addPath(
+            ellipse(QPointF(std::cos(a), std::sin(a)) * r * 0.7, r * 0.42, r * 0.17, a * 180 / M_PI));
     }
     drawShape(p, t.map(united(petals)), {{252, 204, 40}, {220, 150, 20}}, std::max(0.8, r * 0.1), 0.9);
-    drawShape(p, t.map(ellipse(QPointF(0, 0), r * 0.46, r * 0.46)), {{118, 70, 34}, {84, 46, 22}}, std::max(0.8, r * 0.1), 0.9);
+    drawShape(p, t.map(ellipse(QPointF(0, 0), r * 0.46, r * 0.46)), {{118, 70, 34}, {84, 46, 22}},
+              std::max(0.8, r * 0.1), 0.9);
     QPainterPath seeds;
     for (int i = 0; i < 6; ++i) {
         const double a = i * M_PI / 3 + 0.3;
@@ -731,11 +788,14 @@ void paintTrumpet(QPainter &p, QPointF from, QPointF to, double width)
     horn.lineTo(from - across * w * 0.8);
     horn.closeSubpath();
     drawShape(p, horn, kGold, std::max(1.0, width * 0.3), 1.1);
-    drawShape(p, ellipse(to + along * w * 0.3, w * 1.1, w * 3.4, std::atan2(along.y(), along.x()) * 180 / M_PI), kGoldInside, 0,
-              0.9);
+    drawShape(p,
+              ellipse(to + along * w * 0.3, w * 1.1, w * 3.4, std::atan2(along.y(), along.x()) * 180 / M_PI),
+              kGoldInside, 0, 0.9);
     for (double f : {0.3, 0.6})
-        drawShape(p, ellipse(from + along * len * f, w * 0.9, w * 1.6, std::atan2(along.y(), along.x()) * 180 / M_PI), kGold, 0.5,
-                  0.9);
+        drawShape(
+            p,
+            ellipse(from + along * len * f, w * 0.9, w * 1.6, std::atan2(along.y(), along.x()) * 180 / M_PI),
+            kGold, 0.5, 0.9);
 }
 
 void paintCoffinBack(QPainter &p, QPointF foot, double width, double height)
@@ -809,7 +869,8 @@ void paintWhiteRose(QPainter &p, QPointF c, double r)
         const double a = -M_PI / 2 + i * 2 * M_PI / 5;
         bloom.addEllipse(c + QPointF(std::cos(a), std::sin(a)) * r * 0.52, r * 0.5, r * 0.5);
     }
-    drawShape(p, united(bloom), {{250, 248, 240}, {206, 200, 186}}, std::max(0.6, r * 0.15), std::max(0.7, r * 0.1));
+    drawShape(p, united(bloom), {{250, 248, 240}, {206, 200, 186}}, std::max(0.6, r * 0.15),
+              std::max(0.7, r * 0.1));
     drawShape(p, ellipse(c, r * 0.3, r * 0.3), kGold, std::max(0.5, r * 0.08), std::max(0.6, r * 0.08));
 }
 

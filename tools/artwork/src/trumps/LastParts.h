@@ -31,8 +31,8 @@ void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF
 void paintBareArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, bool holding);
 
 // A bare arm from an explicit shoulder, for bodies drawn without the kit.
-void paintBareArmFrom(QPainter &p, QPointF shoulder, QPointF hand, QPointF bend, double unit, figures::Build build,
-                      const Tone &skin, bool holding);
+void paintBareArmFrom(QPainter &p, QPointF shoulder, QPointF hand, QPointF bend, double unit,
+                      figures::Build build, const Tone &skin, bool holding);
 
 // A woman kneeling, seen from the side, unclothed and simply drawn: the near
 // knee raised with its foot flat on the ground, the far knee down. `hips` is

@@ -79,8 +79,10 @@ void strength(QPainter &p, const CardFace &)
     const QPointF hold = body.hips + QPointF(0.9 * body.unit, 0.4 * body.unit);
     QPainterPath garland;
     garland.moveTo(body.waist + QPointF(0.5 * body.unit, 0));
-    garland.cubicTo(hold + QPointF(4, -6), hold + QPointF(-4, 20), QPointF(lionBase.x() - 26, lionBase.y() - 62));
-    garland.cubicTo(QPointF(lionBase.x() - 40, lionBase.y() - 40), QPointF(lionBase.x() - 60, lionBase.y() - 56),
+    garland.cubicTo(hold + QPointF(4, -6), hold + QPointF(-4, 20),
+                    QPointF(lionBase.x() - 26, lionBase.y() - 62));
+    garland.cubicTo(QPointF(lionBase.x() - 40, lionBase.y() - 40),
+                    QPointF(lionBase.x() - 60, lionBase.y() - 56),
                     QPointF(lionBase.x() - 56, lionBase.y() - 66));
     paintGarland(p, garland, 3.2);
     // Her left hand over the muzzle, her right holding the garland.
@@ -108,7 +110,11 @@ void hangingMan(QPainter &p, const CardFace &)
     man.base = {cx, beamY + 26};
     man.height = 188;
     man.pose = Pose::Hanging;
-    man.robe = {{{62, 96, 170}, {38, 60, 118}}, std::nullopt, Cut::Tunic, {{196, 48, 44}, {128, 26, 26}}, style::kGold};
+    man.robe = {{{62, 96, 170}, {38, 60, 118}},
+                std::nullopt,
+                Cut::Tunic,
+                {{196, 48, 44}, {128, 26, 26}},
+                style::kGold};
     man.hairColour = kHairBrown;
     man.facing = 1;
     // The halo behind his head: the kit draws a hanging figure turned upside
@@ -163,7 +169,10 @@ void death(QPainter &p, const CardFace &)
     horse.cloth = {{56, 52, 62}, {34, 32, 38}};
     Figure rider;
     rider.height = 114;
-    rider.robe = {{{56, 52, 62}, {34, 32, 38}}, std::nullopt, Cut::Armour, {{56, 52, 62}, {34, 32, 38}},
+    rider.robe = {{{56, 52, 62}, {34, 32, 38}},
+                  std::nullopt,
+                  Cut::Armour,
+                  {{56, 52, 62}, {34, 32, 38}},
                   {{150, 146, 150}, {100, 96, 104}}};
     rider.headwear = Headwear::Helm;
     rider.headwearTone = Tone{{196, 40, 40}, {128, 22, 26}};
@@ -178,7 +187,8 @@ void death(QPainter &p, const CardFace &)
         const Body b = bodyOf(placed);
         const QPointF c = b.headCentre;
         p.save();
-        p.setClipRect(QRectF(c.x() - 0.42 * b.headWidth, c.y() - 0.09 * b.headHeight, 0.84 * b.headWidth, 0.7 * b.headHeight),
+        p.setClipRect(QRectF(c.x() - 0.42 * b.headWidth, c.y() - 0.09 * b.headHeight, 0.84 * b.headWidth,
+                             0.7 * b.headHeight),
                       Qt::IntersectClip);
         paintSkull(p, c + QPointF(0, 0.02 * b.headHeight), b.headWidth * 1.0, b.headHeight * 1.0);
         p.restore();
@@ -292,7 +302,8 @@ void temperance(QPainter &p, const CardFace &)
     const Body body = bodyOf(angel);
     const double u = body.unit;
     // A sun on the brow.
-    style::drawShape(p, shapes::ellipse(body.headCentre + QPointF(0, -0.3 * u), 0.09 * u, 0.09 * u), style::kGold, 0.4, 0.7);
+    style::drawShape(p, shapes::ellipse(body.headCentre + QPointF(0, -0.3 * u), 0.09 * u, 0.09 * u),
+                     style::kGold, 0.4, 0.7);
     // Her left foot stands in the water: ripples over it.
     const QPointF foot = body.foot[0];
     QPainterPath wet;
@@ -387,7 +398,8 @@ void satan(QPainter &p, const CardFace &)
         const double side = -f->facing;
         QPainterPath tail;
         tail.moveTo(b.hips);
-        tail.cubicTo(b.hips + QPointF(side * 1.2 * b.unit, 0.4 * b.unit), b.hips + QPointF(side * 1.4 * b.unit, 1.6 * b.unit),
+        tail.cubicTo(b.hips + QPointF(side * 1.2 * b.unit, 0.4 * b.unit),
+                     b.hips + QPointF(side * 1.4 * b.unit, 1.6 * b.unit),
                      b.hips + QPointF(side * 1.0 * b.unit, 1.9 * b.unit));
         style::drawLine(p, tail, style::kOutline, 3.6);
         style::drawLine(p, tail, kSkin.shade, 2.0);
@@ -396,8 +408,11 @@ void satan(QPainter &p, const CardFace &)
             paintFlame(p, end + QPointF(0, 2), 10);
         } else {
             for (int i = 0; i < 5; ++i)
-                style::drawShape(p, shapes::ellipse(end + QPointF((i % 2 ? 1.5 : -1.5) + (i == 4 ? 0 : 0), 1.5 + i * 1.6), 1.8, 1.8),
-                                 {{120, 52, 120}, {80, 30, 84}}, 0.5, 0.7);
+                style::drawShape(
+                    p,
+                    shapes::ellipse(end + QPointF((i % 2 ? 1.5 : -1.5) + (i == 4 ? 0 : 0), 1.5 + i * 1.6),
+                                    1.8, 1.8),
+                    {{120, 52, 120}, {80, 30, 84}}, 0.5, 0.7);
         }
     }
     for (const Figure *f : {&man, &woman}) {
@@ -414,8 +429,8 @@ void satan(QPainter &p, const CardFace &)
         style::drawShape(p, cloth, {{120, 74, 44}, {80, 48, 28}}, 0.8);
         paintChain(p, ring, b.neck + QPointF(0, 0.1 * b.unit), 4, 3.2);
     }
-    style::drawShape(p, shapes::ellipse(ring, 5, 5).subtracted(shapes::ellipse(ring, 3, 3)), {{170, 170, 180}, {110, 110, 124}}, 0.6,
-                     0.9);
+    style::drawShape(p, shapes::ellipse(ring, 5, 5).subtracted(shapes::ellipse(ring, 3, 3)),
+                     {{170, 170, 180}, {110, 110, 124}}, 0.6, 0.9);
 
     paintFigure(p, devil);
     const Body body = bodyOf(devil);
@@ -498,7 +513,8 @@ void tower(QPainter &p, const CardFace &)
     paintMasonry(p, wall, 8, stone.shade);
     style::drawShape(p, wall, {{0, 0, 0, 0}, {0, 0, 0, 0}}, 0, 1.4);
     // Windows aflame: a door and three windows.
-    const std::vector<QRectF> windows{{94, 84, 12, 18}, {81, 116, 10, 16}, {109, 116, 10, 16}, {95, 150, 10, 16}};
+    const std::vector<QRectF> windows{
+        {94, 84, 12, 18}, {81, 116, 10, 16}, {109, 116, 10, 16}, {95, 150, 10, 16}};
     for (const QRectF &w : windows) {
         QPainterPath arch;
         arch.moveTo(w.bottomLeft());
@@ -526,7 +542,8 @@ void tower(QPainter &p, const CardFace &)
     // Two falling headlong, arms flung out.
     Figure king;
     king.height = 84;
-    king.robe = {{{190, 44, 40}, {124, 24, 26}}, Tone{{60, 96, 176}, {36, 60, 120}}, Cut::Gown, {}, style::kGold};
+    king.robe = {
+        {{190, 44, 40}, {124, 24, 26}}, Tone{{60, 96, 176}, {36, 60, 120}}, Cut::Gown, {}, style::kGold};
     king.headwear = Headwear::Crown;
     king.hairColour = kHairGrey;
     king.beard = Beard::Full;
@@ -535,7 +552,11 @@ void tower(QPainter &p, const CardFace &)
     paintTurned(p, king, {44, 96}, 196);
     Figure man;
     man.height = 80;
-    man.robe = {{{56, 100, 170}, {34, 62, 118}}, std::nullopt, Cut::Tunic, {{196, 48, 44}, {128, 26, 26}}, style::kGold};
+    man.robe = {{{56, 100, 170}, {34, 62, 118}},
+                std::nullopt,
+                Cut::Tunic,
+                {{196, 48, 44}, {128, 26, 26}},
+                style::kGold};
     man.hairColour = kHairBrown;
     man.facing = -1;
     man.left = {Gesture::Aloft};
@@ -544,7 +565,7 @@ void tower(QPainter &p, const CardFace &)
 
     // Sparks falling on both sides.
     const Tone spark{{255, 214, 90}, {226, 150, 40}};
-    const std::vector<QPointF> sparks{{22, 50}, {62, 64}, {24, 200}, {60, 176}, {140, 102},
+    const std::vector<QPointF> sparks{{22, 50},   {62, 64},   {24, 200}, {60, 176}, {140, 102},
                                       {184, 100}, {140, 160}, {34, 250}, {168, 250}};
     for (std::size_t i = 0; i < sparks.size(); ++i)
         paintYod(p, sparks[i], 10, (i % 2 ? 20 : -20), spark);
@@ -563,8 +584,8 @@ void star(QPainter &p, const CardFace &)
     paintSky(p, s, horizon, {{52, 74, 140}, {40, 58, 116}});
     const Tone white{{250, 250, 240}, {200, 204, 214}};
     paintStar(p, {100, 62}, 40, 8, {{255, 226, 96}, {230, 170, 50}});
-    for (const QPointF &c : {QPointF(30, 30), QPointF(170, 30), QPointF(24, 84), QPointF(176, 84), QPointF(42, 134),
-                             QPointF(158, 134), QPointF(100, 112)})
+    for (const QPointF &c : {QPointF(30, 30), QPointF(170, 30), QPointF(24, 84), QPointF(176, 84),
+                             QPointF(42, 134), QPointF(158, 134), QPointF(100, 112)})
         paintStar(p, c, 11, 8, white);
     paintHills(p, s, horizon, 18, {{88, 142, 74}, {60, 104, 52}}, {{110, 150, 120}, {80, 116, 92}});
     paintTree(p, {170, 216}, 64, 18);
@@ -596,12 +617,14 @@ void star(QPainter &p, const CardFace &)
     const QPointF farShoulder = hips + QPointF(0.14 * u, -2.04 * u);
     const QPointF rightGrip = farShoulder + QPointF(1.9 * u, 0.9 * u);
     const QPointF rightLip = paintJug(p, rightGrip, 1.3 * u, 80);
-    paintBareArmFrom(p, farShoulder, rightGrip, farShoulder + QPointF(20, 10), u, Build::Woman, {kSkin.shade, kSkin.shade.darker(115)}, true);
+    paintBareArmFrom(p, farShoulder, rightGrip, farShoulder + QPointF(20, 10), u, Build::Woman,
+                     {kSkin.shade, kSkin.shade.darker(115)}, true);
     const KneelingBody body = paintKneelingNude(p, hips, u, -1, kSkin);
     paintHead(p, look, body.headCentre, u);
     const QPointF leftGrip = body.nearShoulder + QPointF(-2.0 * u, 1.0 * u);
     const QPointF leftLip = paintJug(p, leftGrip, 1.3 * u, -70);
-    paintBareArmFrom(p, body.nearShoulder, leftGrip, body.nearShoulder + QPointF(-20, 20), u, Build::Woman, kSkin, true);
+    paintBareArmFrom(p, body.nearShoulder, leftGrip, body.nearShoulder + QPointF(-20, 20), u, Build::Woman,
+                     kSkin, true);
     // Ripples round the foot she has set in the water.
     const QPointF foot = hips + QPointF(-1.5 * u, 1.9 * u);
     QPainterPath ripples;
@@ -636,10 +659,12 @@ void moon(QPainter &p, const CardFace &)
     paintSky(p, s, horizon, {{40, 52, 104}, {32, 42, 88}});
     paintMoonFace(p, {100, 64}, 32);
     const Tone dew{{250, 226, 120}, {214, 170, 60}};
-    const std::vector<QPointF> drops{{54, 112}, {74, 124}, {100, 116}, {126, 124}, {146, 112}, {86, 140}, {114, 140}, {100, 158}};
+    const std::vector<QPointF> drops{{54, 112},  {74, 124}, {100, 116}, {126, 124},
+                                     {146, 112}, {86, 140}, {114, 140}, {100, 158}};
     for (std::size_t i = 0; i < drops.size(); ++i)
         paintYod(p, drops[i], 10, 0, dew);
-    paintMountains(p, horizon + 2, s.left() - 10, s.right() + 10, 30, 19, {{74, 86, 128}, {56, 66, 104}}, false);
+    paintMountains(p, horizon + 2, s.left() - 10, s.right() + 10, 30, 19, {{74, 86, 128}, {56, 66, 104}},
+                   false);
     paintMeadow(p, s, horizon, 19, {{74, 112, 76}, {52, 84, 56}});
     paintTower(p, {30, 204}, 28, 92, kStone);
     paintTower(p, {170, 204}, 28, 92, kStone);
@@ -685,7 +710,8 @@ void sun(QPainter &p, const CardFace &)
     paintSky(p, s, wallFoot, {{120, 184, 232}, {96, 160, 214}});
     paintSun(p, {96, 60}, 33, true);
     // Sunflowers behind the wall, their heads over it.
-    const std::vector<std::tuple<double, double, double>> flowers{{24, 124, -10}, {58, 134, 8}, {140, 130, -6}, {176, 120, 12}};
+    const std::vector<std::tuple<double, double, double>> flowers{
+        {24, 124, -10}, {58, 134, 8}, {140, 130, -6}, {176, 120, 12}};
     for (const auto &[x, y, turn] : flowers)
         paintSunflower(p, {x, y}, 15, {x, wallFoot}, turn);
     QPainterPath wall;
@@ -802,7 +828,8 @@ void judgement(QPainter &p, const CardFace &)
     const QPointF mouth = body.headCentre + QPointF(-0.1 * u, 0.34 * u);
     const QPointF bell = mouth + QPointF(-3.3 * u, 2.3 * u);
     paintTrumpet(p, mouth, bell, 0.3 * u);
-    paintArm(p, angel, -1, shapes::lerp(mouth, bell, 0.52), body.shoulder[0] + QPointF(-4, 30), kWhiteRobe, true);
+    paintArm(p, angel, -1, shapes::lerp(mouth, bell, 0.52), body.shoulder[0] + QPointF(-4, 30), kWhiteRobe,
+             true);
     paintArm(p, angel, 1, shapes::lerp(mouth, bell, 0.28), body.waist, kWhiteRobe, true);
 }
 
@@ -817,7 +844,8 @@ void world(QPainter &p, const CardFace &)
     p.fillRect(s, QColor(128, 168, 214));
     const QRectF oval(100 - 58, 40, 116, 196);
     // The sky inside the wreath, a shade paler.
-    style::drawShape(p, shapes::ellipse(oval.center(), oval.width() / 2, oval.height() / 2), {{170, 200, 232}, {170, 200, 232}}, 0, 0);
+    style::drawShape(p, shapes::ellipse(oval.center(), oval.width() / 2, oval.height() / 2),
+                     {{170, 200, 232}, {170, 200, 232}}, 0, 0);
     paintDancer(p, {100, 142}, 22, {{132, 62, 160}, {90, 36, 116}});
     paintLaurelWreath(p, oval, 13);
     paintAngelHead(p, {32, 34}, 38);
@@ -831,17 +859,10 @@ void world(QPainter &p, const CardFace &)
 const std::vector<TrumpPainter> &lastTrumps()
 {
     static const std::vector<TrumpPainter> table{
-        {12, {strength, noLettering}},
-        {13, {hangingMan, noLettering}},
-        {14, {death, noLettering}},
-        {15, {temperance, noLettering}},
-        {16, {satan, noLettering}},
-        {17, {tower, noLettering}},
-        {18, {star, noLettering}},
-        {19, {moon, noLettering}},
-        {20, {sun, noLettering}},
-        {21, {judgement, noLettering}},
-        {22, {world, noLettering}},
+        {12, {strength, noLettering}},   {13, {hangingMan, noLettering}}, {14, {death, noLettering}},
+        {15, {temperance, noLettering}}, {16, {satan, noLettering}},      {17, {tower, noLettering}},
+        {18, {star, noLettering}},       {19, {moon, noLettering}},       {20, {sun, noLettering}},
+        {21, {judgement, noLettering}},  {22, {world, noLettering}},
     };
     return table;
 }
