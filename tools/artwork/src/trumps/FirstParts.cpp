@@ -602,7 +602,8 @@ void paintStream(QPainter &p, const std::vector<QPointF> &course, double w0, dou
 {
     std::vector<double> half;
     for (std::size_t i = 0; i < course.size(); ++i)
-        half.push_back((w0 + (w1 - w0) * i / (course.size() - 1)) / 2);
+        half.push_back((w0 + (w1 - w0) * static_cast<double>(i) / static_cast<double>(course.size() - 1)) /
+                       2);
     const QPainterPath water = limb(course, half);
     drawShape(p, water, kSea, 1.6);
     p.save();
@@ -684,7 +685,7 @@ void paintSerpent(QPainter &p, const std::vector<QPointF> &body, double half, co
 {
     std::vector<double> widths;
     for (std::size_t i = 0; i < body.size(); ++i) {
-        const double t = static_cast<double>(i) / (body.size() - 1);
+        const double t = static_cast<double>(i) / static_cast<double>(body.size() - 1);
         widths.push_back(half * (0.3 + 0.7 * std::sin(std::min(1.0, t * 1.15) * M_PI * 0.5 + 0.2)));
     }
     const QPointF head = body.back(), neck = body[body.size() - 2];
@@ -709,9 +710,9 @@ void paintGlow(QPainter &p, QPointF c, double r, const QColor &outer, const QCol
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 3; ++i) {
         const double t = i / 2.0;
-        p.setBrush(QColor::fromRgbF(outer.redF() + (inner.redF() - outer.redF()) * t,
-                                    outer.greenF() + (inner.greenF() - outer.greenF()) * t,
-                                    outer.blueF() + (inner.blueF() - outer.blueF()) * t));
+        auto mix = [t](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * t)); };
+        p.setBrush(QColor(mix(outer.red(), inner.red()), mix(outer.green(), inner.green()),
+                          mix(outer.blue(), inner.blue())));
         p.drawEllipse(c, r * (1 - 0.28 * i), r * (1 - 0.28 * i));
     }
     p.restore();
