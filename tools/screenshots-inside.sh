@@ -36,7 +36,7 @@ shot() { settle; xdotool mousemove 1279 799; sleep 0.2; import -window root "$ou
 
 settle
 client_geometry
-shot main-fresh
+
 deal 5760 3480 1170 1755 792 573
 deal 7320 3480 1170 1755 792 573
 deal 8880 3480 1170 1755 792 573
