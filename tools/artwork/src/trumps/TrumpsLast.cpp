@@ -213,13 +213,13 @@ void death(QPainter &p, const CardFace &)
     // The king fallen on his back, his crown rolled away.
     Figure king;
     king.base = {0, 0};
-    king.height = 86;
+    king.height = 80;
     king.robe = {{{178, 40, 44}, {116, 22, 28}}, std::nullopt, Cut::Gown, {}, style::kGold};
     king.hairColour = kHairGrey;
     king.beard = Beard::Full;
     king.turn = 0.3;
-    paintTurned(p, king, {98, 257}, -90);
-    paintRankSign(p, quillmere::Rank::King, QRectF(14, 232, 18, 12));
+    paintTurned(p, king, {94, 254}, -90);
+    paintRankSign(p, quillmere::Rank::King, QRectF(14, 230, 18, 12));
 }
 
 // ---- 15 Temperance ----------------------------------------------------------------
