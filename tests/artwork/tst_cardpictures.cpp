@@ -225,7 +225,8 @@ void CardBitmaps::lastTrumpsInsideTheRule()
         for (int x = left; x <= right; ++x) {
             const bool margin = x < left + 3 || x > right - 3 || y < top + 3 || y >= bandTop - 3;
             if (margin && !nearBlack(dib.pixel(x, y)))
-                QFAIL(qPrintable(QString("margin pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
+                QFAIL(qPrintable(
+                    QString("margin pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
         }
     }
 }
