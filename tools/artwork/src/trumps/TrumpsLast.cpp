@@ -763,7 +763,7 @@ void judgement(QPainter &p, const CardFace &)
     angel.height = 168;
     angel.build = Build::Man;
     angel.robe = {kWhiteRobe, std::nullopt, Cut::Gown, {}, style::kGold};
-    angel.hair = Hair::Long;
+    angel.hair = Hair::Short;
     angel.hairColour = kHairGold;
     angel.turn = -0.5;
     angel.left = {Gesture::Behind};
@@ -787,8 +787,10 @@ void judgement(QPainter &p, const CardFace &)
         paintSky(p, s, horizon, sky);
         p.restore();
     }
-    paintMountains(p, horizon + 4, s.left() - 30, 66, 76, 21, {{150, 168, 196}, {112, 130, 164}}, true);
-    paintMountains(p, horizon + 4, 136, s.right() + 30, 70, 22, {{150, 168, 196}, {112, 130, 164}}, true);
+    // Icy mountains rising into the clouds on either side.
+    const Tone ice{{120, 134, 168}, {90, 102, 136}};
+    paintMountains(p, horizon + 4, s.left() - 40, 70, 110, 23, ice, false);
+    paintMountains(p, horizon + 4, 130, s.right() + 40, 100, 24, ice, false);
     paintWater(p, s, horizon, s.bottom() + 4, 21, {{70, 116, 160}, {50, 90, 132}});
 
     // The risen, their arms raised, in pale shrouds.
