@@ -283,8 +283,8 @@ void temperance(QPainter &p, const CardFace &)
     style::drawShape(p, pool, {{0, 0, 0, 0}, {0, 0, 0, 0}}, 0, 1.6);
 
     Figure angel;
-    angel.base = {96, 262};
-    angel.height = 192;
+    angel.base = {96, 266};
+    angel.height = 206;
     angel.build = Build::Woman;
     angel.robe = {kWhiteRobe, std::nullopt, Cut::Gown, {}, style::kGold};
     angel.hair = Hair::Long;
