@@ -12,6 +12,9 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <array>
+#include <optional>
+
 namespace artwork::last {
 
 using figures::Figure;
@@ -42,6 +45,18 @@ struct KneelingBody {
     QPointF headCentre, neck, nearShoulder, farShoulder;
 };
 KneelingBody paintKneelingNude(QPainter &p, QPointF hips, double u, int facing, const Tone &skin);
+
+// A man or a woman standing, seen from the front, unclothed and simply drawn:
+// the legs a little apart, the arms left to paintBareArmFrom. `hips` is the
+// middle of the hips, `u` a head's height; the soles are 3.65 heads below the
+// hips. Paint the head (figures::paintHead) and the arms after it.
+struct StandingBody {
+    QPointF headCentre, neck;
+    std::array<QPointF, 2> shoulder; // [0] the viewer's left
+};
+// `legs` gives the legs a tone of their own (a goat's shaggy legs).
+StandingBody paintStandingNude(QPainter &p, QPointF hips, double u, figures::Build build, const Tone &skin,
+                               const std::optional<Tone> &legs = std::nullopt);
 
 // The lying figure eight of the infinite, `width` across, in gold.
 void paintLemniscate(QPainter &p, QPointF centre, double width);
@@ -76,9 +91,10 @@ void paintIris(QPainter &p, QPointF base, double height, unsigned seed);
 // Water poured in an arc from `from` to `to`, `width` thick.
 void paintStream(QPainter &p, QPointF from, QPointF control, QPointF to, double width);
 
-// A bat's wings spread from behind `figure`'s shoulders, `span` heads from
-// the spine to the tip, membranes scalloped between long finger bones.
-void paintBatWings(QPainter &p, const Figure &figure, double span, const Tone &skin);
+// A bat's wings spread from `root` (between the shoulder blades), `span`
+// heads of `unit` pixels from the spine to the tip, membranes scalloped
+// between long finger bones.
+void paintBatWings(QPainter &p, QPointF root, double unit, double span, const Tone &skin);
 
 // Horns on a head (centre of the face, unit a head's height): curving up and
 // out like a goat's, `size` 1 for a grown devil's.
