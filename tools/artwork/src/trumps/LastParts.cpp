@@ -100,25 +100,14 @@ void armFrom(QPainter &p, QPointF s, QPointF hand, QPointF bend, double u, const
               0.7);
 }
 
-void arm(QPainter &p, const Figure &f, int side, QPointF hand, QPointF bend, const Tone &sleeve, bool holding,
-         bool cuff, bool bare)
-{
-    const Body b = bodyOf(f);
-    armFrom(p, b.shoulder[static_cast<std::size_t>(side > 0)], hand, bend, b.unit, armOf(f.build), sleeve,
-            f.skin, f.robe.trim, holding, cuff, bare, b.crown.x());
-}
-
 } // namespace
 
 void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, const Tone &sleeve,
               bool holding, bool cuff)
 {
-    arm(p, figure, side, hand, bend, sleeve, holding, cuff, false);
-}
-
-void paintBareArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, bool holding)
-{
-    arm(p, figure, side, hand, bend, figure.skin, holding, false, true);
+    const Body b = bodyOf(figure);
+    armFrom(p, b.shoulder[static_cast<std::size_t>(side > 0)], hand, bend, b.unit, armOf(figure.build),
+            sleeve, figure.skin, figure.robe.trim, holding, cuff, false, b.crown.x());
 }
 
 void paintBareArmFrom(QPainter &p, QPointF shoulder, QPointF hand, QPointF bend, double unit, Build build,
@@ -942,15 +931,6 @@ void paintFlagOf(QPainter &p, const Figure &figure, int side, const Tone &cloth,
     switch (sign) {
     case FlagSign::None:
         break;
-    case FlagSign::Cross: {
-        QPainterPath cross;
-        cross.moveTo(mid + QPointF(0, -0.35 * u));
-        cross.lineTo(mid + QPointF(0, 0.35 * u));
-        cross.moveTo(mid + QPointF(-0.3 * u, 0));
-        cross.lineTo(mid + QPointF(0.3 * u, 0));
-        drawLine(p, cross, kCrossGuard.base, std::max(1.0, 0.12 * u));
-        break;
-    }
     case FlagSign::WhiteRose:
         paintWhiteRose(p, mid, 0.42 * u);
         break;

@@ -30,8 +30,6 @@ QRectF lastScene();
 // that must reach where the kit's gestures do not (a lion's jaws, a trumpet).
 void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, const Tone &sleeve,
               bool holding, bool cuff = true);
-// A bare arm (skin to the wrist).
-void paintBareArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, bool holding);
 
 // A bare arm from an explicit shoulder, for bodies drawn without the kit.
 void paintBareArmFrom(QPainter &p, QPointF shoulder, QPointF hand, QPointF bend, double unit,
@@ -169,7 +167,7 @@ void paintLionFace(QPainter &p, QPointF centre, double size);
 void paintSkull(QPainter &p, QPointF centre, double w, double h);
 
 // What is drawn on a banner's flag.
-enum class FlagSign { None, Cross, WhiteRose };
+enum class FlagSign { None, WhiteRose };
 // Paints over the flag of a Held::Banner in `figure`'s hand on `side` (as
 // placed, e.g. returned by paintRider) a flag in `cloth` bearing `sign`.
 void paintFlagOf(QPainter &p, const Figure &figure, int side, const Tone &cloth, FlagSign sign);
