@@ -855,7 +855,7 @@ void world(QPainter &p, const CardFace &)
     // The sky inside the wreath, a shade paler.
     style::drawShape(p, shapes::ellipse(oval.center(), oval.width() / 2, oval.height() / 2),
                      {{170, 200, 232}, {170, 200, 232}}, 0, 0);
-    paintDancer(p, {100, 142}, 22, {{132, 62, 160}, {90, 36, 116}});
+    paintDancer(p, {100, 139}, 23.5, {{132, 62, 160}, {90, 36, 116}});
     paintLaurelWreath(p, oval, 13);
     paintAngelHead(p, {32, 34}, 38);
     paintEagleHead(p, {168, 34}, 38, -1);
