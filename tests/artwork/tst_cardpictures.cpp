@@ -60,6 +60,8 @@ class CardBitmaps : public QObject {
     void format();
     void face_data();
     void face();
+    void lastTrumpsInsideTheRule_data();
+    void lastTrumpsInsideTheRule();
     void back();
     void blank();
 };
@@ -195,6 +197,37 @@ void CardBitmaps::face()
         QVERIFY(dib.pixel(left, bandTop - 1) != qRgb(0, 0, 0));
     } else {
         QCOMPARE(whiteIn(left, right), 0);
+    }
+}
+
+void CardBitmaps::lastTrumpsInsideTheRule_data()
+{
+    QTest::addColumn<int>("cardNumber");
+    for (const CardFace &face : quillmere::Card_Face_Table()) {
+        if (face.suit == Suit::MajorArcana && face.cardNumber >= 12)
+            QTest::addRow("%d %s", face.cardNumber, face.name.data()) << face.cardNumber;
+    }
+}
+
+// Strength to The World paint their scenes inside the faint rule (3 pixels in
+// from the field's edge, and 3 above the band). The figure kit can draw past a
+// painter's clip, so a figure lying near the edge may spill a fold or a hem
+// into the margin: between the field's edge and the rule all stays dark.
+void CardBitmaps::lastTrumpsInsideTheRule()
+{
+    QFETCH(int, cardNumber);
+    const CardFace face = *quillmere::cardFace(cardNumber);
+    Dib dib;
+    QVERIFY(loadDib(face.bitmapId, dib));
+    const int left = kBorder, top = kBorder, right = kFaceW - kBorder - 1;
+    const int bandTop = kFaceH - kBorder - kBandH;
+    for (int y = top; y < bandTop; ++y) {
+        for (int x = left; x <= right; ++x) {
+            const bool margin = x < left + 3 || x > right - 3 || y < top + 3 || y >= bandTop - 3;
+            if (margin && !nearBlack(dib.pixel(x, y)))
+                QFAIL(qPrintable(
+                    QString("margin pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
+        }
     }
 }
 

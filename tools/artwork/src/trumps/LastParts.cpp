@@ -100,25 +100,14 @@ void armFrom(QPainter &p, QPointF s, QPointF hand, QPointF bend, double u, const
               0.7);
 }
 
-void arm(QPainter &p, const Figure &f, int side, QPointF hand, QPointF bend, const Tone &sleeve, bool holding,
-         bool cuff, bool bare)
-{
-    const Body b = bodyOf(f);
-    armFrom(p, b.shoulder[static_cast<std::size_t>(side > 0)], hand, bend, b.unit, armOf(f.build), sleeve,
-            f.skin, f.robe.trim, holding, cuff, bare, b.crown.x());
-}
-
 } // namespace
 
 void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, const Tone &sleeve,
               bool holding, bool cuff)
 {
-    arm(p, figure, side, hand, bend, sleeve, holding, cuff, false);
-}
-
-void paintBareArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, bool holding)
-{
-    arm(p, figure, side, hand, bend, figure.skin, holding, false, true);
+    const Body b = bodyOf(figure);
+    armFrom(p, b.shoulder[static_cast<std::size_t>(side > 0)], hand, bend, b.unit, armOf(figure.build),
+            sleeve, figure.skin, figure.robe.trim, holding, cuff, false, b.crown.x());
 }
 
 void paintBareArmFrom(QPainter &p, QPointF shoulder, QPointF hand, QPointF bend, double unit, Build build,
@@ -185,6 +174,51 @@ KneelingBody paintKneelingNude(QPainter &p, QPointF hips, double u, int facing, 
     k.farShoulder = t.map(QPointF(0.14, -2.04));
     k.neck = t.map(QPointF(0.0, -2.3));
     return k;
+}
+
+StandingBody paintStandingNude(QPainter &p, QPointF hips, double u, Build build, const Tone &skin,
+                               const std::optional<Tone> &legs)
+{
+    const Tone legTone = legs.value_or(skin);
+    auto at = [&](double x, double y) { return hips + QPointF(x * u, y * u); };
+    const bool man = build != Build::Woman;
+    const double w = (man ? 1.0 : 0.88) * u, line = std::max(1.0, 0.1 * u);
+    const std::vector<double> half{0.33 * w, 0.27 * w, 0.19 * w, 0.21 * w, 0.12 * w};
+    for (int s : {-1, 1}) {
+        const QPointF hip = at(s * 0.3, 0.15), knee = at(s * 0.3, 1.8), ankle = at(s * 0.32, 3.45);
+        drawShape(p, limb({hip, lerp(hip, knee, 0.5), knee, lerp(knee, ankle, 0.3), ankle}, half), legTone,
+                  line);
+        if (legs) {
+            // Cloven hooves.
+            QPainterPath hoof;
+            hoof.moveTo(at(s * 0.32 - 0.2, 3.45));
+            hoof.lineTo(at(s * 0.32 + 0.2, 3.45));
+            hoof.lineTo(at(s * 0.32 + 0.24, 3.66));
+            hoof.lineTo(at(s * 0.32 - 0.24, 3.66));
+            hoof.closeSubpath();
+            drawShape(p, hoof, {{52, 40, 36}, {34, 26, 24}}, 0.6, 0.9);
+        } else {
+            drawShape(p, ellipse(at(s * 0.36, 3.56), 0.2 * u, 0.12 * u), skin, 0.5, 0.9);
+        }
+    }
+    // Broad shoulders and narrow hips on a man, the other way on a woman.
+    const double sh = man ? 0.92 : 0.78, waist = man ? 0.56 : 0.46, hip = man ? 0.66 : 0.74;
+    const std::vector<QPointF> right{{0.16, -2.32},      {sh * 0.58, -2.06},   {sh, -1.9},
+                                     {sh * 0.92, -1.55}, {waist + 0.12, -1.2}, {waist, -0.7},
+                                     {hip - 0.1, -0.3},  {hip, 0.06},          {hip - 0.12, 0.36},
+                                     {0.3, 0.46},        {0.0, 0.44}};
+    std::vector<QPointF> pts;
+    for (const QPointF &q : right)
+        pts.emplace_back(q.x() * u, hips.y() + q.y() * u);
+    drawShape(p, smoothClosed(mirrored(hips.x(), pts)), skin, std::max(1.2, 0.12 * u), line);
+    QPainterPath neck;
+    neck.addRect(QRectF(at(-0.17, -2.6), at(0.17, -2.2)));
+    drawShape(p, neck, skin, 0, 0.8);
+    StandingBody b;
+    b.headCentre = at(0, -2.8);
+    b.neck = at(0, -2.3);
+    b.shoulder = {at(-(sh - 0.2), -1.95), at(sh - 0.2, -1.95)};
+    return b;
 }
 
 void paintLemniscate(QPainter &p, QPointF c, double width)
@@ -419,11 +453,9 @@ void paintStream(QPainter &p, QPointF from, QPointF control, QPointF to, double 
     drawLine(p, stream, {236, 248, 255}, std::max(0.6, width * 0.3));
 }
 
-void paintBatWings(QPainter &p, const Figure &figure, double span, const Tone &skin)
+void paintBatWings(QPainter &p, QPointF root, double u, double span, const Tone &skin)
 {
-    const Body b = bodyOf(figure);
-    const double u = b.unit, L = span * u;
-    const QPointF root = (b.shoulder[0] + b.shoulder[1]) / 2 + QPointF(0, 0.3 * u);
+    const double L = span * u;
     const double line = std::max(1.0, 0.08 * u);
     for (int s : {-1, 1}) {
         auto at = [&](double x, double y) { return root + QPointF(s * x * L, y * L); };
@@ -899,15 +931,6 @@ void paintFlagOf(QPainter &p, const Figure &figure, int side, const Tone &cloth,
     switch (sign) {
     case FlagSign::None:
         break;
-    case FlagSign::Cross: {
-        QPainterPath cross;
-        cross.moveTo(mid + QPointF(0, -0.35 * u));
-        cross.lineTo(mid + QPointF(0, 0.35 * u));
-        cross.moveTo(mid + QPointF(-0.3 * u, 0));
-        cross.lineTo(mid + QPointF(0.3 * u, 0));
-        drawLine(p, cross, kCrossGuard.base, std::max(1.0, 0.12 * u));
-        break;
-    }
     case FlagSign::WhiteRose:
         paintWhiteRose(p, mid, 0.42 * u);
         break;

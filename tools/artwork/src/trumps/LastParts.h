@@ -12,6 +12,9 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <array>
+#include <optional>
+
 namespace artwork::last {
 
 using figures::Figure;
@@ -27,8 +30,6 @@ QRectF lastScene();
 // that must reach where the kit's gestures do not (a lion's jaws, a trumpet).
 void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, const Tone &sleeve,
               bool holding, bool cuff = true);
-// A bare arm (skin to the wrist).
-void paintBareArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, bool holding);
 
 // A bare arm from an explicit shoulder, for bodies drawn without the kit.
 void paintBareArmFrom(QPainter &p, QPointF shoulder, QPointF hand, QPointF bend, double unit,
@@ -42,6 +43,18 @@ struct KneelingBody {
     QPointF headCentre, neck, nearShoulder, farShoulder;
 };
 KneelingBody paintKneelingNude(QPainter &p, QPointF hips, double u, int facing, const Tone &skin);
+
+// A man or a woman standing, seen from the front, unclothed and simply drawn:
+// the legs a little apart, the arms left to paintBareArmFrom. `hips` is the
+// middle of the hips, `u` a head's height; the soles are 3.65 heads below the
+// hips. Paint the head (figures::paintHead) and the arms after it.
+struct StandingBody {
+    QPointF headCentre, neck;
+    std::array<QPointF, 2> shoulder; // [0] the viewer's left
+};
+// `legs` gives the legs a tone of their own (a goat's shaggy legs).
+StandingBody paintStandingNude(QPainter &p, QPointF hips, double u, figures::Build build, const Tone &skin,
+                               const std::optional<Tone> &legs = std::nullopt);
 
 // The lying figure eight of the infinite, `width` across, in gold.
 void paintLemniscate(QPainter &p, QPointF centre, double width);
@@ -76,9 +89,10 @@ void paintIris(QPainter &p, QPointF base, double height, unsigned seed);
 // Water poured in an arc from `from` to `to`, `width` thick.
 void paintStream(QPainter &p, QPointF from, QPointF control, QPointF to, double width);
 
-// A bat's wings spread from behind `figure`'s shoulders, `span` heads from
-// the spine to the tip, membranes scalloped between long finger bones.
-void paintBatWings(QPainter &p, const Figure &figure, double span, const Tone &skin);
+// A bat's wings spread from `root` (between the shoulder blades), `span`
+// heads of `unit` pixels from the spine to the tip, membranes scalloped
+// between long finger bones.
+void paintBatWings(QPainter &p, QPointF root, double unit, double span, const Tone &skin);
 
 // Horns on a head (centre of the face, unit a head's height): curving up and
 // out like a goat's, `size` 1 for a grown devil's.
@@ -153,7 +167,7 @@ void paintLionFace(QPainter &p, QPointF centre, double size);
 void paintSkull(QPainter &p, QPointF centre, double w, double h);
 
 // What is drawn on a banner's flag.
-enum class FlagSign { None, Cross, WhiteRose };
+enum class FlagSign { None, WhiteRose };
 // Paints over the flag of a Held::Banner in `figure`'s hand on `side` (as
 // placed, e.g. returned by paintRider) a flag in `cloth` bearing `sign`.
 void paintFlagOf(QPainter &p, const Figure &figure, int side, const Tone &cloth, FlagSign sign);

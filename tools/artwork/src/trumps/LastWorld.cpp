@@ -159,7 +159,6 @@ void paintAngelHead(QPainter &p, QPointF c, double size)
     }
     Figure look;
     look.build = Build::Woman;
-    look.hair = Hair::Long;
     look.hairColour = kHairGold;
     paintHead(p, look, c, size * 0.5);
 }

@@ -213,13 +213,13 @@ void death(QPainter &p, const CardFace &)
     // The king fallen on his back, his crown rolled away.
     Figure king;
     king.base = {0, 0};
-    king.height = 86;
+    king.height = 80;
     king.robe = {{{178, 40, 44}, {116, 22, 28}}, std::nullopt, Cut::Gown, {}, style::kGold};
     king.hairColour = kHairGrey;
     king.beard = Beard::Full;
     king.turn = 0.3;
-    paintTurned(p, king, {98, 257}, -90);
-    paintRankSign(p, quillmere::Rank::King, QRectF(14, 232, 18, 12));
+    paintTurned(p, king, {94, 254}, -90);
+    paintRankSign(p, quillmere::Rank::King, QRectF(14, 230, 18, 12));
 }
 
 // ---- 15 Temperance ----------------------------------------------------------------
@@ -283,8 +283,8 @@ void temperance(QPainter &p, const CardFace &)
     style::drawShape(p, pool, {{0, 0, 0, 0}, {0, 0, 0, 0}}, 0, 1.6);
 
     Figure angel;
-    angel.base = {96, 262};
-    angel.height = 192;
+    angel.base = {96, 266};
+    angel.height = 206;
     angel.build = Build::Woman;
     angel.robe = {kWhiteRobe, std::nullopt, Cut::Gown, {}, style::kGold};
     angel.hair = Hair::Long;
@@ -338,23 +338,6 @@ void temperance(QPainter &p, const CardFace &)
 const Tone kDevilSkin{{186, 92, 64}, {132, 56, 40}};
 const Tone kGoatLegs{{104, 70, 48}, {70, 44, 30}};
 
-// One of the two chained at the pedestal's foot, with small horns and a tail.
-Figure captive(QPointF base, Build build, int facing)
-{
-    Figure f;
-    f.base = base;
-    f.height = build == Build::Woman ? 92 : 98;
-    f.build = build;
-    f.robe = {kSkin, std::nullopt, Cut::Tunic, kSkin, {{120, 74, 44}, {80, 48, 28}}};
-    f.hair = build == Build::Woman ? Hair::Long : Hair::Short;
-    f.hairColour = build == Build::Woman ? QColor(196, 120, 52) : kHairBrown;
-    f.turn = -facing * 0.3;
-    f.facing = facing;
-    f.left = {Gesture::Down};
-    f.right = {Gesture::Down};
-    return f;
-}
-
 void satan(QPainter &p, const CardFace &)
 {
     const InScene scene(p);
@@ -378,80 +361,104 @@ void satan(QPainter &p, const CardFace &)
     style::drawShape(p, front, {{38, 34, 40}, {24, 22, 26}}, 2.0, 1.2);
     const QPointF ring(100, 210);
 
-    Figure devil;
-    devil.base = {100, block.top() - 4};
-    devil.height = 146;
-    devil.robe = {kDevilSkin, std::nullopt, Cut::Tunic, kGoatLegs, kDevilSkin};
-    devil.skin = kDevilSkin;
-    devil.hairColour = kHairBlack;
-    devil.beard = Beard::Short;
-    devil.facing = 1;
-    devil.right = {Gesture::Raised};
-    devil.left = {Gesture::Down};
-    paintBatWings(p, devil, 3.0, {{92, 80, 104}, {62, 52, 74}});
+    // The figure on the pedestal: a man's body in red, a goat's shaggy legs.
+    const double du = 20;
+    const QPointF devilHips(100, block.top() - 6 - 3.65 * du);
+    paintBatWings(p, devilHips + QPointF(0, -1.7 * du), du, 3.0, {{92, 80, 104}, {62, 52, 74}});
 
-    // The two captives stand below, their tails curling out behind them.
-    const Figure man = captive({44, 264}, Build::Man, 1);
-    const Figure woman = captive({156, 264}, Build::Woman, -1);
-    for (const Figure *f : {&man, &woman}) {
-        const Body b = bodyOf(*f);
-        const double side = -f->facing;
+    // The two captives stand below, horned, chained by the neck, their tails
+    // curling out behind them: his tipped with flame, hers with grapes.
+    struct Captive {
+        QPointF hips;
+        Build build;
+        int facing;
+        Hair hair;
+        QColor hairColour;
+    };
+    const double cu = 13.5;
+    for (const Captive &c : {Captive{{44, 264 - 3.65 * cu}, Build::Man, 1, Hair::Short, kHairBrown},
+                             Captive{{156, 264 - 3.65 * cu}, Build::Woman, -1, Hair::Long, {196, 120, 52}}}) {
+        const double side = -c.facing;
         QPainterPath tail;
-        tail.moveTo(b.hips);
-        tail.cubicTo(b.hips + QPointF(side * 1.2 * b.unit, 0.4 * b.unit),
-                     b.hips + QPointF(side * 1.4 * b.unit, 1.6 * b.unit),
-                     b.hips + QPointF(side * 1.0 * b.unit, 1.9 * b.unit));
+        tail.moveTo(c.hips);
+        const QPointF end = c.hips + QPointF(side * 1.0 * cu, 1.9 * cu);
+        tail.cubicTo(c.hips + QPointF(side * 1.2 * cu, 0.4 * cu), c.hips + QPointF(side * 1.4 * cu, 1.6 * cu),
+                     end);
         style::drawLine(p, tail, style::kOutline, 3.6);
         style::drawLine(p, tail, kSkin.shade, 2.0);
-        const QPointF end = b.hips + QPointF(side * 1.0 * b.unit, 1.9 * b.unit);
-        if (f->build == Build::Man) {
+        if (c.build == Build::Man) {
             paintFlame(p, end + QPointF(0, 2), 10);
         } else {
             for (int i = 0; i < 5; ++i)
-                style::drawShape(
-                    p,
-                    shapes::ellipse(end + QPointF((i % 2 ? 1.5 : -1.5) + (i == 4 ? 0 : 0), 1.5 + i * 1.6),
-                                    1.8, 1.8),
-                    {{120, 52, 120}, {80, 30, 84}}, 0.5, 0.7);
+                style::drawShape(p,
+                                 shapes::ellipse(end + QPointF(i % 2 ? 1.5 : -1.5, 1.5 + i * 1.6), 1.8, 1.8),
+                                 {{120, 52, 120}, {80, 30, 84}}, 0.5, 0.7);
         }
-    }
-    for (const Figure *f : {&man, &woman}) {
-        paintFigure(p, *f);
-        const Body b = bodyOf(*f);
-        paintHorns(p, b.headCentre, b.unit, 0.4);
-        // A loincloth.
+        const StandingBody b = paintStandingNude(p, c.hips, cu, c.build, kSkin);
+        // A loincloth of sacking.
         QPainterPath cloth;
-        cloth.moveTo(b.hips + QPointF(-b.waistHalf * 1.2, -0.25 * b.unit));
-        cloth.lineTo(b.hips + QPointF(b.waistHalf * 1.2, -0.25 * b.unit));
-        cloth.lineTo(b.hips + QPointF(b.waistHalf * 0.7, 0.55 * b.unit));
-        cloth.lineTo(b.hips + QPointF(-b.waistHalf * 0.7, 0.55 * b.unit));
+        cloth.moveTo(c.hips + QPointF(-0.72 * cu, -0.2 * cu));
+        cloth.lineTo(c.hips + QPointF(0.72 * cu, -0.2 * cu));
+        cloth.lineTo(c.hips + QPointF(0.5 * cu, 0.7 * cu));
+        cloth.lineTo(c.hips + QPointF(-0.5 * cu, 0.7 * cu));
         cloth.closeSubpath();
         style::drawShape(p, cloth, {{120, 74, 44}, {80, 48, 28}}, 0.8);
-        paintChain(p, ring, b.neck + QPointF(0, 0.1 * b.unit), 4, 3.2);
+        Figure look;
+        look.build = c.build;
+        look.hair = c.hair;
+        look.hairColour = c.hairColour;
+        look.turn = -c.facing * 0.3;
+        paintHead(p, look, b.headCentre, cu);
+        paintHorns(p, b.headCentre, cu, 0.4);
+        for (int hand : {0, 1}) {
+            const double out = hand ? 1.0 : -1.0;
+            paintBareArmFrom(p, b.shoulder[static_cast<std::size_t>(hand)],
+                             c.hips + QPointF(out * 1.0 * cu, 0.4 * cu),
+                             c.hips + QPointF(out * 2.0 * cu, -1.0 * cu), cu, c.build, kSkin, false);
+        }
+        paintChain(p, ring, b.neck + QPointF(0, 0.1 * cu), 4, 3.2);
     }
     style::drawShape(p, shapes::ellipse(ring, 5, 5).subtracted(shapes::ellipse(ring, 3, 3)),
                      {{170, 170, 180}, {110, 110, 124}}, 0.6, 0.9);
 
-    paintFigure(p, devil);
-    const Body body = bodyOf(devil);
-    paintHorns(p, body.headCentre, body.unit, 1.0);
+    const StandingBody body = paintStandingNude(p, devilHips, du, Build::Man, kDevilSkin, kGoatLegs);
+    // Shaggy haunches from the waist to the thighs.
+    std::vector<QPointF> fur;
+    for (int i = 0; i <= 12; ++i) {
+        const double x = -0.78 + 1.56 * i / 12;
+        fur.push_back(devilHips + QPointF(x * du, (i % 2 ? 1.05 : 1.25) * du));
+    }
+    fur.push_back(devilHips + QPointF(0.74 * du, -0.5 * du));
+    fur.push_back(devilHips + QPointF(0, -0.56 * du));
+    fur.push_back(devilHips + QPointF(-0.74 * du, -0.5 * du));
+    style::drawShape(p, style::smoothClosed(fur), kGoatLegs, 1.6, 1.0);
+    Figure look;
+    look.hairColour = kHairBlack;
+    look.beard = Beard::Short;
+    look.skin = kDevilSkin;
+    paintHead(p, look, body.headCentre, du);
+    paintHorns(p, body.headCentre, du, 1.0);
     // Brows drawn down in a frown.
     QPainterPath brows;
     for (int side : {-1, 1}) {
-        brows.moveTo(body.headCentre + QPointF(side * 0.34 * body.headWidth, -0.16 * body.unit));
-        brows.lineTo(body.headCentre + QPointF(side * 0.06 * body.headWidth, -0.04 * body.unit));
+        brows.moveTo(body.headCentre + QPointF(side * 0.34 * du, -0.16 * du));
+        brows.lineTo(body.headCentre + QPointF(side * 0.06 * du, -0.04 * du));
     }
     style::drawLine(p, brows, style::kOutline, 1.6);
-    // The torch, upside down in his left hand, its flame licking upwards.
-    const QPointF fist = body.hand[0];
-    const QPointF end = fist + QPointF(-0.5 * body.unit, 1.7 * body.unit);
+    // His right hand raised, open; his left holding a torch upside down, its
+    // flame licking upwards.
+    paintBareArmFrom(p, body.shoulder[1], body.shoulder[1] + QPointF(1.2 * du, -0.9 * du),
+                     body.shoulder[1] + QPointF(1.6 * du, 0.4 * du), du, Build::Man, kDevilSkin, false);
+    const QPointF fist = body.shoulder[0] + QPointF(-1.1 * du, 1.9 * du);
+    const QPointF end = fist + QPointF(-0.5 * du, 1.7 * du);
     QPainterPath torch;
-    torch.moveTo(fist + QPointF(0.12 * body.unit, -0.4 * body.unit));
+    torch.moveTo(fist + QPointF(0.12 * du, -0.4 * du));
     torch.lineTo(end);
-    style::drawLine(p, torch, style::kOutline, 0.34 * body.unit + 1.6);
-    style::drawLine(p, torch, kWood.base, 0.34 * body.unit);
-    paintFlame(p, end + QPointF(0, 0.2 * body.unit), 1.1 * body.unit, -0.15);
-    style::drawShape(p, shapes::ellipse(fist, 0.2 * body.unit, 0.17 * body.unit, 70), devil.skin, 0.5, 0.8);
+    style::drawLine(p, torch, style::kOutline, 0.34 * du + 1.6);
+    style::drawLine(p, torch, kWood.base, 0.34 * du);
+    paintFlame(p, end + QPointF(0, 0.2 * du), 1.1 * du, -0.15);
+    paintBareArmFrom(p, body.shoulder[0], fist, body.shoulder[0] + QPointF(-1.2 * du, 0.6 * du), du,
+                     Build::Man, kDevilSkin, true);
 }
 
 // ---- 17 The Tower -----------------------------------------------------------------
@@ -763,7 +770,7 @@ void judgement(QPainter &p, const CardFace &)
     angel.height = 168;
     angel.build = Build::Man;
     angel.robe = {kWhiteRobe, std::nullopt, Cut::Gown, {}, style::kGold};
-    angel.hair = Hair::Long;
+    angel.hair = Hair::Short;
     angel.hairColour = kHairGold;
     angel.turn = -0.5;
     angel.left = {Gesture::Behind};
@@ -787,8 +794,10 @@ void judgement(QPainter &p, const CardFace &)
         paintSky(p, s, horizon, sky);
         p.restore();
     }
-    paintMountains(p, horizon + 4, s.left() - 30, 66, 76, 21, {{150, 168, 196}, {112, 130, 164}}, true);
-    paintMountains(p, horizon + 4, 136, s.right() + 30, 70, 22, {{150, 168, 196}, {112, 130, 164}}, true);
+    // Icy mountains rising into the clouds on either side.
+    const Tone ice{{120, 134, 168}, {90, 102, 136}};
+    paintMountains(p, horizon + 4, s.left() - 40, 70, 110, 23, ice, false);
+    paintMountains(p, horizon + 4, 130, s.right() + 40, 100, 24, ice, false);
     paintWater(p, s, horizon, s.bottom() + 4, 21, {{70, 116, 160}, {50, 90, 132}});
 
     // The risen, their arms raised, in pale shrouds.
@@ -846,7 +855,7 @@ void world(QPainter &p, const CardFace &)
     // The sky inside the wreath, a shade paler.
     style::drawShape(p, shapes::ellipse(oval.center(), oval.width() / 2, oval.height() / 2),
                      {{170, 200, 232}, {170, 200, 232}}, 0, 0);
-    paintDancer(p, {100, 142}, 22, {{132, 62, 160}, {90, 36, 116}});
+    paintDancer(p, {100, 139}, 23.5, {{132, 62, 160}, {90, 36, 116}});
     paintLaurelWreath(p, oval, 13);
     paintAngelHead(p, {32, 34}, 38);
     paintEagleHead(p, {168, 34}, 38, -1);
