@@ -69,25 +69,7 @@ double poseHeads(const Proportions &pr, Pose pose)
 // upper arm hangs and the forearm comes up).
 QPointF elbowFor(QPointF s, QPointF &h, double upper, double fore, double axis, bool outward)
 {
-    QPointF d = h - s;
-    double dist = length(d);
-    const double reach = (upper + fore) * 0.995;
-    if (dist > reach) {
-        h = s + unitVector(d) * reach;
-        d = h - s;
-        dist = reach;
-    }
-    dist = std::max(dist, std::abs(upper - fore) + 1e-3);
-    const double cosA =
-        std::clamp((upper * upper + dist * dist - fore * fore) / (2 * upper * dist), -1.0, 1.0);
-    const double a = std::acos(cosA);
-    const QPointF u = unitVector(d);
-    auto rotated = [&](double angle) {
-        return s + QPointF(u.x() * std::cos(angle) - u.y() * std::sin(angle),
-                           u.x() * std::sin(angle) + u.y() * std::cos(angle)) *
-                       upper;
-    };
-    const QPointF e1 = rotated(a), e2 = rotated(-a);
+    const auto [e1, e2] = elbowChoices(s, h, upper, fore);
     if (!outward)
         return e1.y() >= e2.y() ? e1 : e2;
     const double side = s.x() < axis ? -1.0 : 1.0;
@@ -122,6 +104,35 @@ QPointF handTarget(const Figure &f, const Proportions &pr, const Body &b, int si
 }
 
 } // namespace
+
+ArmMeasures armMeasures(Build build)
+{
+    const Proportions pr = proportionsOf(build);
+    return {pr.upperArm, pr.forearm, pr.limb};
+}
+
+std::pair<QPointF, QPointF> elbowChoices(QPointF s, QPointF &h, double upper, double fore)
+{
+    QPointF d = h - s;
+    double dist = length(d);
+    const double reach = (upper + fore) * 0.995;
+    if (dist > reach) {
+        h = s + unitVector(d) * reach;
+        d = h - s;
+        dist = reach;
+    }
+    dist = std::max(dist, std::abs(upper - fore) + 1e-3);
+    const double cosA =
+        std::clamp((upper * upper + dist * dist - fore * fore) / (2 * upper * dist), -1.0, 1.0);
+    const double a = std::acos(cosA);
+    const QPointF u = unitVector(d);
+    auto rotated = [&](double angle) {
+        return s + QPointF(u.x() * std::cos(angle) - u.y() * std::sin(angle),
+                           u.x() * std::sin(angle) + u.y() * std::cos(angle)) *
+                       upper;
+    };
+    return {rotated(a), rotated(-a)};
+}
 
 Body bodyOf(const Figure &f)
 {

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 namespace artwork::figures {
 
@@ -142,6 +143,17 @@ struct Body {
 };
 
 Body bodyOf(const Figure &figure);
+
+// An arm's measures in heads for a build, as the kit draws it: shoulder to
+// elbow, elbow to the fist's middle, and the limb's thickness.
+struct ArmMeasures {
+    double upper, fore, thickness;
+};
+ArmMeasures armMeasures(Build build);
+
+// The two elbows that join a shoulder to a hand with an upper arm and a
+// forearm of these lengths; the hand is first moved in if it is out of reach.
+std::pair<QPointF, QPointF> elbowChoices(QPointF shoulder, QPointF &hand, double upper, double fore);
 
 // Draws the figure: mantle, legs, robe, arms, head and hair, headwear, and
 // the held things, in that order. A Riding figure sits with its hips on

@@ -23,50 +23,11 @@ QRectF lastScene()
 
 namespace {
 
-// An arm's measures in heads, as the kit draws them: shoulder to elbow, elbow
-// to the fist, and the limb's thickness.
-struct ArmMeasures {
-    double upper, fore, thickness;
-};
-
-ArmMeasures armOf(Build build)
-{
-    switch (build) {
-    case Build::Man:
-        return {1.32, 1.18, 1.0};
-    case Build::Woman:
-        return {1.28, 1.12, 0.88};
-    case Build::Youth:
-        return {1.24, 1.08, 0.98};
-    case Build::Child:
-        return {0.92, 0.84, 0.85};
-    }
-    return {1.32, 1.18, 1.0};
-}
-
 // The elbow between shoulder s and hand h (moved in when out of reach), the
 // one of the two possible bends nearer `bend`.
 QPointF elbowTowards(QPointF s, QPointF &h, double upper, double fore, QPointF bend)
 {
-    QPointF d = h - s;
-    double dist = length(d);
-    const double reach = (upper + fore) * 0.995;
-    if (dist > reach) {
-        h = s + unitVector(d) * reach;
-        d = h - s;
-        dist = reach;
-    }
-    dist = std::max(dist, std::abs(upper - fore) + 1e-3);
-    const double cosA =
-        std::clamp((upper * upper + dist * dist - fore * fore) / (2 * upper * dist), -1.0, 1.0);
-    const double a = std::acos(cosA);
-    const QPointF u = unitVector(d);
-    auto turned = [&](double angle) {
-        return s + QPointF(u.x() * std::cos(angle) - u.y() * std::sin(angle),
-                           u.x() * std::sin(angle) + u.y() * std::cos(angle)) *
-                       upper;
-    };
-    const QPointF e1 = turned(a), e2 = turned(-a);
+    const auto [e1, e2] = elbowChoices(s, h, upper, fore);
     return length(e1 - bend) <= length(e2 - bend) ? e1 : e2;
 }
 
@@ -106,14 +67,14 @@ void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF
               bool holding, bool cuff)
 {
     const Body b = bodyOf(figure);
-    armFrom(p, b.shoulder[static_cast<std::size_t>(side > 0)], hand, bend, b.unit, armOf(figure.build),
+    armFrom(p, b.shoulder[static_cast<std::size_t>(side > 0)], hand, bend, b.unit, armMeasures(figure.build),
             sleeve, figure.skin, figure.robe.trim, holding, cuff, false, b.crown.x());
 }
 
 void paintBareArmFrom(QPainter &p, QPointF shoulder, QPointF hand, QPointF bend, double unit, Build build,
                       const Tone &skin, bool holding)
 {
-    armFrom(p, shoulder, hand, bend, unit, armOf(build), skin, skin, skin, holding, false, true,
+    armFrom(p, shoulder, hand, bend, unit, armMeasures(build), skin, skin, skin, holding, false, true,
             shoulder.x());
 }
 
