@@ -9,15 +9,11 @@
 
 #include "deck/CardFaceTable.h"
 
+#include "FigureSpill.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QTest>
-
-namespace {
-
-constexpr int kMargin = 120; // room round the card for anything drawn outside it
-
-} // namespace
 
 class FirstTrumpFigures : public QObject {
     Q_OBJECT
@@ -37,38 +33,15 @@ void FirstTrumpFigures::insideThePicture_data()
 void FirstTrumpFigures::insideThePicture()
 {
     QFETCH(int, cardNumber);
-    QImage canvas(200 + 2 * kMargin, 303 + 2 * kMargin, QImage::Format_ARGB32_Premultiplied);
-    canvas.fill(Qt::transparent);
-    QPainter p(&canvas);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(kMargin, kMargin);
-    QVERIFY(artwork::paintFirstTrumpFigures(p, cardNumber));
-    p.end();
-
+    bool painted = false;
     const QRectF scene = artwork::first::trumpScene();
-    int drawn = 0, outside = 0;
-    QRect firstOutside;
-    for (int y = 0; y < canvas.height(); ++y) {
-        const auto *row = reinterpret_cast<const QRgb *>(canvas.constScanLine(y));
-        for (int x = 0; x < canvas.width(); ++x) {
-            if (qAlpha(row[x]) == 0)
-                continue;
-            ++drawn;
-            // The pixel's square in card coordinates.
-            const QRectF pixel(x - kMargin, y - kMargin, 1, 1);
-            if (!scene.contains(pixel)) {
-                if (outside++ == 0)
-                    firstOutside = pixel.toRect();
-            }
-        }
-    }
+    const FigureSpill spill =
+        FigureSpill::of(scene, [&](QPainter &p) { painted = artwork::paintFirstTrumpFigures(p, cardNumber); });
+    QVERIFY(painted);
     // The figures fill a good part of the picture.
-    QVERIFY2(drawn > scene.width() * scene.height() / 8,
-             qPrintable(QString("only %1 pixels drawn").arg(drawn)));
-    QVERIFY2(outside == 0, qPrintable(QString("%1 pixels outside the picture, the first at (%2, %3)")
-                                          .arg(outside)
-                                          .arg(firstOutside.x())
-                                          .arg(firstOutside.y())));
+    QVERIFY2(spill.drawn > scene.width() * scene.height() / 8,
+             qPrintable(QString("only %1 pixels drawn").arg(spill.drawn)));
+    QVERIFY2(spill.outside == 0, qPrintable(spill.describe()));
 }
 
 QTEST_GUILESS_MAIN(FirstTrumpFigures)
