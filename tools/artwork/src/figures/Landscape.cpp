@@ -35,6 +35,18 @@ QPainterPath ridge(const QRectF &area, double y, double amplitude, int bumps, un
 
 } // namespace
 
+void addGrassTuft(QPainterPath &tufts, QPointF foot)
+{
+    // Three blades from one foot: the middle one upright, the outer ones leaning out.
+    const double x = foot.x(), y = foot.y();
+    tufts.moveTo(x - 2, y);
+    tufts.lineTo(x - 3, y - 3);
+    tufts.moveTo(x, y);
+    tufts.lineTo(x, y - 4);
+    tufts.moveTo(x + 2, y);
+    tufts.lineTo(x + 3, y - 3);
+}
+
 void paintHills(QPainter &p, const QRectF &area, double horizon, unsigned seed, const Tone &near,
                 const Tone &far)
 {
@@ -47,12 +59,7 @@ void paintHills(QPainter &p, const QRectF &area, double horizon, unsigned seed, 
     for (int i = 0; i < 9; ++i) {
         const double x = area.left() + area.width() * (i + 0.5) / 9 + 6 * rough.next();
         const double y = horizon + depth * (0.55 + 0.35 * std::abs(rough.next()));
-        tufts.moveTo(x - 2, y);
-        tufts.lineTo(x - 3, y - 3);
-        tufts.moveTo(x, y);
-        tufts.lineTo(x, y - 4);
-        tufts.moveTo(x + 2, y);
-        tufts.lineTo(x + 3, y - 3);
+        addGrassTuft(tufts, {x, y});
     }
     drawLine(p, tufts, near.shade, 0.9);
 }

@@ -7,6 +7,7 @@
 #include "Style.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QRectF>
 
 #include <optional>
@@ -27,6 +28,10 @@ inline const Tone kStone{{214, 206, 186}, {160, 150, 128}};
 
 // The sky over `area`, with a paler band along the horizon.
 void paintSky(QPainter &painter, const QRectF &area, double horizon, const Tone &sky = kDaySky);
+
+// Adds one tuft of grass (three short blades) standing on `foot` to a path of
+// tufts, to be drawn as lines in the grass's shade.
+void addGrassTuft(QPainterPath &tufts, QPointF foot);
 
 // Rolling hills from the horizon down to the bottom of `area`: a far range in
 // `far`, then a nearer one in `near` that ends in a meadow at the bottom.

@@ -357,12 +357,7 @@ void paintMeadow(QPainter &p, const QRectF &area, double top, unsigned seed, con
     for (int i = 0; i < 8; ++i) {
         const double x = area.left() + area.width() * (i + 0.5) / 8 + 6 * rough.next();
         const double y = top + (area.bottom() - top) * (0.3 + 0.6 * std::abs(rough.next()));
-        tufts.moveTo(x - 2, y);
-        tufts.lineTo(x - 3, y - 3);
-        tufts.moveTo(x, y);
-        tufts.lineTo(x, y - 4);
-        tufts.moveTo(x + 2, y);
-        tufts.lineTo(x + 3, y - 3);
+        addGrassTuft(tufts, {x, y});
     }
     drawLine(p, tufts, grass.shade, 0.9);
 }
