@@ -18,12 +18,6 @@ using namespace quillmere;
 
 namespace {
 
-int visibleWindows()
-{
-    const auto all = QApplication::topLevelWidgets();
-    return int(std::count_if(all.begin(), all.end(), [](QWidget *w) { return w->isVisible(); }));
-}
-
 // Runs an action with the effective user of nobody when the tests run as root,
 // who can read any file.
 template <typename Action> void asUnprivileged(Action &&action)
@@ -119,7 +113,7 @@ void TestBadInput::documents()
         QVERIFY(f.folder.write(document, content));
 
     int shownWhileReporting = -1;
-    f.whileReporting = [&] { shownWhileReporting = visibleWindows(); };
+    f.whileReporting = [&] { shownWhileReporting = ShellFixture::visibleWindows(); };
     QElapsedTimer clock;
     clock.start();
     const bool about = document == QLatin1String("about.txt");
@@ -159,7 +153,7 @@ void TestBadInput::documents()
         QCOMPARE(shownWhileReporting, about ? 1 : 0);
         QVERIFY(!f.shell.loaded(about ? WindowKind::Information : WindowKind::Main));
         ShellFixture::settle();
-        QCOMPARE(visibleWindows(), 0);
+        QCOMPARE(ShellFixture::visibleWindows(), 0);
         QVERIFY2(elapsed < 5000, qPrintable(QString::number(elapsed)));
     }
 }

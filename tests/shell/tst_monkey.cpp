@@ -38,16 +38,10 @@ void TestMonkey::initTestCase()
 
 QString TestMonkey::checkSound(const ShellFixture &f) const
 {
-    int spreads = 0;
-    SpreadWindow *window = nullptr;
-    for (WindowKind kind : {WindowKind::Main, WindowKind::Celtic, WindowKind::Qabalistic}) {
-        if (auto *w = qobject_cast<SpreadWindow *>(f.shell.loaded(kind))) {
-            ++spreads;
-            window = w;
-        }
-    }
-    if (spreads != 1)
-        return QStringLiteral("%1 spread windows are loaded").arg(spreads);
+    const auto spreads = f.spreadWindows();
+    if (spreads.size() != 1)
+        return QStringLiteral("%1 spread windows are loaded").arg(spreads.size());
+    SpreadWindow *window = spreads.first();
     if (!window->isVisible())
         return QStringLiteral("the spread window is hidden");
     if (f.shell.hasEnded() || !f.reported.isEmpty())
@@ -103,10 +97,7 @@ void TestMonkey::randomActionsKeepEverythingSound()
     f.shell.start();
     int counts[10] = {};
     for (int i = 0; i < actions; ++i) {
-        SpreadWindow *window = nullptr;
-        for (WindowKind kind : {WindowKind::Main, WindowKind::Celtic, WindowKind::Qabalistic})
-            if (!window)
-                window = qobject_cast<SpreadWindow *>(f.shell.loaded(kind));
+        SpreadWindow *window = f.openSpread();
         const auto &cards = window->cardSlots();
         ImageControl *slot = cards.at(pick(int(cards.size())));
         const int action = pick(100);

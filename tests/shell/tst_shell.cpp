@@ -14,17 +14,6 @@ using namespace quillmere;
 
 namespace {
 
-constexpr WindowKind kSpreads[] = {WindowKind::Main, WindowKind::Celtic, WindowKind::Qabalistic};
-
-SpreadWindow *openSpread(const ShellFixture &f)
-{
-    for (WindowKind kind : kSpreads) {
-        if (auto *window = qobject_cast<SpreadWindow *>(f.shell.loaded(kind)))
-            return window;
-    }
-    return nullptr;
-}
-
 // The loaded windows, by class name, e.g. "Form1+Form2", or "ended".
 QString loadedWindows(const ShellFixture &f)
 {
@@ -48,12 +37,6 @@ bool runCommand(SpreadWindow *window, const QString &command)
         }
     }
     return false;
-}
-
-int visibleWindows()
-{
-    const auto all = QApplication::topLevelWidgets();
-    return int(std::count_if(all.begin(), all.end(), [](QWidget *w) { return w->isVisible(); }));
 }
 
 } // namespace
@@ -108,7 +91,7 @@ void TestShell::unreadableMeaningsEndTheProgramBeforeAnyWindow()
     if (kind == QLatin1String("dangling"))
         QCOMPARE(symlink("gone.txt", f.folder.path(QStringLiteral("meanings.txt")).toLocal8Bit().constData()), 0);
     int shownWhileReporting = -1;
-    f.whileReporting = [&] { shownWhileReporting = visibleWindows(); };
+    f.whileReporting = [&] { shownWhileReporting = ShellFixture::visibleWindows(); };
 
     f.shell.start();
     QCOMPARE(f.reported.size(), 1);
@@ -118,7 +101,7 @@ void TestShell::unreadableMeaningsEndTheProgramBeforeAnyWindow()
     QCOMPARE(f.endings, QList<int>{1});
     QCOMPARE(f.shell.loadedCount(), 0);
     ShellFixture::settle();
-    QCOMPARE(visibleWindows(), 0);
+    QCOMPARE(ShellFixture::visibleWindows(), 0);
 }
 
 void TestShell::windowStates_data()
@@ -160,17 +143,17 @@ void TestShell::windowStates()
     for (qsizetype i = 0; i < steps.size(); ++i) {
         const QString &step = steps.at(i);
         if (step == QLatin1String("close")) {
-            QVERIFY(openSpread(f)->close());
+            QVERIFY(f.openSpread()->close());
         } else if (step == QLatin1String("closeInfo")) {
             QVERIFY(f.shell.loaded(WindowKind::Information)->close());
         } else {
-            QVERIFY2(runCommand(openSpread(f), step), qPrintable(step));
+            QVERIFY2(runCommand(f.openSpread(), step), qPrintable(step));
         }
         ShellFixture::settle();
         QCOMPARE(loadedWindows(f), after.at(i));
         if (!f.shell.hasEnded()) {
-            QVERIFY(openSpread(f) == nullptr || openSpread(f)->isVisible());
-            QCOMPARE(visibleWindows(), f.shell.loadedCount());
+            QVERIFY(f.openSpread() == nullptr || f.openSpread()->isVisible());
+            QCOMPARE(ShellFixture::visibleWindows(), f.shell.loadedCount());
         }
     }
     QCOMPARE(f.endings, f.shell.hasEnded() ? QList<int>{0} : QList<int>{});
@@ -181,7 +164,7 @@ void TestShell::navigationOpensAFreshWindowBeforeTheOldGoes()
 {
     ShellFixture f;
     f.shell.start();
-    QPointer<SpreadWindow> first = openSpread(f);
+    QPointer<SpreadWindow> first = f.openSpread();
     QTest::mouseDClick(first->cardSlots().first(), Qt::LeftButton);
     QTest::mouseDClick(first->cardSlots().last(), Qt::LeftButton);
     QCOMPARE(first->deck().dealPosition(), qint16(3));
@@ -210,11 +193,11 @@ void TestShell::navigationOpensAFreshWindowBeforeTheOldGoes()
     // The old window goes once the command is over.
     QVERIFY(first && first->isHidden());
     QCOMPARE(f.shell.loadedCount(), 1);
-    QVERIFY(openSpread(f)->isVisible());
+    QVERIFY(f.openSpread()->isVisible());
     ShellFixture::settle();
     QVERIFY(first.isNull());
 
-    QVERIFY(runCommand(openSpread(f), QStringLiteral("main")));
+    QVERIFY(runCommand(f.openSpread(), QStringLiteral("main")));
     ShellFixture::settle();
     auto *again = f.window<Form1>(WindowKind::Main);
     QVERIFY(again);
@@ -227,19 +210,19 @@ void TestShell::informationIsReadOncePerLoad()
 {
     ShellFixture f;
     f.shell.start();
-    QVERIFY(runCommand(openSpread(f), QStringLiteral("info")));
+    QVERIFY(runCommand(f.openSpread(), QStringLiteral("info")));
     auto *info = f.window<Form2>(WindowKind::Information);
     QVERIFY(info && info->isVisible());
     QCOMPARE(info->Text1->toPlainText(), QStringLiteral("Quillmere Tarot\nAbout it.\n"));
 
     QVERIFY(f.folder.write(QStringLiteral("about.txt"), "Changed\r\n"));
-    QVERIFY(runCommand(openSpread(f), QStringLiteral("info")));
+    QVERIFY(runCommand(f.openSpread(), QStringLiteral("info")));
     QCOMPARE(f.window<Form2>(WindowKind::Information), info);
     QCOMPARE(info->Text1->toPlainText(), QStringLiteral("Quillmere Tarot\nAbout it.\n"));
 
     QVERIFY(info->close());
     ShellFixture::settle();
-    QVERIFY(runCommand(openSpread(f), QStringLiteral("info")));
+    QVERIFY(runCommand(f.openSpread(), QStringLiteral("info")));
     QCOMPARE(f.window<Form2>(WindowKind::Information)->Text1->toPlainText(), QStringLiteral("Changed\n"));
 }
 
@@ -270,7 +253,7 @@ void TestShell::missingAboutEndsTheProgramWithTheSpreadStillOpen()
 {
     ShellFixture f(true, false);
     f.shell.start();
-    SpreadWindow *main = openSpread(f);
+    SpreadWindow *main = f.openSpread();
     QTest::mouseDClick(main->cardSlots().first(), Qt::LeftButton); // the spread works as ever
     QCOMPARE(main->deck().dealPosition(), qint16(2));
 
@@ -285,14 +268,14 @@ void TestShell::missingAboutEndsTheProgramWithTheSpreadStillOpen()
     QVERIFY(spreadOpenWhileReporting);
     QCOMPARE(f.endings, QList<int>{1});
     ShellFixture::settle();
-    QCOMPARE(visibleWindows(), 0);
+    QCOMPARE(ShellFixture::visibleWindows(), 0);
 }
 
 void TestShell::loadingALoadedWindowChangesNothing()
 {
     ShellFixture f;
     f.shell.start();
-    SpreadWindow *main = openSpread(f);
+    SpreadWindow *main = f.openSpread();
     QTest::mouseDClick(main->cardSlots().first(), Qt::LeftButton);
     const QString caption = main->Label1->text();
     QVERIFY(f.folder.write(QStringLiteral("meanings.txt"), "Other\r\n"));
@@ -333,10 +316,10 @@ void TestShell::accessKeysRunTheirCommands()
     ShellFixture f;
     f.shell.start();
     if (!from.isEmpty()) {
-        QVERIFY(runCommand(openSpread(f), from));
+        QVERIFY(runCommand(f.openSpread(), from));
         ShellFixture::settle();
     }
-    SpreadWindow *window = openSpread(f);
+    SpreadWindow *window = f.openSpread();
     QVERIFY(QTest::qWaitForWindowActive(window));
     QTest::mouseDClick(window->cardSlots().first(), Qt::LeftButton);
 

@@ -2,6 +2,9 @@
 
 #include "TestFolder.h"
 #include "shell/Shell.h"
+#include "windows/SpreadWindow.h"
+
+#include <QApplication>
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -30,6 +33,29 @@ struct ShellFixture {
             folder.write(QStringLiteral("meanings.txt"), meanings());
         if (withAbout)
             folder.write(QStringLiteral("about.txt"), about());
+    }
+
+    // The spread windows that are loaded: one, while the program runs.
+    QList<quillmere::SpreadWindow *> spreadWindows() const
+    {
+        QList<quillmere::SpreadWindow *> loaded;
+        for (auto kind : {quillmere::WindowKind::Main, quillmere::WindowKind::Celtic, quillmere::WindowKind::Qabalistic}) {
+            if (auto *window = qobject_cast<quillmere::SpreadWindow *>(shell.loaded(kind)))
+                loaded << window;
+        }
+        return loaded;
+    }
+    quillmere::SpreadWindow *openSpread() const
+    {
+        const auto loaded = spreadWindows();
+        return loaded.isEmpty() ? nullptr : loaded.first();
+    }
+
+    // Top-level windows on the screen, whoever made them (error boxes too).
+    static int visibleWindows()
+    {
+        const auto all = QApplication::topLevelWidgets();
+        return int(std::count_if(all.begin(), all.end(), [](QWidget *w) { return w->isVisible(); }));
     }
 
     template <typename Window> Window *window(quillmere::WindowKind kind) const
