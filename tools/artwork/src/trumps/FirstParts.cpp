@@ -100,20 +100,6 @@ void paintBlessingHand(QPainter &p, const Figure &f, int side)
 
 // ---- Things held or worn -----------------------------------------------------
 
-void paintLemniscate(QPainter &p, QPointF c, double a)
-{
-    QPainterPath loop;
-    const int steps = 96;
-    for (int i = 0; i <= steps; ++i) {
-        const double t = i * 2 * M_PI / steps;
-        const double d = 1 + std::sin(t) * std::sin(t);
-        const QPointF q = c + QPointF(a * std::cos(t) / d, a * std::sin(t) * std::cos(t) / d * 1.3);
-        i == 0 ? loop.moveTo(q) : loop.lineTo(q);
-    }
-    drawLine(p, loop, kOutline, std::max(2.6, a * 0.2));
-    drawLine(p, loop, kGold.base, std::max(1.4, a * 0.11));
-}
-
 void paintHornedCrown(QPainter &p, const Figure &f)
 {
     const Body b = bodyOf(f);

@@ -39,8 +39,6 @@ void paintBlessingHand(QPainter &p, const Figure &f, int side);
 
 // ---- Things held or worn -----------------------------------------------------
 
-// The figure-eight of the infinite, `halfWidth` to either side of `centre`.
-void paintLemniscate(QPainter &p, QPointF centre, double halfWidth);
 // A full moon set between two horns, worn over the figure's head.
 void paintHornedCrown(QPainter &p, const Figure &f);
 // A tall crown of three tiers with a cross on top, worn over the figure's head.

@@ -16,6 +16,7 @@
 #include "figures/Shapes.h"
 #include "figures/Throne.h"
 #include "trumps/FirstParts.h"
+#include "trumps/LastParts.h"
 
 #include <QFontMetricsF>
 
@@ -217,7 +218,7 @@ void magicianFigure(QPainter &p)
     const Figure mage = magician();
     const Body b = bodyOf(mage);
     paintFigure(p, mage);
-    paintLemniscate(p, b.crown + QPointF(0, -0.55 * b.unit), 0.62 * b.unit);
+    last::paintLemniscate(p, b.crown + QPointF(0, -0.55 * b.unit), 1.24 * b.unit);
 }
 
 // The table, the cup and the pentacle standing at its back, the wand and the
