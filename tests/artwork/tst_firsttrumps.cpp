@@ -4,8 +4,7 @@
 // picture, above the band, so no crown, lantern, hoof or wing is cut off by
 // the frame or hidden under the title.
 
-#include "trumps/FirstParts.h"
-#include "trumps/FirstTrumps.h"
+#include "trumps/Trumps.h"
 
 #include "deck/CardFaceTable.h"
 
@@ -34,9 +33,9 @@ void FirstTrumpFigures::insideThePicture()
 {
     QFETCH(int, cardNumber);
     bool painted = false;
-    const QRectF scene = artwork::first::trumpScene();
+    const QRectF scene = artwork::trumpScene();
     const FigureSpill spill =
-        FigureSpill::of(scene, [&](QPainter &p) { painted = artwork::paintFirstTrumpFigures(p, cardNumber); });
+        FigureSpill::of(scene, [&](QPainter &p) { painted = artwork::paintTrumpFigures(p, cardNumber); });
     QVERIFY(painted);
     // The figures fill a good part of the picture.
     QVERIFY2(spill.drawn > scene.width() * scene.height() / 8,

@@ -6,6 +6,7 @@
 
 #include "deck/CardFaceTable.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 
@@ -18,6 +19,12 @@ struct FacePainter {
     void (*picture)(QPainter &, const quillmere::CardFace &);
     void (*lettering)(QPainter &, const quillmere::CardFace &);
 };
+
+// The lettering of a face that has none.
+void noLettering(QPainter &, const quillmere::CardFace &);
+// Text centred on a point, hinted, at final size (for a painter's lettering).
+void drawCentredText(QPainter &p, const QString &text, const QFont &font, const QColor &colour,
+                     QPointF centre);
 
 // The painter of a card, from a table with one row per card number.
 const FacePainter &facePainter(const quillmere::CardFace &face);

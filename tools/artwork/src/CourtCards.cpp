@@ -3,10 +3,14 @@
 #include "Emblems.h"
 #include "Style.h"
 #include "figures/Animals.h"
+#include "figures/Architecture.h"
 #include "figures/Figure.h"
 #include "figures/Horse.h"
 #include "figures/Landscape.h"
+#include "figures/Plants.h"
+#include "figures/Sky.h"
 #include "figures/Throne.h"
+#include "figures/Water.h"
 
 #include <array>
 
@@ -142,7 +146,6 @@ const SuitLook &lookOf(Suit suit)
     return suitLooks()[0];
 }
 
-const Tone kGold = style::kGold;
 constexpr double kGround = 268; // where everyone stands
 constexpr double kHorizon = 170;
 

@@ -2,24 +2,21 @@
 
 #include "Canvas.h"
 #include "figures/Animals.h"
+#include "figures/Architecture.h"
 #include "figures/Figure.h"
 #include "figures/Horse.h"
 #include "figures/Landscape.h"
+#include "figures/Plants.h"
+#include "figures/Sky.h"
 #include "figures/Throne.h"
+#include "figures/Water.h"
+#include "figures/Wings.h"
 
 namespace artwork {
 
 using namespace figures;
-using namespace style;
 
 namespace {
-
-const Tone kBlue{{60, 96, 176}, {36, 60, 120}};
-const Tone kRed{{192, 44, 40}, {124, 24, 26}};
-const Tone kGreen{{70, 130, 70}, {44, 88, 46}};
-const Tone kPurple{{120, 70, 150}, {78, 42, 100}};
-const Tone kYellow{{232, 196, 80}, {176, 136, 40}};
-const Tone kWhiteCloth{{236, 232, 220}, {184, 176, 160}};
 
 constexpr int kCell = 200, kRow = 303;
 

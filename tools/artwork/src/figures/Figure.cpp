@@ -45,12 +45,6 @@ Proportions proportionsOf(Build build)
     return proportionsOf(Build::Man);
 }
 
-const QColor kFeature{92, 48, 30};
-const QColor kLips{176, 78, 66};
-const QColor kBlush{236, 160, 140};
-const Tone kShoe{{92, 58, 36}, {60, 36, 22}};
-const Tone kIron{{150, 158, 172}, {96, 104, 122}};
-
 // Crown-to-sole height of a pose, in heads.
 double poseHeads(const Proportions &pr, Pose pose)
 {

@@ -4,8 +4,10 @@
 // person. A painter fills in a `Figure` (where it stands, how tall, its pose,
 // clothes, headwear, hair and what each hand holds) and calls paintFigure.
 // Everything is in final pixel units on the supersampled canvas. The kit's
-// other parts are in Throne.h, Wings.h, Horse.h, Animals.h and Landscape.h;
-// FIGURES.md in tools/artwork shows how they go together.
+// other parts are beside this file, one header per subject (Throne.h,
+// Wings.h, Horse.h, Animals.h, Creatures.h, Bodies.h, Arms.h, Props.h, Sky.h,
+// Landscape.h, Water.h, Plants.h, Architecture.h); FIGURES.md in
+// tools/artwork shows how they go together.
 
 #include "Style.h"
 
@@ -91,12 +93,6 @@ struct Robe {
     Tone hose{{70, 80, 120}, {44, 50, 80}};    // legs under a tunic
     Tone trim{{236, 188, 64}, {172, 120, 34}}; // belt, collar and hem
 };
-
-inline const Tone kSkin{{240, 196, 160}, {206, 150, 116}};
-inline const QColor kHairBrown{110, 64, 30};
-inline const QColor kHairGold{220, 170, 70};
-inline const QColor kHairGrey{196, 190, 180};
-inline const QColor kHairBlack{46, 34, 28};
 
 struct Figure {
     QPointF base{100, 280};

@@ -1,0 +1,241 @@
+#include "figures/Bodies.h"
+
+#include "figures/Arms.h"
+#include "figures/Shapes.h"
+
+#include <cmath>
+
+namespace artwork::figures {
+
+using namespace style;
+using namespace shapes;
+
+KneelingBody paintKneelingNude(QPainter &p, QPointF hips, double u, int facing, const Tone &skin)
+{
+    // In the body's own units (a head high), facing left, the hips at the origin.
+    QTransform t;
+    t.translate(hips.x(), hips.y());
+    t.scale(facing < 0 ? u : -u, u);
+    const double line = std::max(1.0, 0.08 * u);
+    const Tone far{skin.shade, skin.shade.darker(115)};
+    // The far leg kneels: the thigh down to the knee on the ground, the shin
+    // lying back along it.
+    const std::vector<QPointF> kneeling{{0.05, -0.3},  {0.5, -0.1}, {0.52, 0.8},  {0.5, 1.3},  {0.95, 1.44},
+                                        {1.45, 1.6},   {1.68, 1.7}, {1.66, 1.86}, {1.0, 1.88}, {0.2, 1.9},
+                                        {-0.14, 1.86}, {-0.2, 1.6}, {-0.25, 0.9}, {-0.3, 0.2}};
+    drawShape(p, t.map(smoothClosed(kneeling)), far, std::max(1.0, 0.1 * u), line);
+    // The near leg raised, its foot flat in front; the torso upright.
+    const std::vector<QPointF> body{// back of the neck, down the back to the buttock
+                                    {0.14, -2.34},
+                                    {0.3, -2.0},
+                                    {0.3, -1.6},
+                                    {0.16, -1.0},
+                                    {0.2, -0.6},
+                                    {0.48, -0.24},
+                                    {0.5, 0.12},
+                                    // under the raised thigh to the back of its knee, down the calf
+                                    {0.0, 0.32},
+                                    {-0.7, 0.32},
+                                    {-1.02, 0.4},
+                                    {-1.12, 0.9},
+                                    {-1.16, 1.5},
+                                    {-1.12, 1.72},
+                                    // the foot, sole on the ground, toes forward
+                                    {-1.16, 1.88},
+                                    {-1.6, 1.9},
+                                    {-1.9, 1.86},
+                                    {-1.78, 1.74},
+                                    {-1.5, 1.64},
+                                    // up the shin to the knee, back along the top of the thigh
+                                    {-1.5, 1.0},
+                                    {-1.56, 0.2},
+                                    {-1.56, -0.22},
+                                    {-1.3, -0.4},
+                                    {-0.7, -0.4},
+                                    {-0.42, -0.42},
+                                    // belly, waist, breast, throat
+                                    {-0.36, -0.72},
+                                    {-0.3, -1.1},
+                                    {-0.44, -1.42},
+                                    {-0.46, -1.66},
+                                    {-0.3, -1.96},
+                                    {-0.16, -2.34}};
+    drawShape(p, t.map(smoothClosed(body)), skin, std::max(1.2, 0.12 * u), line);
+    KneelingBody k;
+    k.headCentre = t.map(QPointF(-0.02, -2.82));
+    k.nearShoulder = t.map(QPointF(0.02, -1.98));
+    k.farShoulder = t.map(QPointF(0.14, -2.04));
+    k.neck = t.map(QPointF(0.0, -2.3));
+    return k;
+}
+
+StandingBody paintStandingNude(QPainter &p, QPointF hips, double u, Build build, const Tone &skin,
+                               const std::optional<Tone> &legs)
+{
+    const Tone legTone = legs.value_or(skin);
+    auto at = [&](double x, double y) { return hips + QPointF(x * u, y * u); };
+    const bool man = build != Build::Woman;
+    const double w = (man ? 1.0 : 0.88) * u, line = std::max(1.0, 0.1 * u);
+    const std::vector<double> half{0.33 * w, 0.27 * w, 0.19 * w, 0.21 * w, 0.12 * w};
+    for (int s : {-1, 1}) {
+        const QPointF hip = at(s * 0.3, 0.15), knee = at(s * 0.3, 1.8), ankle = at(s * 0.32, 3.45);
+        drawShape(p, limb({hip, lerp(hip, knee, 0.5), knee, lerp(knee, ankle, 0.3), ankle}, half), legTone,
+                  line);
+        if (legs) {
+            // Cloven hooves.
+            QPainterPath hoof;
+            hoof.moveTo(at(s * 0.32 - 0.2, 3.45));
+            hoof.lineTo(at(s * 0.32 + 0.2, 3.45));
+            hoof.lineTo(at(s * 0.32 + 0.24, 3.66));
+            hoof.lineTo(at(s * 0.32 - 0.24, 3.66));
+            hoof.closeSubpath();
+            drawShape(p, hoof, {{52, 40, 36}, {34, 26, 24}}, 0.6, 0.9);
+        } else {
+            drawShape(p, ellipse(at(s * 0.36, 3.56), 0.2 * u, 0.12 * u), skin, 0.5, 0.9);
+        }
+    }
+    // Broad shoulders and narrow hips on a man, the other way on a woman.
+    const double sh = man ? 0.92 : 0.78, waist = man ? 0.56 : 0.46, hip = man ? 0.66 : 0.74;
+    const std::vector<QPointF> right{{0.16, -2.32},      {sh * 0.58, -2.06},   {sh, -1.9},
+                                     {sh * 0.92, -1.55}, {waist + 0.12, -1.2}, {waist, -0.7},
+                                     {hip - 0.1, -0.3},  {hip, 0.06},          {hip - 0.12, 0.36},
+                                     {0.3, 0.46},        {0.0, 0.44}};
+    std::vector<QPointF> pts;
+    for (const QPointF &q : right)
+        pts.emplace_back(q.x() * u, hips.y() + q.y() * u);
+    drawShape(p, smoothClosed(mirrored(hips.x(), pts)), skin, std::max(1.2, 0.12 * u), line);
+    QPainterPath neck;
+    neck.addRect(QRectF(at(-0.17, -2.6), at(0.17, -2.2)));
+    drawShape(p, neck, skin, 0, 0.8);
+    StandingBody b;
+    b.headCentre = at(0, -2.8);
+    b.neck = at(0, -2.3);
+    b.shoulder = {at(-(sh - 0.2), -1.95), at(sh - 0.2, -1.95)};
+    return b;
+}
+
+void paintDancer(QPainter &p, QPointF hips, double u, const Tone &scarf)
+{
+    auto at = [&](double x, double y) { return hips + QPointF(x * u, y * u); };
+    const Tone skin = kSkin;
+    const double w = 0.88 * u, line = std::max(1.0, 0.1 * u);
+    const std::vector<double> legHalf{0.33 * w, 0.27 * w, 0.19 * w, 0.21 * w, 0.12 * w};
+    auto leg = [&](QPointF hip, QPointF knee, QPointF ankle) {
+        drawShape(p, limb({hip, lerp(hip, knee, 0.5), knee, lerp(knee, ankle, 0.3), ankle}, legHalf), skin,
+                  line);
+    };
+    // The scarf's floating end behind her, low on the right.
+    const QPainterPath lowEnd =
+        limb({at(0.3, 0.2), at(1.0, 0.6), at(1.6, 0.35), at(2.1, 0.8), at(2.35, 0.62)},
+             {0.22 * u, 0.26 * u, 0.24 * u, 0.18 * u, 0.06 * u});
+    drawShape(p, lowEnd, scarf, std::max(1.0, 0.1 * u), 1.0);
+    // The crossed leg bent behind, its foot at the other's knee; then the leg she stands on.
+    leg(at(0.3, 0.15), at(1.1, 1.35), at(-0.1, 2.0));
+    leg(at(-0.3, 0.15), at(-0.24, 1.8), at(-0.18, 3.45));
+    drawShape(p, ellipse(at(-0.18, 3.62), 0.14 * u, 0.22 * u), skin, 0.5, 0.9);
+    // The body from the neck to the hips.
+    const std::vector<QPointF> right{{0.16, -2.32}, {0.46, -2.06}, {0.78, -1.92}, {0.72, -1.56},
+                                     {0.6, -1.2},   {0.46, -0.7},  {0.6, -0.3},   {0.74, 0.06},
+                                     {0.62, 0.36},  {0.3, 0.46},   {0.0, 0.44}};
+    std::vector<QPointF> pts;
+    for (const QPointF &q : right)
+        pts.emplace_back(q.x() * u, hips.y() + q.y() * u);
+    drawShape(p, smoothClosed(mirrored(hips.x(), pts)), skin, std::max(1.2, 0.12 * u), line);
+    QPainterPath neck;
+    neck.addRect(QRectF(at(-0.17, -2.6), at(0.17, -2.2)));
+    drawShape(p, neck, skin, 0, 0.8);
+    // The scarf wound from her left shoulder across her breast and round her hips.
+    const QPainterPath wrap = limb(
+        {at(-0.6, -2.0), at(-0.1, -1.45), at(0.45, -0.8), at(0.55, -0.15), at(0.1, 0.3), at(-0.45, 0.32)},
+        {0.26 * u, 0.4 * u, 0.36 * u, 0.34 * u, 0.42 * u, 0.34 * u});
+    drawShape(p, wrap, scarf, std::max(1.2, 0.14 * u), 1.0);
+    QPainterPath folds;
+    folds.moveTo(at(-0.35, -1.8));
+    folds.quadTo(at(0.1, -1.3), at(0.4, -0.7));
+    folds.moveTo(at(0.45, 0.05));
+    folds.quadTo(at(0.1, 0.3), at(-0.35, 0.3));
+    drawLine(p, folds, scarf.shade, std::max(0.8, 0.06 * u));
+    // Its other end flies up from the shoulder.
+    const QPainterPath highEnd =
+        limb({at(-0.6, -2.0), at(-1.2, -2.5), at(-1.75, -2.15), at(-2.2, -2.55), at(-2.45, -2.35)},
+             {0.2 * u, 0.24 * u, 0.2 * u, 0.14 * u, 0.05 * u});
+    drawShape(p, highEnd, scarf, std::max(1.0, 0.1 * u), 1.0);
+    // Her head, turned a little, hair falling to the shoulders.
+    Figure look;
+    look.build = Build::Woman;
+    look.hair = Hair::Long;
+    look.hairColour = QColor(150, 84, 40);
+    look.turn = -0.3;
+    paintHead(p, look, at(0, -2.8), u);
+    // A wand in each hand, the arms lowered and held out from the body.
+    for (int s : {-1, 1}) {
+        const QPointF shoulder = at(s * 0.58, -1.95);
+        const QPointF hand = at(s * 1.75, 0.0);
+        paintHeld(p, Held::Rod, hand, u * 1.25, s * 30.0, 0);
+        paintBareArmFrom(p, shoulder, hand, at(s * 1.3, -1.1), u, Build::Woman, skin, true);
+    }
+}
+
+void paintSkull(QPainter &p, QPointF c, double w, double h)
+{
+    const Tone bone{{236, 230, 210}, {186, 176, 150}};
+    // The cranium and the cheekbones, narrowing to the jaw.
+    const std::vector<QPointF> right{{0, -0.52 * h},       {0.42 * w, -0.42 * h}, {0.52 * w, -0.06 * h},
+                                     {0.44 * w, 0.16 * h}, {0.3 * w, 0.26 * h},   {0.28 * w, 0.46 * h},
+                                     {0, 0.5 * h}};
+    std::vector<QPointF> pts;
+    for (const QPointF &q : right)
+        pts.emplace_back(q.x(), c.y() + q.y());
+    drawShape(p, smoothClosed(mirrored(c.x(), pts)), bone, std::max(0.8, 0.07 * h), std::max(0.8, 0.05 * h));
+    const Tone hollow{{40, 30, 30}, {40, 30, 30}};
+    for (int s : {-1, 1})
+        drawShape(p, ellipse(c + QPointF(s * 0.2 * w, 0.0), 0.15 * w, 0.13 * h), hollow, 0, 0);
+    QPainterPath nose;
+    nose.moveTo(c + QPointF(0, 0.1 * h));
+    nose.lineTo(c + QPointF(0.07 * w, 0.24 * h));
+    nose.lineTo(c + QPointF(-0.07 * w, 0.24 * h));
+    nose.closeSubpath();
+    drawShape(p, nose, hollow, 0, 0);
+    QPainterPath teeth;
+    teeth.moveTo(c + QPointF(-0.24 * w, 0.35 * h));
+    teeth.lineTo(c + QPointF(0.24 * w, 0.35 * h));
+    for (double x : {-0.12, 0.0, 0.12}) {
+        teeth.moveTo(c + QPointF(x * w, 0.3 * h));
+        teeth.lineTo(c + QPointF(x * w, 0.42 * h));
+    }
+    drawLine(p, teeth, kOutline, std::max(0.6, 0.04 * h));
+}
+
+void paintHorns(QPainter &p, QPointF c, double unit, double size)
+{
+    const Tone horn{{228, 214, 176}, {170, 150, 108}};
+    const double u = unit * size;
+    for (int s : {-1, 1}) {
+        const QPointF rootAt = c + QPointF(s * 0.28 * unit, -0.36 * unit);
+        const std::vector<QPointF> chain{
+            rootAt, rootAt + QPointF(s * 0.22 * u, -0.38 * u), rootAt + QPointF(s * 0.5 * u, -0.62 * u),
+            rootAt + QPointF(s * 0.86 * u, -0.66 * u), rootAt + QPointF(s * 1.04 * u, -0.5 * u)};
+        drawShape(p, limb(chain, {0.16 * u, 0.13 * u, 0.1 * u, 0.06 * u, 0.015 * u}), horn,
+                  std::max(0.8, 0.06 * u), std::max(0.8, 0.05 * u));
+        QPainterPath rings;
+        for (int i = 1; i <= 3; ++i) {
+            const QPointF q = lerp(chain[i - 1], chain[i], 0.5);
+            const QPointF n = normal(unitVector(chain[i] - chain[i - 1]));
+            rings.moveTo(q - n * 0.1 * u);
+            rings.lineTo(q + n * 0.1 * u);
+        }
+        drawLine(p, rings, horn.shade, std::max(0.6, 0.04 * u));
+    }
+}
+
+void paintTurned(QPainter &p, const Figure &figure, QPointF at, double degrees)
+{
+    p.save();
+    p.translate(at);
+    p.rotate(degrees);
+    p.translate(-figure.base);
+    paintFigure(p, figure);
+    p.restore();
+}
+
+} // namespace artwork::figures

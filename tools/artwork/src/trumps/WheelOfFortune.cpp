@@ -1,0 +1,136 @@
+// 11 The Wheel of Fortune: The great wheel in the clouds, letters on its rim, a sphinx on top, the
+// serpent falling on one side and the jackal rising on the other; the four winged creatures in the
+// corners.
+
+#include "trumps/Trump.h"
+
+namespace artwork::trumps {
+
+namespace {
+
+using namespace shapes;
+
+void paintWheel(QPainter &p, QPointF c, double r)
+{
+    const Tone rim{{232, 148, 58}, {178, 100, 34}};
+    const Tone disc{{246, 214, 150}, {214, 174, 104}};
+    const double rimW = r * 0.24;
+    QPainterPath outer;
+    outer.addEllipse(c, r, r);
+    QPainterPath hole;
+    hole.addEllipse(c, r - rimW, r - rimW);
+    drawShape(p, outer, rim, std::max(1.6, r * 0.05), 1.3);
+    drawShape(p, hole, disc, std::max(1.4, r * 0.04));
+    // Eight spokes, the four upright and level ones ending in points like arrows.
+    QPainterPath spokes;
+    for (int i = 0; i < 8; ++i) {
+        const double a = i * 45.0;
+        spokes.moveTo(polar(c, r * 0.2, a));
+        spokes.lineTo(polar(c, r - rimW, a));
+    }
+    drawLine(p, spokes, kOutline, std::max(2.6, r * 0.07));
+    drawLine(p, spokes, rim.shade, std::max(1.4, r * 0.035));
+    // The inner ring and its four signs between the spokes.
+    QPainterPath ring;
+    ring.addEllipse(c, r * 0.44, r * 0.44);
+    QPainterPath ringHole;
+    ringHole.addEllipse(c, r * 0.34, r * 0.34);
+    drawShape(p, ring.subtracted(ringHole), rim, 1.0);
+    const double sr = r * 0.09;
+    for (int i = 0; i < 4; ++i) {
+        const QPointF q = polar(c, r * 0.58, -67.5 + i * 90.0);
+        QPainterPath sign;
+        switch (i) {
+        case 0: // a ring under horns
+            sign.addEllipse(q + QPointF(0, sr * 0.3), sr * 0.6, sr * 0.6);
+            sign.moveTo(q + QPointF(-sr * 0.7, -sr * 0.9));
+            sign.quadTo(q + QPointF(0, -sr * 0.1), q + QPointF(sr * 0.7, -sr * 0.9));
+            break;
+        case 1: // water: two waves
+            for (double y : {-0.35, 0.35}) {
+                sign.moveTo(q + QPointF(-sr, y * sr));
+                sign.quadTo(q + QPointF(-sr * 0.5, (y - 0.5) * sr), q + QPointF(0, y * sr));
+                sign.quadTo(q + QPointF(sr * 0.5, (y + 0.5) * sr), q + QPointF(sr, y * sr));
+            }
+            break;
+        case 2: // salt: a ring crossed by a bar
+            sign.addEllipse(q, sr * 0.75, sr * 0.75);
+            sign.moveTo(q + QPointF(-sr, 0));
+            sign.lineTo(q + QPointF(sr, 0));
+            break;
+        default: // sulphur: a triangle over a cross
+            sign.moveTo(q + QPointF(0, -sr));
+            sign.lineTo(q + QPointF(sr * 0.6, 0));
+            sign.lineTo(q + QPointF(-sr * 0.6, 0));
+            sign.closeSubpath();
+            sign.moveTo(q);
+            sign.lineTo(q + QPointF(0, sr * 0.9));
+            sign.moveTo(q + QPointF(-sr * 0.45, sr * 0.5));
+            sign.lineTo(q + QPointF(sr * 0.45, sr * 0.5));
+            break;
+        }
+        drawLine(p, sign, kInk, std::max(1.0, r * 0.028));
+    }
+    drawShape(p, ellipse(c, r * 0.17, r * 0.17), rim, 1.0);
+    drawShape(p, ellipse(c, r * 0.07, r * 0.07), kGold, 0.5, 0.8);
+}
+
+std::vector<QPointF> wheelLetterPlaces(QPointF c, double r)
+{
+    const double mid = r - r * 0.12;
+    std::vector<QPointF> places;
+    for (int i = 0; i < 4; ++i)
+        places.push_back(polar(c, mid, -45.0 + i * 90.0));
+    return places;
+}
+
+const QPointF kWheelCentre(100, 142);
+constexpr double kWheelRadius = 58;
+
+void wheelSky(QPainter &p)
+{
+    const QRectF scene = trumpScene();
+    paintSky(p, scene, scene.bottom(), kDaySky);
+    paintCloud(p, {100, 232}, 170, 14);
+}
+
+void wheelFigures(QPainter &p)
+{
+    paintCreature(p, Creature::Angel, {40, 36}, 40, 1);
+    paintCreature(p, Creature::Eagle, {160, 36}, 40, -1);
+    paintCreature(p, Creature::Bull, {40, 234}, 40, 1);
+    paintCreature(p, Creature::Lion, {160, 234}, 40, -1);
+    paintWheel(p, kWheelCentre, kWheelRadius);
+    paintSphinx(p, kWheelCentre + QPointF(0, -kWheelRadius + 3), 54, -1);
+    // The serpent slides down the left side, the jackal climbs the right.
+    std::vector<QPointF> snake;
+    for (int i = 0; i <= 8; ++i) {
+        const double a = qDegreesToRadians(145.0 + i * 11.0);
+        const double r = kWheelRadius + 9 + 4 * std::sin(i * 1.6);
+        snake.push_back(kWheelCentre + QPointF(std::cos(a) * r, -std::sin(a) * r));
+    }
+    paintSerpent(p, snake, 5.5, {{226, 186, 60}, {170, 130, 30}});
+    p.save();
+    p.translate(kWheelCentre + QPointF(kWheelRadius + 4, 10));
+    p.rotate(-70);
+    paintWolf(p, {0, 0}, 30, 1, {{196, 96, 52}, {136, 60, 32}}, false);
+    p.restore();
+}
+
+void wheelLettering(QPainter &p, const CardFace &)
+{
+    const QFont font = libertine(12, true);
+    const std::vector<QPointF> places = wheelLetterPlaces(kWheelCentre, kWheelRadius);
+    const char *letters[] = {"T", "A", "R", "O"};
+    for (std::size_t i = 0; i < places.size(); ++i)
+        drawCentredText(p, letters[i], font, QColor(70, 20, 14), places[i]);
+}
+
+} // namespace
+
+Trump theWheelOfFortune()
+{
+    return {{{Layer::Scene, wheelSky}, {Layer::Figures, wheelFigures}}, wheelLettering, false};
+}
+
+} // namespace artwork::trumps

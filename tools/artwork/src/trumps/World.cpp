@@ -1,0 +1,48 @@
+// 22 The World: a dancer in a floating scarf, a wand in each hand, inside an oval wreath of laurel
+// bound with red ribbons; the four living creatures in the corners.
+
+#include "trumps/Trump.h"
+
+namespace artwork::trumps {
+
+namespace {
+
+const QRectF kOval(100 - 58, 40, 116, 196); // inside the wreath
+
+// The sky, a shade paler inside the wreath.
+void worldSky(QPainter &p)
+{
+    p.fillRect(trumpScene(), QColor(128, 168, 214));
+    drawShape(p, shapes::ellipse(kOval.center(), kOval.width() / 2, kOval.height() / 2),
+              {{170, 200, 232}, {170, 200, 232}}, 0, 0);
+}
+
+void worldDancer(QPainter &p)
+{
+    paintDancer(p, {100, 139}, 23.5, {{132, 62, 160}, {90, 36, 116}});
+}
+
+void worldWreath(QPainter &p)
+{
+    paintLaurelWreath(p, kOval, 13);
+}
+
+void worldCreatures(QPainter &p)
+{
+    paintAngelHead(p, {32, 34}, 38);
+    paintEagleHead(p, {168, 34}, 38, -1);
+    paintBullHead(p, {32, 240}, 38);
+    paintLionFace(p, {168, 240}, 38);
+}
+
+} // namespace
+
+Trump theWorld()
+{
+    return {{{Layer::Scene, worldSky},
+             {Layer::Figures, worldDancer},
+             {Layer::Figures, worldWreath},
+             {Layer::Figures, worldCreatures}}};
+}
+
+} // namespace artwork::trumps
