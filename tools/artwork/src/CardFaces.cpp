@@ -40,9 +40,6 @@ QString latin(std::string_view text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The faint rule inside the field that every face shares.
-const QColor kRule{78, 66, 42};
-
 QColor suitColour(Suit suit)
 {
     switch (suit) {
@@ -74,7 +71,7 @@ void numberedPicture(QPainter &p, const CardFace &face)
             paths.lineTo(pips[static_cast<std::size_t>(b)].centreX(),
                          pips[static_cast<std::size_t>(b)].centreY());
         }
-        drawLine(p, paths, QColor(96, 74, 30), 1.6);
+        drawLine(p, paths, kTreePath, 1.6);
     }
     for (std::size_t i = 0; i < pips.size(); ++i)
         paintEmblem(p, face.suit, toRect(pips[i]), static_cast<unsigned>(i * 5 + count));

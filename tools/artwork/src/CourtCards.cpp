@@ -62,13 +62,13 @@ const std::array<SuitLook, 4> &suitLooks()
             .pageHold = Gesture::Raised,
             .emblemSize = 1.05,
             .scenery = Scenery::Clouds,
-            .sky = {{174, 196, 220}, {150, 176, 206}},
-            .gown = {{78, 104, 170}, {48, 66, 118}},
-            .mantle = {{150, 60, 140}, {98, 34, 92}},
-            .hose = {{110, 112, 130}, {72, 74, 90}},
-            .throneCloth = {{92, 110, 128}, {62, 76, 92}},
+            .sky = kSwordsSky,
+            .gown = kSwordsGown,
+            .mantle = kSwordsMantle,
+            .hose = kSwordsHose,
+            .throneCloth = kSwordsThroneCloth,
             .horseCoat = kWhiteHorse,
-            .horseMane = {226, 214, 186},
+            .horseMane = kPaleMane,
             .gait = Gait::Prancing,
             .knightFacing = 1,
             .kingHair = kHairGrey,
@@ -84,18 +84,18 @@ const std::array<SuitLook, 4> &suitLooks()
             .pageHold = Gesture::Raised,
             .emblemSize = 1.0,
             .scenery = Scenery::Desert,
-            .sky = {{246, 206, 160}, {236, 184, 130}},
-            .gown = {{206, 84, 38}, {140, 50, 22}},
-            .mantle = {{232, 190, 64}, {176, 134, 34}},
-            .hose = {{66, 120, 70}, {42, 80, 46}},
-            .throneCloth = {{52, 98, 62}, {32, 66, 40}},
+            .sky = kWandsSky,
+            .gown = kWandsGown,
+            .mantle = kWandsMantle,
+            .hose = kWandsHose,
+            .throneCloth = kWandsThroneCloth,
             .horseCoat = kBayHorse,
-            .horseMane = {58, 40, 30},
+            .horseMane = kDarkMane,
             .gait = Gait::Prancing,
             .knightFacing = -1,
-            .kingHair = {112, 62, 30},
-            .queenHair = {168, 66, 34},
-            .pageHair = {176, 96, 40},
+            .kingHair = kHairChestnut,
+            .queenHair = kHairRed,
+            .pageHair = kHairGinger,
         },
         {
             .suit = Suit::Cups,
@@ -106,18 +106,18 @@ const std::array<SuitLook, 4> &suitLooks()
             .pageHold = Gesture::Forward,
             .emblemSize = 1.3,
             .scenery = Scenery::Sea,
-            .sky = {{166, 208, 234}, {138, 186, 220}},
-            .gown = {{34, 110, 150}, {20, 70, 102}},
-            .mantle = {{232, 226, 196}, {176, 166, 136}},
-            .hose = {{64, 80, 140}, {40, 50, 96}},
-            .throneCloth = {{160, 52, 60}, {104, 28, 38}},
+            .sky = kCupsSky,
+            .gown = kCupsGown,
+            .mantle = kCupsMantle,
+            .hose = kCupsHose,
+            .throneCloth = kCupsThroneCloth,
             .horseCoat = kGreyHorse,
-            .horseMane = {96, 96, 106},
+            .horseMane = kGreyMane,
             .gait = Gait::Walking,
             .knightFacing = 1,
-            .kingHair = {196, 190, 180},
-            .queenHair = {206, 150, 70},
-            .pageHair = {120, 70, 34},
+            .kingHair = kHairGrey,
+            .queenHair = kHairHoney,
+            .pageHair = kHairAuburn,
         },
         {
             .suit = Suit::Pentacles,
@@ -128,18 +128,18 @@ const std::array<SuitLook, 4> &suitLooks()
             .pageHold = Gesture::Raised,
             .emblemSize = 1.3,
             .scenery = Scenery::Orchard,
-            .sky = {{232, 200, 116}, {214, 172, 84}},
-            .gown = {{150, 44, 44}, {98, 24, 28}},
-            .mantle = {{56, 108, 64}, {34, 72, 42}},
-            .hose = {{120, 84, 50}, {80, 54, 30}},
-            .throneCloth = {{52, 62, 124}, {32, 38, 84}},
+            .sky = kPentaclesSky,
+            .gown = kPentaclesGown,
+            .mantle = kPentaclesMantle,
+            .hose = kBrownCloth,
+            .throneCloth = kPentaclesThroneCloth,
             .horseCoat = kBlackHorse,
-            .horseMane = {30, 26, 26},
+            .horseMane = kBlackMane,
             .gait = Gait::Standing,
             .knightFacing = -1,
-            .kingHair = {96, 60, 34},
-            .queenHair = {60, 40, 30},
-            .pageHair = {150, 90, 40},
+            .kingHair = kHairDarkBrown,
+            .queenHair = kHairSable,
+            .pageHair = kHairTawny,
         },
     }};
     return rows;
@@ -171,17 +171,16 @@ void landscape(QPainter &p, const SuitLook &look, unsigned seed)
         paintHills(p, scene, kHorizon, seed);
         break;
     case Scenery::Desert:
-        paintMountains(p, kHorizon + 4, scene.left() - 20, scene.right() + 20, 52, seed,
-                       {{214, 160, 96}, {168, 116, 62}}, false);
-        paintHills(p, scene, kHorizon + 6, seed, kNearHills, {{170, 176, 96}, {132, 138, 70}});
+        paintMountains(p, kHorizon + 4, scene.left() - 20, scene.right() + 20, 52, seed, kDesertRock, false);
+        paintHills(p, scene, kHorizon + 6, seed, kNearHills, kDryHills);
         break;
     case Scenery::Sea:
         paintWater(p, scene, kHorizon - 6, kHorizon + 24, seed);
         paintHills(p, scene, kHorizon + 22, seed);
         break;
     case Scenery::Orchard:
-        paintMountains(p, kHorizon + 4, scene.left() - 10, scene.right() + 10, 46, seed,
-                       {{120, 140, 186}, {88, 104, 150}}, true);
+        paintMountains(p, kHorizon + 4, scene.left() - 10, scene.right() + 10, 46, seed, kBlueMountains,
+                       true);
         paintCastle(p, {scene.right() - 64, kHorizon + 8}, 40, seed);
         paintHills(p, scene, kHorizon, seed);
         break;
@@ -198,7 +197,7 @@ void sideScenery(QPainter &p, const SuitLook &look, unsigned seed)
         paintTree(p, {scene.right() - 12, kHorizon + 40}, 44, seed + 1, TreeKind::Cypress);
         for (int i = 0; i < 3; ++i)
             paintBird(p, {scene.left() + 30 + i * 62.0, scene.top() + 22 + (i % 2) * 14.0}, 13,
-                      i % 2 ? -1 : 1, {{60, 64, 80}, {36, 38, 50}}, i % 2 == 0);
+                      i % 2 ? -1 : 1, kDarkBird, i % 2 == 0);
         break;
     case Scenery::Desert:
         paintTree(p, {scene.left() + 16, kHorizon + 36}, 30, seed, TreeKind::Round);
@@ -214,7 +213,7 @@ void sideScenery(QPainter &p, const SuitLook &look, unsigned seed)
         paintTree(p, {scene.right() - 18, kHorizon + 40}, 54, seed + 3, TreeKind::Round);
         for (int i = 0; i < 6; ++i) {
             const double x = scene.left() + 14 + i * 31.0;
-            paintFlower(p, {x, kGround + 6 + (i % 2) * 6.0}, 3.2, {{214, 52, 60}, {140, 26, 36}});
+            paintFlower(p, {x, kGround + 6 + (i % 2) * 6.0}, 3.2, kRedFlower);
         }
         break;
     }
@@ -240,7 +239,7 @@ void king(QPainter &p, const SuitLook &look)
     k.right = emblemHand(look, look.kingHold);
     k.left = {Gesture::Down};
     k.seed = 5;
-    paintThrone(p, k, {{{196, 184, 160}, {138, 126, 104}}, look.throneCloth, 1.0});
+    paintThrone(p, k, {kThroneStone, look.throneCloth, 1.0});
     paintFigure(p, k);
 }
 
@@ -260,7 +259,7 @@ void queen(QPainter &p, const SuitLook &look)
     q.left = emblemHand(look, look.queenHold);
     q.right = {Gesture::Down};
     q.seed = 9;
-    paintThrone(p, q, {{{210, 196, 170}, {150, 136, 110}}, look.throneCloth, 1.0});
+    paintThrone(p, q, {kPaleThroneStone, look.throneCloth, 1.0});
     paintFigure(p, q);
 }
 

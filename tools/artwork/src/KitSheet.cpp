@@ -202,7 +202,7 @@ void dogsAndWolves(QPainter &p, const QRectF &c)
 {
     ground(p, c, 9);
     paintDog(p, {c.left() + 60, c.top() + 150}, 50, 1);
-    paintDog(p, {c.left() + 150, c.top() + 150}, 46, -1, {{120, 80, 50}, {80, 50, 30}}, true);
+    paintDog(p, {c.left() + 150, c.top() + 150}, 46, -1, kBrownDogCoat, true);
     paintWolf(p, {c.left() + 60, c.top() + 260}, 56, 1, kWolfCoat, true);
     paintWolf(p, {c.left() + 150, c.top() + 260}, 54, -1);
 }
@@ -220,9 +220,9 @@ void birdsAndFish(QPainter &p, const QRectF &c)
 {
     ground(p, c, 11);
     paintBird(p, {c.left() + 50, c.top() + 50}, 50, 1, kCloud, true);
-    paintBird(p, {c.left() + 140, c.top() + 80}, 40, -1, {{70, 70, 80}, {40, 40, 50}}, false);
-    paintBird(p, {c.left() + 90, c.top() + 130}, 30, 1, {{150, 100, 60}, {100, 64, 36}}, true);
-    paintFish(p, {c.left() + 60, c.top() + 230}, 50, -20, {{230, 140, 60}, {170, 90, 30}});
+    paintBird(p, {c.left() + 140, c.top() + 80}, 40, -1, kCrowFeathers, false);
+    paintBird(p, {c.left() + 90, c.top() + 130}, 30, 1, kBrownFeathers, true);
+    paintFish(p, {c.left() + 60, c.top() + 230}, 50, -20, kGoldfish);
     paintFish(p, {c.left() + 140, c.top() + 260}, 40, 10, kSteel);
 }
 
@@ -254,7 +254,7 @@ void landscape(QPainter &p, const QRectF &c)
     paintCloud(p, {c.left() + 260, c.top() + 60}, 90, 2);
     paintMountains(p, horizon + 4, c.left() + 150, c.right() + 20, 80, 5);
     paintCastle(p, {c.left() + 60, horizon + 2}, 70, 4);
-    paintTower(p, {c.left() + 140, horizon + 2}, 14, 50, kStone, Tone{{60, 90, 170}, {36, 56, 120}});
+    paintTower(p, {c.left() + 140, horizon + 2}, 14, 50, kStone, kBlueRoof);
     paintWater(p, c, horizon, horizon + 30, 6);
     paintHills(p, c, horizon + 30, 12);
     paintTree(p, {c.left() + 40, c.bottom() - 40}, 90, 1);
@@ -262,13 +262,13 @@ void landscape(QPainter &p, const QRectF &c)
     paintTree(p, {c.left() + 370, c.bottom() - 30}, 70, 3);
     for (int i = 0; i < 8; ++i)
         paintFlower(p, {c.left() + 100 + i * 22.0, c.bottom() - 20 - (i % 3) * 8.0}, 5,
-                    i % 2 ? Tone{{220, 60, 70}, {150, 30, 40}} : kWhiteCloth);
+                    i % 2 ? kRose : kWhiteCloth);
 }
 
 // The moon and stars at night.
 void nightSky(QPainter &p, const QRectF &c)
 {
-    p.fillRect(c, QColor(24, 30, 60));
+    p.fillRect(c, kSamplerNight);
     paintMoon(p, {c.center().x(), c.top() + 90}, 50);
     paintStar(p, {c.left() + 40, c.top() + 200}, 20, 8);
     paintStar(p, {c.left() + 100, c.top() + 230}, 12, 8);
@@ -280,8 +280,8 @@ void nightSky(QPainter &p, const QRectF &c)
 // Two pillars and a seated woman.
 void pillars(QPainter &p, const QRectF &c)
 {
-    p.fillRect(c, QColor(12, 12, 12));
-    paintPillar(p, QRectF(c.left() + 30, c.top() + 40, 28, 220), {{40, 40, 44}, {20, 20, 22}});
+    p.fillRect(c, kField);
+    paintPillar(p, QRectF(c.left() + 30, c.top() + 40, 28, 220), kBlackStone);
     paintPillar(p, QRectF(c.right() - 58, c.top() + 40, 28, 220));
     Figure f;
     f.base = {c.center().x(), c.bottom() - 30};
@@ -365,7 +365,7 @@ const std::array<KitCell, 17> kCells{{
 
 QImage kitSheet()
 {
-    Canvas canvas(6 * (kCell + 10) + 10, 3 * (kRow + 10) + 10, QColor(48, 48, 52));
+    Canvas canvas(6 * (kCell + 10) + 10, 3 * (kRow + 10) + 10, kSamplerGround);
     QPainter &p = canvas.painter();
     for (const KitCell &k : kCells) {
         const QRectF first = cell(k.col, k.row);

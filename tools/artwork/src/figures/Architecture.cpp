@@ -77,9 +77,9 @@ void paintCastle(QPainter &p, QPointF base, double width, unsigned seed, const T
     wall.addRect(QRectF(base.x() - width * 0.4, base.y() - h * 0.55, width * 0.8, h * 0.55));
     drawShape(p, wall, stone, std::max(1.0, width * 0.03));
     paintTower(p, base + QPointF(-width * 0.4, 0), width * 0.2, h * (0.85 + 0.1 * rough.next()), stone,
-               Tone{{170, 60, 50}, {116, 36, 30}});
+               kCastleRoof);
     paintTower(p, base + QPointF(width * 0.4, 0), width * 0.2, h * (0.85 + 0.1 * rough.next()), stone,
-               Tone{{170, 60, 50}, {116, 36, 30}});
+               kCastleRoof);
     paintTower(p, base + QPointF(width * 0.05, 0), width * 0.26, h * 1.15, stone);
 }
 
@@ -147,7 +147,7 @@ void paintVeil(QPainter &p, const QRectF &area, const Tone &cloth, const Tone &f
                 fronds.quadTo(x + s * 4, y + 5, x, y + 5);
                 fronds.closeSubpath();
             }
-            drawShape(p, fronds, {{92, 140, 70}, {60, 100, 48}}, 0.6, 0.7);
+            drawShape(p, fronds, kPalmFrond, 0.6, 0.7);
             drawShape(p, ellipse(QPointF(x, y), 4.2, 4.0), fruit, 1.0, 0.8);
             QPainterPath calyx;
             calyx.moveTo(x - 2, y - 3.4);
@@ -201,8 +201,8 @@ void paintBench(QPainter &p, const Figure &seated, const Tone &stone)
 void paintCity(QPainter &p, double baseY, double left, double right, unsigned seed)
 {
     Roughness rough(seed);
-    const Tone stone{{206, 196, 176}, {156, 144, 122}};
-    const Tone roof{{168, 70, 52}, {116, 44, 32}};
+    const Tone &stone = kCityStone;
+    const Tone &roof = kRoofTile;
     QPainterPath wall;
     wall.addRect(QRectF(left, baseY - 16, right - left, 18));
     // Battlements along the wall's top.
@@ -248,7 +248,7 @@ void paintCoffinBack(QPainter &p, QPointF foot, double width, double height)
     inside.lineTo(foot + QPointF(w * 0.86, -height - depth));
     inside.lineTo(foot + QPointF(w, -height));
     inside.closeSubpath();
-    drawShape(p, inside, {{58, 36, 24}, {40, 24, 16}}, 0, 1.0);
+    drawShape(p, inside, kCoffinInside, 0, 1.0);
     QPainterPath rim;
     rim.moveTo(foot + QPointF(-w * 0.86, -height - depth));
     rim.lineTo(foot + QPointF(w * 0.86, -height - depth));

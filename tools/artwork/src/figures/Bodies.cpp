@@ -89,7 +89,7 @@ StandingBody paintStandingNude(QPainter &p, QPointF hips, double u, Build build,
             hoof.lineTo(at(s * 0.32 + 0.24, 3.66));
             hoof.lineTo(at(s * 0.32 - 0.24, 3.66));
             hoof.closeSubpath();
-            drawShape(p, hoof, {{52, 40, 36}, {34, 26, 24}}, 0.6, 0.9);
+            drawShape(p, hoof, kCloven, 0.6, 0.9);
         } else {
             drawShape(p, ellipse(at(s * 0.36, 3.56), 0.2 * u, 0.12 * u), skin, 0.5, 0.9);
         }
@@ -164,7 +164,7 @@ void paintDancer(QPainter &p, QPointF hips, double u, const Tone &scarf)
     Figure look;
     look.build = Build::Woman;
     look.hair = Hair::Long;
-    look.hairColour = QColor(150, 84, 40);
+    look.hairColour = kHairCopper;
     look.turn = -0.3;
     paintHead(p, look, at(0, -2.8), u);
     // A wand in each hand, the arms lowered and held out from the body.
@@ -178,7 +178,7 @@ void paintDancer(QPainter &p, QPointF hips, double u, const Tone &scarf)
 
 void paintSkull(QPainter &p, QPointF c, double w, double h)
 {
-    const Tone bone{{236, 230, 210}, {186, 176, 150}};
+    const Tone &bone = kBone;
     // The cranium and the cheekbones, narrowing to the jaw.
     const std::vector<QPointF> right{{0, -0.52 * h},       {0.42 * w, -0.42 * h}, {0.52 * w, -0.06 * h},
                                      {0.44 * w, 0.16 * h}, {0.3 * w, 0.26 * h},   {0.28 * w, 0.46 * h},
@@ -187,7 +187,7 @@ void paintSkull(QPainter &p, QPointF c, double w, double h)
     for (const QPointF &q : right)
         pts.emplace_back(q.x(), c.y() + q.y());
     drawShape(p, smoothClosed(mirrored(c.x(), pts)), bone, std::max(0.8, 0.07 * h), std::max(0.8, 0.05 * h));
-    const Tone hollow{{40, 30, 30}, {40, 30, 30}};
+    const Tone &hollow = kHollow;
     for (int s : {-1, 1})
         drawShape(p, ellipse(c + QPointF(s * 0.2 * w, 0.0), 0.15 * w, 0.13 * h), hollow, 0, 0);
     QPainterPath nose;
@@ -208,7 +208,7 @@ void paintSkull(QPainter &p, QPointF c, double w, double h)
 
 void paintHorns(QPainter &p, QPointF c, double unit, double size)
 {
-    const Tone horn{{228, 214, 176}, {170, 150, 108}};
+    const Tone &horn = kHorn;
     const double u = unit * size;
     for (int s : {-1, 1}) {
         const QPointF rootAt = c + QPointF(s * 0.28 * unit, -0.36 * unit);

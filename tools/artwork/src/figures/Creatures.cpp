@@ -40,8 +40,8 @@ void eagleHead(QPainter &p, QPointF c, double s, int facing)
     QTransform t;
     t.translate(c.x(), c.y());
     t.scale(facing, 1);
-    const Tone plumage{{150, 98, 52}, {104, 64, 30}};
-    const Tone beak{{244, 196, 70}, {190, 140, 40}};
+    const Tone &plumage = kEaglePlumage;
+    const Tone &beak = kBeak;
     const std::vector<QPointF> head{{-0.28 * s, 0.38 * s}, {-0.3 * s, 0.0},      {-0.2 * s, -0.26 * s},
                                     {0.05 * s, -0.32 * s}, {0.24 * s, -0.2 * s}, {0.3 * s, 0.0},
                                     {0.2 * s, 0.2 * s},    {0.12 * s, 0.42 * s}};
@@ -53,15 +53,14 @@ void eagleHead(QPainter &p, QPointF c, double s, int facing)
     b.lineTo(0.2 * s, 0.06 * s);
     b.closeSubpath();
     drawShape(p, t.map(b), beak, 0.6, std::max(0.8, s * 0.03));
-    drawShape(p, t.map(ellipse(QPointF(0.1 * s, -0.1 * s), 0.06 * s, 0.06 * s)),
-              {{250, 220, 90}, {250, 220, 90}}, 0, 0.7);
+    drawShape(p, t.map(ellipse(QPointF(0.1 * s, -0.1 * s), 0.06 * s, 0.06 * s)), kEagleEye, 0, 0.7);
     drawShape(p, t.map(ellipse(QPointF(0.11 * s, -0.1 * s), 0.03 * s, 0.03 * s)), {kOutline, kOutline}, 0, 0);
 }
 
 void lionHead(QPainter &p, QPointF c, double s)
 {
-    const Tone mane{{186, 106, 40}, {128, 66, 24}};
-    const Tone face{{234, 178, 90}, {184, 128, 56}};
+    const Tone &mane = kCreatureMane;
+    const Tone &face = kCreatureLionFace;
     std::vector<QPointF> lobes;
     for (int i = 0; i < 14; ++i) {
         const double a = i * 2 * M_PI / 14;
@@ -90,8 +89,8 @@ void lionHead(QPainter &p, QPointF c, double s)
 
 void bullHead(QPainter &p, QPointF c, double s)
 {
-    const Tone hide{{150, 96, 60}, {104, 62, 36}};
-    const Tone horn{{240, 228, 196}, {190, 172, 132}};
+    const Tone &hide = kBullHide;
+    const Tone &horn = kBullHorn;
     for (int side : {-1, 1}) {
         drawShape(p,
                   limb({c + QPointF(side * 0.16 * s, -0.2 * s), c + QPointF(side * 0.36 * s, -0.26 * s),
@@ -107,8 +106,7 @@ void bullHead(QPainter &p, QPointF c, double s)
     for (const QPointF &q : right)
         pts.emplace_back(q.x(), c.y() + q.y());
     drawShape(p, smoothClosed(mirrored(c.x(), pts)), hide, std::max(1.0, s * 0.05));
-    drawShape(p, ellipse(c + QPointF(0, 0.28 * s), 0.15 * s, 0.1 * s), {{214, 170, 140}, {170, 124, 98}}, 0.5,
-              0.7);
+    drawShape(p, ellipse(c + QPointF(0, 0.28 * s), 0.15 * s, 0.1 * s), kBullMuzzle, 0.5, 0.7);
     for (int side : {-1, 1}) {
         drawShape(p, ellipse(c + QPointF(side * 0.06 * s, 0.29 * s), 0.025 * s, 0.02 * s),
                   {kOutline, kOutline}, 0, 0);
@@ -143,7 +141,7 @@ void paintSerpent(QPainter &p, const std::vector<QPointF> &body, double half, co
 
 void paintSphinx(QPainter &p, QPointF base, double size, int facing)
 {
-    const Tone coat{{96, 136, 196}, {62, 94, 150}};
+    const Tone &coat = kSphinxCoat;
     const double s = size;
     QTransform t;
     t.translate(base.x(), base.y());
@@ -169,8 +167,8 @@ void paintSphinx(QPainter &p, QPointF base, double size, int facing)
     // A woman's head in a striped headcloth, looking out of the picture.
     const QPointF c = t.map(QPointF(0.14, -0.9));
     const double h = s * 0.34, w = h * 0.88;
-    const Tone cloth{{236, 196, 80}, {180, 140, 40}};
-    const QColor stripe(52, 80, 150);
+    const Tone &cloth = kSphinxHeadcloth;
+    const QColor &stripe = kSphinxStripe;
     auto striped = [&](const QPainterPath &shape) {
         drawShape(p, shape, cloth, std::max(1.0, h * 0.06));
         p.save();
@@ -208,7 +206,7 @@ void paintSphinx(QPainter &p, QPointF base, double size, int facing)
 void paintCreature(QPainter &p, Creature creature, QPointF c, double size, int facing)
 {
     paintCloud(p, c + QPointF(0, size * 0.42), size * 1.3, static_cast<unsigned>(creature) + 3);
-    const Tone feathers{{236, 230, 214}, {176, 164, 140}};
+    const Tone &feathers = kFeathers;
     smallWings(p, c + QPointF(0, size * 0.05), size, feathers);
     switch (creature) {
     case Creature::Angel: {
@@ -234,7 +232,7 @@ void paintCreature(QPainter &p, Creature creature, QPointF c, double size, int f
 void paintAngelHead(QPainter &p, QPointF c, double size)
 {
     paintCloud(p, c + QPointF(0, size * 0.42), size * 1.3, 3);
-    const Tone feathers{{236, 230, 214}, {176, 164, 140}};
+    const Tone &feathers = kFeathers;
     for (int s : {-1, 1}) {
         const std::vector<QPointF> wing{
             c + QPointF(s * size * 0.15, size * 0.1), c + QPointF(s * size * 0.5, -size * 0.3),
@@ -254,7 +252,7 @@ void paintEagleHead(QPainter &p, QPointF c, double size, int facing)
     QTransform t;
     t.translate(c.x(), c.y());
     t.scale(facing * size, size);
-    const Tone plumage{{152, 104, 56}, {104, 68, 34}};
+    const Tone &plumage = kEaglePlumageDark;
     // The head and neck, ragged feathers at its foot; facing right in its own frame.
     const std::vector<QPointF> head{{-0.3, 0.4},  {-0.34, 0.1}, {-0.24, -0.2}, {-0.02, -0.36}, {0.2, -0.32},
                                     {0.3, -0.18}, {0.26, 0.0},  {0.14, 0.16},  {0.18, 0.4},    {0.08, 0.34},
@@ -267,8 +265,7 @@ void paintEagleHead(QPainter &p, QPointF c, double size, int facing)
     beak.cubicTo(0.32, -0.04, 0.24, -0.06, 0.18, -0.08);
     beak.closeSubpath();
     drawShape(p, t.map(beak), kGold, 0.6, 0.9);
-    drawShape(p, t.map(ellipse(QPointF(0.08, -0.18), 0.045, 0.045)), {{250, 220, 110}, {250, 220, 110}}, 0,
-              0.8);
+    drawShape(p, t.map(ellipse(QPointF(0.08, -0.18), 0.045, 0.045)), kEagleEyeDark, 0, 0.8);
     drawShape(p, t.map(ellipse(QPointF(0.09, -0.18), 0.022, 0.022)), {kOutline, kOutline}, 0, 0);
     QPainterPath brow;
     brow.moveTo(-0.02, -0.26);
@@ -280,8 +277,8 @@ void paintBullHead(QPainter &p, QPointF c, double size)
 {
     paintCloud(p, c + QPointF(0, size * 0.42), size * 1.3, 7);
     auto at = [&](double x, double y) { return c + QPointF(x * size, y * size); };
-    const Tone hide{{146, 92, 58}, {100, 60, 36}};
-    const Tone horn{{236, 226, 196}, {186, 170, 130}};
+    const Tone &hide = kBullHideDark;
+    const Tone &horn = kBullHornDark;
     for (int s : {-1, 1}) {
         drawShape(p,
                   limb({at(s * 0.16, -0.2), at(s * 0.38, -0.28), at(s * 0.46, -0.46)},
@@ -295,8 +292,7 @@ void paintBullHead(QPainter &p, QPointF c, double size)
     for (const QPointF &q : right)
         pts.emplace_back(q.x() * size, c.y() + q.y() * size);
     drawShape(p, smoothClosed(mirrored(c.x(), pts)), hide, std::max(0.8, size * 0.05), 0.9);
-    drawShape(p, ellipse(at(0, 0.28), 0.17 * size, 0.11 * size), {{222, 186, 160}, {180, 140, 116}}, 0.6,
-              0.9);
+    drawShape(p, ellipse(at(0, 0.28), 0.17 * size, 0.11 * size), kBullMuzzleDark, 0.6, 0.9);
     for (int s : {-1, 1}) {
         drawShape(p, ellipse(at(s * 0.07, 0.29), 0.03 * size, 0.025 * size), {kOutline, kOutline}, 0, 0);
         drawShape(p, ellipse(at(s * 0.11, -0.06), 0.035 * size, 0.03 * size), {kOutline, kOutline}, 0, 0);
@@ -370,9 +366,8 @@ Jaws paintRaisedLionHead(QPainter &p, QPointF base, double height, int facing)
     drawShape(p, head.map(smoothClosed(face)), kLionCoat, line * 1.6);
     // The open mouth, its tongue and four fangs.
     const std::vector<QPointF> mouth{{0.14, 0.1}, {0.3, 0.05}, {0.42, 0.07}, {0.36, 0.19}, {0.24, 0.17}};
-    drawShape(p, head.map(smoothClosed(mouth)), {{110, 22, 28}, {80, 14, 18}}, 0, line);
-    drawShape(p, head.map(ellipse(QPointF(0.27, 0.15), 0.08, 0.03, -10)), {{220, 90, 96}, {170, 56, 64}}, 0,
-              0);
+    drawShape(p, head.map(smoothClosed(mouth)), kMouth, 0, line);
+    drawShape(p, head.map(ellipse(QPointF(0.27, 0.15), 0.08, 0.03, -10)), kTongue, 0, 0);
     QPainterPath fangs;
     for (const auto &[x, y, down] : {std::tuple{0.36, 0.065, 1.0}, std::tuple{0.25, 0.075, 1.0},
                                      std::tuple{0.33, 0.185, -1.0}, std::tuple{0.23, 0.17, -1.0}}) {
@@ -381,7 +376,7 @@ Jaws paintRaisedLionHead(QPainter &p, QPointF base, double height, int facing)
         fangs.lineTo(x + 0.025, y);
         fangs.closeSubpath();
     }
-    drawShape(p, head.map(fangs), {{250, 248, 236}, {210, 204, 190}}, 0, line * 0.6);
+    drawShape(p, head.map(fangs), kFang, 0, line * 0.6);
     // Nose, eye and brow.
     QPainterPath nose;
     nose.moveTo(0.36, -0.07);
@@ -418,7 +413,7 @@ void paintPerchedBird(QPainter &p, QPointF feet, double size, int facing, const 
     bill.moveTo(0.42, -0.86);
     bill.quadTo(0.62, -0.84, 0.7, -0.68);
     drawLine(p, t.map(bill), kOutline, line * 2.2);
-    drawLine(p, t.map(bill), {60, 48, 44}, line);
+    drawLine(p, t.map(bill), kBill, line);
     drawShape(p, t.map(ellipse(QPointF(0.37, -0.84), 0.025, 0.025)), {kOutline, kOutline}, 0, 0);
     QPainterPath wing;
     wing.moveTo(-0.3, -0.36);
@@ -432,7 +427,7 @@ void paintCrayfish(QPainter &p, QPointF c, double length, double degrees)
     t.translate(c.x(), c.y());
     t.rotate(degrees);
     t.scale(length, length);
-    const Tone shell{{200, 72, 50}, {140, 44, 32}};
+    const Tone &shell = kCrayfishShell;
     const double line = std::max(0.8, length * 0.03);
     // Legs, then the claws on their arms, then the body over them.
     QPainterPath legs;

@@ -333,7 +333,7 @@ void paintLamp(QPainter &p, const QRectF &b, double u)
     drawShape(p, roof, kIron, 0.8);
     QPainterPath glass;
     glass.addRoundedRect(QRectF(cx - 0.32 * u, top + 0.52 * u, 0.64 * u, 0.62 * u), 0.05 * u, 0.05 * u);
-    drawShape(p, glass, Tone{{250, 226, 130}, {232, 180, 70}}, 0.8);
+    drawShape(p, glass, kLampGlass, 0.8);
     // A six-pointed star of light.
     const QPointF c(cx, top + 0.83 * u);
     QPainterPath star;
@@ -344,7 +344,7 @@ void paintLamp(QPainter &p, const QRectF &b, double u)
             i == 0 ? star.moveTo(q) : star.lineTo(q);
         }
     }
-    drawLine(p, star, QColor(210, 120, 30), std::max(0.6, 0.04 * u));
+    drawLine(p, star, kLampStar, std::max(0.6, 0.04 * u));
     QPainterPath frame;
     frame.moveTo(cx, top + 0.52 * u);
     frame.lineTo(cx, top + 1.14 * u);
@@ -396,7 +396,7 @@ void paintFlower(QPainter &p, const QRectF &b, double u, unsigned seed)
     drawShape(p, leaf, kLeaf, 0.6, 0.7);
     // A rose of five round petals (red), or a white lily when the seed is odd.
     const QPointF c(cx, b.top() + 0.3 * u);
-    const Tone petals = seed % 2 ? kParchment : Tone{{214, 48, 58}, {140, 24, 36}};
+    const Tone petals = seed % 2 ? kParchment : kRoseRed;
     QPainterPath bloom;
     for (int i = 0; i < 5; ++i) {
         const double a = -M_PI / 2 + i * 2 * M_PI / 5;

@@ -86,12 +86,12 @@ struct Hand {
 };
 
 struct Robe {
-    Tone gown{{180, 40, 40}, {118, 22, 26}};
+    Tone gown = kGownRed;
     // A cloak falling from the shoulders behind the body, when there is one.
     std::optional<Tone> mantle;
     Cut cut = Cut::Gown;
-    Tone hose{{70, 80, 120}, {44, 50, 80}};    // legs under a tunic
-    Tone trim{{236, 188, 64}, {172, 120, 34}}; // belt, collar and hem
+    Tone hose = kHoseBlue; // legs under a tunic
+    Tone trim = kGold;     // belt, collar and hem
 };
 
 struct Figure {

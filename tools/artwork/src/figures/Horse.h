@@ -18,8 +18,8 @@ struct Horse {
     int facing = 1;         // 1: head to the right, -1: to the left
     Gait gait = Gait::Walking;
     Tone coat = kWhiteHorse;
-    QColor mane{226, 210, 170};
-    Tone cloth{{60, 90, 170}, {34, 52, 110}}; // the saddle cloth hanging over its flanks
+    QColor mane = kFlaxenMane;
+    Tone cloth = kSaddleBlue; // the saddle cloth hanging over its flanks
 };
 
 // Where a rider's hips go.

@@ -14,8 +14,6 @@ using namespace shapes;
 
 namespace {
 
-const Tone kRibbon{{206, 44, 48}, {138, 24, 30}};
-
 // A bow of ribbon tied round the wreath at `knot`: two loops lying like a
 // figure eight and two short tails.
 void paintBow(QPainter &p, QPointF knot, double size, int tailsDown)
@@ -91,9 +89,9 @@ void paintFlower(QPainter &p, QPointF c, double r, const Tone &petals)
 void paintWheat(QPainter &p, double x0, double x1, double baseY, double height, unsigned seed)
 {
     Roughness rough(seed);
-    const Tone straw{{214, 170, 72}, {164, 120, 40}};
-    const Tone grain{{240, 202, 96}, {190, 144, 52}};
-    const Tone far{{200, 154, 60}, {156, 112, 36}};
+    const Tone &straw = kStraw;
+    const Tone &grain = kGrain;
+    const Tone &far = kFarWheat;
     const int stalks = std::max(3, static_cast<int>((x1 - x0) / 6));
     // One ear on its stalk, rising from y = from.
     auto ear = [&](double x, double h, double from, const Tone &tone) {
@@ -150,8 +148,8 @@ void paintFlameTree(QPainter &p, QPointF base, double height)
     trunk.closeSubpath();
     drawShape(p, trunk, kWood, 1.0);
     // Branches, each ending in a tongue of flame.
-    const Tone flame{{240, 132, 40}, {196, 66, 30}};
-    const Tone core{{252, 214, 92}, {236, 170, 60}};
+    const Tone &flame = kFlameTongue;
+    const Tone &core = kFlameTongueCore;
     struct Tongue {
         double x, y, size;
     };
@@ -180,7 +178,7 @@ void paintFlameTree(QPainter &p, QPointF base, double height)
 
 void paintSerpentTree(QPainter &p, QPointF base, double height)
 {
-    paintTree(p, base, height, 21, TreeKind::Round, {{60, 128, 56}, {38, 88, 38}});
+    paintTree(p, base, height, 21, TreeKind::Round, kAppleLeaves);
     // Apples among the leaves.
     const QPointF crown = base + QPointF(0, -height * 0.62);
     const double r = height * 0.36;
@@ -197,13 +195,13 @@ void paintSerpentTree(QPainter &p, QPointF base, double height)
     }
     body.emplace_back(base.x() - height * 0.12, y1 - height * 0.06);
     body.emplace_back(base.x() - height * 0.2, y1 - height * 0.05);
-    paintSerpent(p, body, height * 0.035, {{92, 150, 60}, {54, 98, 36}});
+    paintSerpent(p, body, height * 0.035, kGreenSerpent);
 }
 
 void paintIris(QPainter &p, QPointF base, double height, unsigned seed)
 {
     Roughness rough(seed);
-    const Tone leaves{{86, 150, 70}, {52, 104, 46}};
+    const Tone &leaves = kIrisLeaves;
     for (int i = -2; i <= 2; ++i) {
         const double lean = i * 0.18 + 0.05 * rough.next();
         const double tall = height * (0.62 - 0.08 * std::abs(i));
@@ -216,7 +214,7 @@ void paintIris(QPainter &p, QPointF base, double height, unsigned seed)
         leaf.closeSubpath();
         drawShape(p, leaf, leaves, std::max(0.6, height * 0.02), 0.8);
     }
-    const Tone petal{{104, 96, 206}, {68, 58, 150}};
+    const Tone &petal = kIrisPetal;
     for (int k = 0; k < 2; ++k) {
         const double side = k ? 1.0 : -1.0;
         const QPointF top = base + QPointF(side * height * 0.14, -height * (0.86 + 0.1 * k));
@@ -257,15 +255,15 @@ void paintSunflower(QPainter &p, QPointF head, double r, QPointF root, double de
         petals.addPath(
             ellipse(QPointF(std::cos(a), std::sin(a)) * r * 0.7, r * 0.42, r * 0.17, a * 180 / M_PI));
     }
-    drawShape(p, t.map(united(petals)), {{252, 204, 40}, {220, 150, 20}}, std::max(0.8, r * 0.1), 0.9);
-    drawShape(p, t.map(ellipse(QPointF(0, 0), r * 0.46, r * 0.46)), {{118, 70, 34}, {84, 46, 22}},
-              std::max(0.8, r * 0.1), 0.9);
+    drawShape(p, t.map(united(petals)), kSunflowerPetal, std::max(0.8, r * 0.1), 0.9);
+    drawShape(p, t.map(ellipse(QPointF(0, 0), r * 0.46, r * 0.46)), kSunflowerHeart, std::max(0.8, r * 0.1),
+              0.9);
     QPainterPath seeds;
     for (int i = 0; i < 6; ++i) {
         const double a = i * M_PI / 3 + 0.3;
         seeds.addEllipse(QPointF(std::cos(a), std::sin(a)) * r * 0.24, r * 0.05, r * 0.05);
     }
-    drawShape(p, t.map(seeds), {{70, 40, 20}, {70, 40, 20}}, 0, 0);
+    drawShape(p, t.map(seeds), kSunflowerSeed, 0, 0);
 }
 
 void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigned seed)
@@ -281,7 +279,7 @@ void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigne
     for (int i = steps; i >= 0; --i)
         pts.push_back(from + along * (len * i / steps) - across * (half + half * 0.08 * rough.next()));
     pts.push_back(from - along * half * 0.3);
-    const Tone bark{{150, 100, 58}, {98, 62, 34}};
+    const Tone &bark = kBark;
     const QPainterPath wood = smoothClosed(pts);
     drawShape(p, wood, bark, std::max(1.4, half * 0.3));
     // Lines of bark along the grain.
@@ -306,8 +304,7 @@ void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigne
         if (i == 1) {
             drawShape(p, limb({root - dir * half * 0.3, root + dir * half * 0.6}, {half * 0.4, half * 0.34}),
                       bark, std::max(0.8, half * 0.15));
-            drawShape(p, ellipse(root + dir * half * 0.62, half * 0.3, half * 0.3),
-                      {{222, 190, 140}, {176, 140, 96}}, 0, 0.8);
+            drawShape(p, ellipse(root + dir * half * 0.62, half * 0.3, half * 0.3), kCutWood, 0, 0.8);
             continue;
         }
         QPainterPath stem;
@@ -334,7 +331,7 @@ void paintGarland(QPainter &p, const QPainterPath &path, double rose)
     const int n = std::max(2, static_cast<int>(len / (rose * 2.4)));
     for (int i = 0; i <= n; ++i) {
         const QPointF c = path.pointAtPercent(path.percentAtLength(len * i / n));
-        paintFlower(p, c, rose, {{214, 48, 58}, {140, 24, 36}});
+        paintFlower(p, c, rose, kRoseRed);
     }
 }
 
@@ -346,9 +343,9 @@ void paintLaurelWreath(QPainter &p, const QRectF &oval, double thickness)
     // The binding: a slim band of stems all round.
     QPainterPath ring = ellipse(c, rx + thickness * 0.14, ry + thickness * 0.14)
                             .subtracted(ellipse(c, rx - thickness * 0.14, ry - thickness * 0.14));
-    drawShape(p, ring, {{70, 120, 50}, {46, 86, 34}}, 0.8, 0.9);
-    const Tone light{{112, 176, 74}, {66, 124, 46}};
-    const Tone dark{{78, 142, 60}, {48, 98, 40}};
+    drawShape(p, ring, kLaurelStem, 0.8, 0.9);
+    const Tone &light = kLaurelLight;
+    const Tone &dark = kLaurelDark;
     // Leaves in pairs, growing up both sides from the foot to the top.
     const int pairs = 22;
     for (int side : {-1, 1}) {

@@ -14,8 +14,6 @@ using namespace shapes;
 
 namespace {
 
-const Tone kSilver{{226, 230, 236}, {160, 168, 184}};
-
 } // namespace
 
 void paintLemniscate(QPainter &p, QPointF c, double width)
@@ -47,8 +45,7 @@ void paintHornedCrown(QPainter &p, const Figure &f)
     QPainterPath above;
     above.addRect(QRectF(c.x() - u, c.y() - 1.5 * u, 2 * u, 1.5 * u + 0.12 * u));
     drawShape(p, horns.subtracted(bite).intersected(above), kSilver, std::max(1.0, 0.08 * u));
-    drawShape(p, ellipse(c + QPointF(0, -0.4 * u), 0.3 * u, 0.3 * u), {{248, 246, 232}, {206, 200, 176}},
-              std::max(1.0, 0.08 * u));
+    drawShape(p, ellipse(c + QPointF(0, -0.4 * u), 0.3 * u, 0.3 * u), kFullMoon, std::max(1.0, 0.08 * u));
     QPainterPath band;
     band.addRoundedRect(QRectF(c.x() - 0.42 * u, c.y() + 0.04 * u, 0.84 * u, 0.14 * u), 0.05 * u, 0.05 * u);
     drawShape(p, band, kSilver, 0.5, 0.8);
@@ -170,8 +167,7 @@ void paintHeartShield(QPainter &p, QPointF c, double height)
         return path;
     };
     drawShape(p, heart(1.0), kGold, std::max(1.2, height * 0.05));
-    drawShape(p, heart(0.78).translated(0, -height * 0.03), {{204, 56, 70}, {148, 30, 46}},
-              std::max(1.0, height * 0.04));
+    drawShape(p, heart(0.78).translated(0, -height * 0.03), kHeartRed, std::max(1.0, height * 0.04));
     // The sign of Venus: a ring over a cross.
     const QPointF ring = c + QPointF(0, -height * 0.12);
     const double r = height * 0.12;
@@ -260,7 +256,7 @@ QPointF paintJug(QPainter &p, QPointF grip, double size, double degrees)
     QTransform t;
     t.translate(grip.x(), grip.y());
     t.rotate(degrees);
-    const Tone clay{{212, 124, 72}, {156, 80, 44}};
+    const Tone &clay = kClay;
     QPainterPath handle;
     handle.moveTo(s * 0.1, -s * 0.22);
     handle.cubicTo(s * 0.42, -s * 0.24, s * 0.46, s * 0.1, s * 0.22, s * 0.22);
@@ -280,8 +276,7 @@ QPointF paintJug(QPainter &p, QPointF grip, double size, double degrees)
     band.moveTo(-s * 0.3, s * 0.2);
     band.quadTo(0, s * 0.26, s * 0.3, s * 0.2);
     drawLine(p, t.map(band), clay.shade, std::max(0.8, s * 0.04));
-    drawShape(p, t.map(ellipse(QPointF(0, -s * 0.36), s * 0.17, s * 0.05)), {{90, 46, 26}, {90, 46, 26}}, 0,
-              0.8);
+    drawShape(p, t.map(ellipse(QPointF(0, -s * 0.36), s * 0.17, s * 0.05)), kJugMouth, 0, 0.8);
     return t.map(QPointF(-s * 0.16, -s * 0.36));
 }
 
@@ -299,7 +294,7 @@ void paintChain(QPainter &p, QPointF from, QPointF to, double sag, double link)
         QPainterPath ring;
         const QPainterPath outer = ellipse(c, link * 0.95, i % 2 ? link * 0.32 : link * 0.55, -angle);
         ring = outer.subtracted(ellipse(c, link * 0.55, i % 2 ? link * 0.08 : link * 0.22, -angle));
-        drawShape(p, ring, {{206, 206, 214}, {140, 140, 154}}, 0.5, 0.7);
+        drawShape(p, ring, kChainIron, 0.5, 0.7);
     }
 }
 
@@ -310,8 +305,7 @@ void paintWhiteRose(QPainter &p, QPointF c, double r)
         const double a = -M_PI / 2 + i * 2 * M_PI / 5;
         bloom.addEllipse(c + QPointF(std::cos(a), std::sin(a)) * r * 0.52, r * 0.5, r * 0.5);
     }
-    drawShape(p, united(bloom), {{250, 248, 240}, {206, 200, 186}}, std::max(0.6, r * 0.15),
-              std::max(0.7, r * 0.1));
+    drawShape(p, united(bloom), kWhiteRose, std::max(0.6, r * 0.15), std::max(0.7, r * 0.1));
     drawShape(p, ellipse(c, r * 0.3, r * 0.3), kGold, std::max(0.5, r * 0.08), std::max(0.6, r * 0.08));
 }
 
@@ -357,8 +351,7 @@ void paintHalo(QPainter &p, QPointF c, double r)
         rays.lineTo(c + d * r * (i % 2 ? 1.25 : 1.45));
     }
     drawLine(p, rays, kGold.shade, std::max(1.0, r * 0.08));
-    drawShape(p, ellipse(c, r, r), {{250, 222, 120}, {232, 190, 80}}, std::max(1.0, r * 0.08),
-              std::max(0.8, r * 0.04));
+    drawShape(p, ellipse(c, r, r), kHaloGold, std::max(1.0, r * 0.08), std::max(0.8, r * 0.04));
 }
 
 } // namespace artwork::figures

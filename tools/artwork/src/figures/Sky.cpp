@@ -81,7 +81,7 @@ void paintMoon(QPainter &p, QPointF c, double r, bool face)
     QPainterPath bite;
     bite.addEllipse(c + QPointF(r * 0.45, -r * 0.1), r * 0.85, r * 0.85);
     const QPainterPath crescent = disc.subtracted(bite);
-    drawShape(p, crescent, {{240, 230, 180}, {200, 184, 120}}, std::max(1.0, r * 0.08));
+    drawShape(p, crescent, kCrescent, std::max(1.0, r * 0.08));
     if (!face)
         return;
     // A profile along the inner edge: an eye and a closed mouth.
@@ -94,7 +94,7 @@ void paintMoon(QPainter &p, QPointF c, double r, bool face)
 
 void paintMoonFace(QPainter &p, QPointF c, double r)
 {
-    const Tone moon{{240, 232, 184}, {206, 192, 130}};
+    const Tone &moon = kMoonLight;
     QPainterPath rays;
     for (int i = 0; i < 32; ++i) {
         const double a = i * M_PI / 16;
@@ -106,9 +106,8 @@ void paintMoonFace(QPainter &p, QPointF c, double r)
         rays.lineTo(c + d * r * 0.98 - n * r * 0.07);
         rays.closeSubpath();
     }
-    drawShape(p, rays, {{226, 214, 150}, {186, 170, 100}}, 0.6, 0.8);
-    drawShape(p, ellipse(c, r, r), {{170, 182, 196}, {140, 152, 170}}, std::max(1.2, r * 0.06),
-              std::max(1.0, r * 0.04));
+    drawShape(p, rays, kMoonRays, 0.6, 0.8);
+    drawShape(p, ellipse(c, r, r), kMoonShadow, std::max(1.2, r * 0.06), std::max(1.0, r * 0.04));
     // The crescent, lit along the left of the disc.
     const QPainterPath crescent =
         ellipse(c, r, r).subtracted(ellipse(c + QPointF(r * 0.32, 0), r * 0.86, r * 0.94));
@@ -129,7 +128,7 @@ void paintMoonFace(QPainter &p, QPointF c, double r)
     lines.quadTo(f + QPointF(r * 0.02, r * 0.28), f + QPointF(-r * 0.06, r * 0.24));
     lines.moveTo(f + QPointF(-r * 0.12, r * 0.42));
     lines.quadTo(f + QPointF(0, r * 0.48), f + QPointF(r * 0.12, r * 0.42));
-    drawLine(p, lines, {70, 74, 100}, lw);
+    drawLine(p, lines, kMoonFeatures, lw);
 }
 
 void paintStar(QPainter &p, QPointF c, double r, int points, const Tone &tone)
@@ -167,7 +166,7 @@ void paintLightning(QPainter &p, const std::vector<QPointF> &outline)
     for (std::size_t i = 1; i < outline.size(); ++i)
         bolt.lineTo(outline[i]);
     bolt.closeSubpath();
-    drawShape(p, bolt, {{255, 240, 130}, {240, 196, 60}}, 1.6, 1.2);
+    drawShape(p, bolt, kLightning, 1.6, 1.2);
 }
 
 void paintYod(QPainter &p, QPointF c, double size, double degrees, const Tone &tone)
@@ -200,9 +199,8 @@ void paintFlame(QPainter &p, QPointF base, double height, double lean)
         f.closeSubpath();
         return f;
     };
-    drawShape(p, flame(1.0), {{238, 120, 40}, {196, 70, 30}}, std::max(0.8, height * 0.06),
-              std::max(0.8, height * 0.04));
-    drawShape(p, flame(0.55), {{252, 220, 100}, {240, 180, 70}}, 0, 0);
+    drawShape(p, flame(1.0), kFlame, std::max(0.8, height * 0.06), std::max(0.8, height * 0.04));
+    drawShape(p, flame(0.55), kFlameCore, 0, 0);
 }
 
 } // namespace artwork::figures

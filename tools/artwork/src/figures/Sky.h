@@ -28,8 +28,7 @@ void paintMoon(QPainter &painter, QPointF centre, double r, bool face = true);
 // rays, radius r.
 void paintMoonFace(QPainter &p, QPointF centre, double r);
 // A star of `points` points, r to the tips.
-void paintStar(QPainter &painter, QPointF centre, double r, int points = 8,
-               const Tone &tone = {{250, 236, 150}, {220, 180, 70}});
+void paintStar(QPainter &painter, QPointF centre, double r, int points = 8, const Tone &tone = kStarGold);
 
 // A glow of light: three discs from `outer` at radius r to `inner` at the middle.
 void paintGlow(QPainter &p, QPointF centre, double r, const QColor &outer, const QColor &inner);

@@ -8,8 +8,8 @@
 namespace artwork::figures {
 
 struct ThroneLook {
-    Tone frame{{196, 184, 160}, {138, 126, 104}}; // carved stone
-    Tone cloth{{150, 40, 50}, {96, 22, 32}};      // the hanging on its back
+    Tone frame = kThroneStone; // carved stone
+    Tone cloth = kThroneCloth; // the hanging on its back
     // How far the back rises above the sitter's crown, in heads.
     double rise = 1.1;
 };

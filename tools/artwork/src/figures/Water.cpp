@@ -36,7 +36,7 @@ void paintPool(QPainter &p, const QPainterPath &shore, const QRectF &area, doubl
     p.setClipPath(shore, Qt::IntersectClip);
     paintWater(p, area, top, bottom, seed, water);
     p.restore();
-    drawShape(p, shore, {{0, 0, 0, 0}, {0, 0, 0, 0}}, 0, 1.6);
+    drawShape(p, shore, kClear, 0, 1.6);
 }
 
 void paintRiver(QPainter &p, const std::vector<QPointF> &course, double w0, double w1)
@@ -67,8 +67,8 @@ void paintPouredWater(QPainter &p, QPointF from, QPointF control, QPointF to, do
     stream.moveTo(from);
     stream.quadTo(control, to);
     drawLine(p, stream, kOutline, width + 1.6);
-    drawLine(p, stream, {150, 204, 236}, width);
-    drawLine(p, stream, {236, 248, 255}, std::max(0.6, width * 0.3));
+    drawLine(p, stream, kPouredWater, width);
+    drawLine(p, stream, kPouredWaterLight, std::max(0.6, width * 0.3));
 }
 
 } // namespace artwork::figures

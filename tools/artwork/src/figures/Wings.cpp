@@ -98,7 +98,7 @@ void paintBatWings(QPainter &p, QPointF root, double u, double span, const Tone 
         claw.lineTo(wrist + QPointF(s * 0.02 * L, -0.1 * L));
         claw.lineTo(wrist + QPointF(s * 0.05 * L, 0.01 * L));
         claw.closeSubpath();
-        drawShape(p, claw, {{226, 214, 180}, {170, 156, 120}}, 0, 0.8);
+        drawShape(p, claw, kClaw, 0, 0.8);
     }
 }
 

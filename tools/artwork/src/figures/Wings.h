@@ -11,8 +11,8 @@
 namespace artwork::figures {
 
 struct WingsLook {
-    Tone feathers{{236, 230, 214}, {176, 164, 140}};
-    Tone tips{{178, 192, 218}, {124, 138, 170}}; // the long flight feathers
+    Tone feathers = kFeathers;
+    Tone tips = kFlightFeathers; // the long flight feathers
     // How far each wing reaches from the spine, in heads.
     double span = 2.6;
     // 0: wings half open, level with the shoulders; 1: raised high.

@@ -11,8 +11,8 @@ using namespace shapes;
 
 void paintChariot(QPainter &p, const QRectF &body)
 {
-    const Tone stone{{206, 200, 186}, {150, 142, 124}};
-    const Tone wheel{{170, 112, 56}, {116, 72, 34}};
+    const Tone &stone = kChariotStone;
+    const Tone &wheel = kChariotWheel;
     // The wheels at the sides, seen a little from the front.
     for (int s : {-1, 1}) {
         const QPointF c(s < 0 ? body.left() + 2 : body.right() - 2, body.bottom() - body.height() * 0.2);
@@ -51,13 +51,13 @@ void paintChariot(QPainter &p, const QRectF &body)
         wing.cubicTo(c + QPointF(s * r * 3.0, -r * 0.1), c + QPointF(s * r * 2.0, r * 0.5),
                      c + QPointF(s * r * 0.6, r * 0.4));
         wing.closeSubpath();
-        drawShape(p, wing, {{70, 110, 180}, {44, 70, 126}}, 1.0);
+        drawShape(p, wing, kChariotWing, 1.0);
         QPainterPath feathers;
         for (double t : {0.4, 0.6, 0.8}) {
             feathers.moveTo(c + QPointF(s * r * (0.8 + 3.0 * t), -r * (0.9 + 0.2 * t)));
             feathers.lineTo(c + QPointF(s * r * (0.6 + 2.0 * t), r * (0.3 - 0.3 * t)));
         }
-        drawLine(p, feathers, QColor(44, 70, 126), 0.8);
+        drawLine(p, feathers, kChariotWingQuills, 0.8);
     }
     drawShape(p, ellipse(c, r, r), kGold, 1.0);
     drawShape(p, ellipse(c, r * 0.45, r * 0.45), kRuby, 0.6, 0.8);
@@ -65,7 +65,7 @@ void paintChariot(QPainter &p, const QRectF &body)
 
 void paintCanopy(QPainter &p, double left, double right, double top, double valance, double bottom)
 {
-    const Tone night{{40, 56, 118}, {26, 36, 84}};
+    const Tone &night = kStarryBlue;
     for (double x : {left, right}) {
         QPainterPath post;
         post.addRoundedRect(QRectF(x - 2.4, top, 4.8, bottom - top), 1.5, 1.5);
@@ -111,7 +111,7 @@ void chariotFigures(QPainter &p)
     Figure warrior;
     warrior.base = {100, 217};
     warrior.height = 168;
-    warrior.robe = {{{60, 96, 176}, {36, 60, 120}}, std::nullopt, Cut::Armour, {}, kGold};
+    warrior.robe = {kBlue, std::nullopt, Cut::Armour, {}, kGold};
     warrior.headwear = Headwear::Crown;
     warrior.hairColour = kHairBrown;
     warrior.left = {Gesture::Down};
@@ -127,15 +127,15 @@ void chariotFigures(QPainter &p)
     white.facing = -1;
     white.gait = Gait::Standing;
     white.coat = kWhiteHorse;
-    white.cloth = {{40, 56, 118}, {26, 36, 84}};
+    white.cloth = kStarryBlue;
     Horse black;
     black.base = {144, 264};
     black.height = 50;
     black.facing = 1;
     black.gait = Gait::Standing;
     black.coat = kBlackHorse;
-    black.mane = {30, 26, 26};
-    black.cloth = {{40, 56, 118}, {26, 36, 84}};
+    black.mane = kBlackMane;
+    black.cloth = kStarryBlue;
     // Gold traces from the chariot to each horse's breast strap.
     QPainterPath traces;
     traces.moveTo(46, 206);

@@ -14,13 +14,13 @@ constexpr double kHorizon = 130;
 void deathLand(QPainter &p)
 {
     const QRectF s = trumpScene();
-    paintSky(p, s, kHorizon, {{178, 188, 204}, {150, 162, 184}});
+    paintSky(p, s, kHorizon, kPaleSky);
     p.save();
     p.setClipRect(QRectF(s.left(), s.top(), s.width(), kHorizon - s.top()), Qt::IntersectClip);
     paintSun(p, {167, kHorizon}, 14, false);
     p.restore();
-    const Tone grass{{112, 128, 84}, {78, 92, 58}};
-    paintMeadow(p, s, kHorizon, 41, {{140, 152, 110}, {106, 118, 82}});
+    const Tone &grass = kDullGrass;
+    paintMeadow(p, s, kHorizon, 41, kFarDullGrass);
     paintTower(p, {146, kHorizon + 4}, 14, 52, kStone);
     paintTower(p, {184, kHorizon + 4}, 14, 52, kStone);
     paintWater(p, s, kHorizon + 7, kHorizon + 22, 14);
@@ -37,23 +37,19 @@ void deathRider(QPainter &p)
     horse.facing = -1;
     horse.gait = Gait::Walking;
     horse.coat = kWhiteHorse;
-    horse.mane = {210, 204, 190};
-    horse.cloth = {{56, 52, 62}, {34, 32, 38}};
+    horse.mane = kAshMane;
+    horse.cloth = kBlackArmour;
     Figure rider;
     rider.height = 114;
-    rider.robe = {{{56, 52, 62}, {34, 32, 38}},
-                  std::nullopt,
-                  Cut::Armour,
-                  {{56, 52, 62}, {34, 32, 38}},
-                  {{150, 146, 150}, {100, 96, 104}}};
+    rider.robe = {kBlackArmour, std::nullopt, Cut::Armour, kBlackArmour, kDullSteel};
     rider.headwear = Headwear::Helm;
-    rider.headwearTone = Tone{{196, 40, 40}, {128, 22, 26}};
-    rider.skin = {{236, 230, 210}, {186, 176, 150}};
+    rider.headwearTone = kPlumeRed;
+    rider.skin = kBone;
     rider.turn = -0.4;
     rider.left = {Gesture::Raised, Held::Banner, -14, 1.3};
     rider.right = {Gesture::Forward};
     const Figure placed = paintRider(p, horse, rider);
-    paintFlagOf(p, placed, -1, {{40, 36, 44}, {20, 18, 24}}, FlagSign::WhiteRose);
+    paintFlagOf(p, placed, -1, kBlackBanner, FlagSign::WhiteRose);
     const Body b = bodyOf(placed);
     const QPointF c = b.headCentre;
     p.save();
@@ -76,7 +72,7 @@ void deathFallen(QPainter &p)
     maiden.facing = -1;
     maiden.robe = {kLinen, std::nullopt, Cut::Gown, {}, kGold};
     maiden.hair = Hair::Long;
-    maiden.hairColour = {132, 78, 38};
+    maiden.hairColour = kHairBrownRed;
     maiden.headwear = Headwear::Wreath;
     maiden.turn = 0.7;
     maiden.left = {Gesture::Forward};
@@ -86,7 +82,7 @@ void deathFallen(QPainter &p)
     Figure king;
     king.base = {0, 0};
     king.height = 80;
-    king.robe = {{{178, 40, 44}, {116, 22, 28}}, std::nullopt, Cut::Gown, {}, kGold};
+    king.robe = {kKingRed, std::nullopt, Cut::Gown, {}, kGold};
     king.hairColour = kHairGrey;
     king.beard = Beard::Full;
     king.turn = 0.3;

@@ -11,14 +11,12 @@ void emperorMountains(QPainter &p)
 {
     const QRectF scene = trumpScene();
     const double horizon = 168;
-    paintSky(p, scene, horizon, {{238, 150, 84}, {222, 120, 60}});
-    paintMountains(p, horizon + 10, scene.left() - 30, scene.right() + 30, 110, 5,
-                   {{178, 96, 62}, {126, 62, 40}}, false);
-    paintMountains(p, horizon + 20, scene.left() - 10, scene.right() + 10, 56, 12,
-                   {{150, 80, 54}, {104, 52, 34}}, false);
+    paintSky(p, scene, horizon, kSunsetSky);
+    paintMountains(p, horizon + 10, scene.left() - 30, scene.right() + 30, 110, 5, kRedRock, false);
+    paintMountains(p, horizon + 20, scene.left() - 10, scene.right() + 10, 56, 12, kDarkRedRock, false);
     QPainterPath ground;
     ground.addRect(QRectF(scene.left(), horizon + 18, scene.width(), scene.bottom() - horizon));
-    drawShape(p, ground, {{164, 112, 70}, {120, 80, 48}}, 0, 1.0);
+    drawShape(p, ground, kBareEarth, 0, 1.0);
 }
 
 void emperorFigure(QPainter &p)
@@ -34,8 +32,8 @@ void emperorFigure(QPainter &p)
     emperor.left = {Gesture::Raised, Held::Sceptre, 0, 1.25};
     emperor.right = {Gesture::Forward, Held::Orb, 0, 1.3};
     emperor.seed = 5;
-    const Tone throneStone{{190, 186, 178}, {136, 132, 124}};
-    const QRectF crest = paintThrone(p, emperor, {throneStone, {{92, 96, 120}, {62, 64, 84}}, 1.1});
+    const Tone &throneStone = kCarvedStone;
+    const QRectF crest = paintThrone(p, emperor, {throneStone, kSlateCloth, 1.1});
     const Body b = bodyOf(emperor);
     paintRamHead(p, crest.center() + QPointF(0, 2), crest.width() * 1.35, throneStone);
     const double half = b.shoulderHalf + 0.75 * b.unit, seatHalf = half + 0.3 * b.unit;

@@ -41,7 +41,7 @@ void empressFigure(QPainter &p)
     empress.right = {Gesture::Raised, Held::Sceptre, 0, 1.2};
     empress.left = {Gesture::Down};
     empress.seed = 4;
-    paintThrone(p, empress, {{{222, 206, 176}, {166, 150, 120}}, {{178, 42, 58}, {118, 24, 38}}, 1.0});
+    paintThrone(p, empress, {kIvoryStone, kCrimson, 1.0});
     paintFigure(p, empress);
     // A ring of stars over her crown.
     const Body b = bodyOf(empress);

@@ -15,9 +15,9 @@ void foolLand(QPainter &p)
     paintSky(p, scene, 226, kDaySky);
     paintSun(p, {164, 36}, 18, true);
     // Far below the edge: a valley and a range of snowy peaks.
-    paintMountains(p, 236, 118, 214, 64, 7, {{150, 160, 196}, {110, 120, 160}}, true);
-    paintHills(p, QRectF(scene.left(), scene.top(), scene.width(), scene.height() + 10), 230, 4,
-               {{118, 164, 126}, {86, 128, 98}}, {{150, 186, 160}, {118, 156, 134}});
+    paintMountains(p, 236, 118, 214, 64, 7, kDistantPeaks, true);
+    paintHills(p, QRectF(scene.left(), scene.top(), scene.width(), scene.height() + 10), 230, 4, kValleyNear,
+               kValleyFar);
     // The cliff: a grassy top running out to the edge, a sheer rock face below it.
     const double edge = kCliffEdge, top = kCliffTop;
     const std::vector<QPointF> rock{{scene.left() - 6, scene.bottom() + 6},
@@ -35,7 +35,7 @@ void foolLand(QPainter &p)
     for (std::size_t i = 1; i < rock.size(); ++i)
         cliff.lineTo(rock[i]);
     cliff.closeSubpath();
-    const Tone stone{{182, 156, 118}, {132, 108, 76}};
+    const Tone &stone = kCliffRock;
     drawShape(p, cliff, stone, 3.0);
     QPainterPath strata;
     strata.moveTo(edge + 3, top + 16);
@@ -69,8 +69,7 @@ void foolFigures(QPainter &p)
     fool.height = 186;
     fool.pose = Pose::Walking;
     fool.build = Build::Youth;
-    fool.robe = {
-        {{214, 84, 52}, {150, 50, 30}}, std::nullopt, Cut::Tunic, {{236, 200, 84}, {180, 140, 44}}, kGold};
+    fool.robe = {kMotley, std::nullopt, Cut::Tunic, kHoseYellow, kGold};
     fool.headwear = Headwear::Cap;
     fool.headwearTone = kGreen;
     fool.hairColour = kHairGold;
@@ -80,7 +79,7 @@ void foolFigures(QPainter &p)
     fool.right = {Gesture::Down, Held::Flower, 30, 1.3};
     fool.seed = 3;
     const Body b = bodyOf(fool);
-    paintBundleOnPole(p, b.hand[0], 2.6 * b.unit, -40, b.unit, {{120, 96, 150}, {80, 62, 106}});
+    paintBundleOnPole(p, b.hand[0], 2.6 * b.unit, -40, b.unit, kBundleCloth);
     paintFigure(p, fool);
     paintFist(p, fool, -1);
 }

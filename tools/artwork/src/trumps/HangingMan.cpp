@@ -12,8 +12,8 @@ constexpr double kBeamY = 34, kTreeX = 100;
 void hangingLand(QPainter &p)
 {
     const QRectF s = trumpScene();
-    paintSky(p, s, 214, {{188, 200, 214}, {160, 176, 196}});
-    paintHills(p, s, 214, 13, {{96, 140, 72}, {66, 104, 50}}, {{140, 170, 112}, {104, 136, 84}});
+    paintSky(p, s, 214, kMorningSky);
+    paintHills(p, s, 214, 13, kSpringHills, kSpringHillsFar);
 }
 
 void hangingTree(QPainter &p)
@@ -32,8 +32,7 @@ void hangingMan(QPainter &p)
     man.base = {kTreeX, kBeamY + 26};
     man.height = 188;
     man.pose = Pose::Hanging;
-    man.robe = {
-        {{62, 96, 170}, {38, 60, 118}}, std::nullopt, Cut::Tunic, {{196, 48, 44}, {128, 26, 26}}, kGold};
+    man.robe = {kTunicBlue, std::nullopt, Cut::Tunic, kHoseRed, kGold};
     man.hairColour = kHairBrown;
     man.facing = 1;
     const Body body = bodyOf(man);
@@ -43,11 +42,11 @@ void hangingMan(QPainter &p)
     rope.moveTo(kTreeX - 2, kBeamY - 4);
     rope.lineTo(kTreeX - 1, man.base.y() + 4);
     drawLine(p, rope, kOutline, 3.4);
-    drawLine(p, rope, {214, 190, 130}, 2.0);
+    drawLine(p, rope, kRope, 2.0);
     paintFigure(p, man);
     QPainterPath knot;
     knot.addRoundedRect(QRectF(kTreeX - 6, man.base.y() - 2, 12, 6), 2, 2);
-    drawShape(p, knot, {{214, 190, 130}, {168, 140, 88}}, 0.8);
+    drawShape(p, knot, kRopeKnot, 0.8);
 }
 
 } // namespace

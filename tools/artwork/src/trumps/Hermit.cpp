@@ -13,10 +13,9 @@ void hermitPeak(QPainter &p)
     paintSky(p, scene, scene.bottom(), kNightSky);
     for (const QPointF &s : {QPointF(30, 30), QPointF(170, 50), QPointF(150, 22), QPointF(24, 110),
                              QPointF(176, 120), QPointF(60, 70)})
-        paintStar(p, s, 3.0, 4, {{236, 232, 210}, {190, 184, 150}});
-    paintMountains(p, 236, scene.left() - 20, scene.right() + 20, 70, 9, {{80, 90, 130}, {56, 62, 100}},
-                   true);
-    const Tone snow{{226, 232, 244}, {170, 180, 206}};
+        paintStar(p, s, 3.0, 4, kStarPale);
+    paintMountains(p, 236, scene.left() - 20, scene.right() + 20, 70, 9, kNightMountains, true);
+    const Tone &snow = kSnow;
     QPainterPath peak;
     peak.moveTo(scene.left() - 6, scene.bottom() + 4);
     peak.lineTo(scene.left() - 6, 264);
@@ -42,7 +41,7 @@ Figure hermit()
     Figure hermit;
     hermit.base = {104, 226};
     hermit.height = 198;
-    hermit.robe = {kGreyCloth, Tone{{112, 112, 126}, {76, 76, 90}}, Cut::Gown};
+    hermit.robe = {kGreyCloth, kDarkGreyCloth, Cut::Gown};
     hermit.headwear = Headwear::Hood;
     hermit.headwearTone = kGreyCloth;
     hermit.hair = Hair::Bald;
@@ -59,8 +58,7 @@ Figure hermit()
 void hermitGlow(QPainter &p)
 {
     const Body b = bodyOf(hermit());
-    paintGlow(p, b.hand[0] + QPointF(0, 1.0 * b.unit), 1.6 * b.unit, QColor(52, 62, 110),
-              QColor(104, 108, 128));
+    paintGlow(p, b.hand[0] + QPointF(0, 1.0 * b.unit), 1.6 * b.unit, kLanternGlowOuter, kLanternGlowInner);
 }
 
 void hermitFigure(QPainter &p)

@@ -10,8 +10,8 @@ namespace {
 void priestTemple(QPainter &p)
 {
     const QRectF scene = trumpScene();
-    paintSky(p, scene, scene.bottom(), {{104, 100, 110}, {80, 76, 86}});
-    paintStoneFloor(p, scene, 236, {{170, 164, 150}, {126, 120, 106}});
+    paintSky(p, scene, scene.bottom(), kTempleGloom);
+    paintStoneFloor(p, scene, 236, kTempleFloor);
     paintPillar(p, QRectF(14, 46, 22, 182), kGreyStone);
     paintPillar(p, QRectF(164, 46, 22, 182), kGreyStone);
 }
@@ -28,7 +28,7 @@ void priestFigures(QPainter &p)
     priest.left = {Gesture::Raised};
     priest.right = {Gesture::Raised, Held::Rod, 0, 0.05};
     priest.seed = 6;
-    paintThrone(p, priest, {kGreyStone, {{176, 146, 84}, {130, 102, 52}}, 1.6});
+    paintThrone(p, priest, {kGreyStone, kOchreCloth, 1.6});
     paintFigure(p, priest);
     paintTiara(p, priest);
     paintBlessingHand(p, priest, -1);
@@ -42,7 +42,7 @@ void priestFigures(QPainter &p)
         monk.base = {100 + s * 54.0, 268};
         monk.height = 104;
         monk.pose = Pose::Kneeling;
-        monk.robe = {s < 0 ? Tone{{204, 74, 60}, {140, 44, 34}} : kWhiteCloth, std::nullopt, Cut::Gown};
+        monk.robe = {s < 0 ? kMonkRed : kWhiteCloth, std::nullopt, Cut::Gown};
         monk.hair = Hair::Bald;
         monk.hairColour = s < 0 ? kHairBrown : kHairBlack;
         monk.facing = -s;
@@ -53,7 +53,7 @@ void priestFigures(QPainter &p)
         paintFigure(p, monk);
     }
     paintKey(p, {88, 258}, 36, 40, kGold);
-    paintKey(p, {112, 258}, 36, -40, {{226, 230, 236}, {160, 168, 184}});
+    paintKey(p, {112, 258}, 36, -40, kSilver);
 }
 
 } // namespace

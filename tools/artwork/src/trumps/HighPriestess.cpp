@@ -14,10 +14,10 @@ void priestessTemple(QPainter &p)
 {
     const QRectF scene = trumpScene();
     paintSky(p, scene, scene.bottom(), kNightSky);
-    paintVeil(p, QRectF(36, 58, 128, 190), {{206, 164, 84}, {158, 120, 56}}, {{196, 42, 52}, {128, 22, 34}});
-    paintStoneFloor(p, scene, 244, {{150, 160, 186}, {110, 120, 150}});
-    paintPillar(p, kPriestessLeftPillar, {{58, 58, 70}, {32, 32, 42}});
-    paintPillar(p, kPriestessRightPillar, {{238, 234, 222}, {190, 184, 168}});
+    paintVeil(p, QRectF(36, 58, 128, 190), kVeilGold, kPomegranate);
+    paintStoneFloor(p, scene, 244, kBlueFloor);
+    paintPillar(p, kPriestessLeftPillar, kBlackPillar);
+    paintPillar(p, kPriestessRightPillar, kWhitePillar);
 }
 
 void priestessFigure(QPainter &p)
@@ -27,13 +27,13 @@ void priestessFigure(QPainter &p)
     priestess.height = 196;
     priestess.pose = Pose::Seated;
     priestess.build = Build::Woman;
-    priestess.robe = {kBlue, kWhiteCloth, Cut::Gown, {}, {{226, 230, 236}, {160, 168, 184}}};
+    priestess.robe = {kBlue, kWhiteCloth, Cut::Gown, {}, kSilver};
     priestess.hair = Hair::Long;
     priestess.hairColour = kHairBlack;
     priestess.left = {Gesture::Forward};
     priestess.right = {Gesture::Down};
     priestess.seed = 7;
-    paintBench(p, priestess, {{200, 204, 214}, {150, 156, 172}});
+    paintBench(p, priestess, kPaleBench);
     paintFigure(p, priestess);
     paintHornedCrown(p, priestess);
     const Body b = bodyOf(priestess);
@@ -51,8 +51,8 @@ void priestessFigure(QPainter &p)
 void priestessLettering(QPainter &p, const CardFace &)
 {
     const QFont font = libertine(13, true);
-    drawCentredText(p, "B", font, QColor(236, 232, 220), kPriestessLeftPillar.center() + QPointF(0, -50));
-    drawCentredText(p, "J", font, QColor(40, 36, 40), kPriestessRightPillar.center() + QPointF(0, -50));
+    drawCentredText(p, "B", font, kBoazLetter, kPriestessLeftPillar.center() + QPointF(0, -50));
+    drawCentredText(p, "J", font, kJachinLetter, kPriestessRightPillar.center() + QPointF(0, -50));
 }
 
 } // namespace

@@ -10,7 +10,6 @@ namespace {
 
 constexpr double kHorizon = 180;
 constexpr double kCloudLine = 124; // the angel shows above it
-const Tone kJudgementSky{{150, 186, 220}, {124, 164, 204}};
 
 void judgementSky(QPainter &p)
 {
@@ -38,8 +37,8 @@ void judgementAngel(QPainter &p)
     const QRectF s = trumpScene();
     const Figure figure = angel();
     WingsLook wings;
-    wings.feathers = {{236, 120, 84}, {182, 72, 50}};
-    wings.tips = {{206, 64, 56}, {142, 36, 34}};
+    wings.feathers = kCoralFeathers;
+    wings.tips = kRedFlightFeathers;
     wings.span = 2.5;
     wings.lift = 0.8;
     p.save();
@@ -58,16 +57,16 @@ void judgementLand(QPainter &p)
     p.setClipRect(QRectF(s.left(), kCloudLine, s.width(), kHorizon - kCloudLine + 2), Qt::IntersectClip);
     paintSky(p, s, kHorizon, kJudgementSky);
     p.restore();
-    const Tone ice{{120, 134, 168}, {90, 102, 136}};
+    const Tone &ice = kIce;
     paintMountains(p, kHorizon + 4, s.left() - 40, 70, 110, 23, ice, false);
     paintMountains(p, kHorizon + 4, 130, s.right() + 40, 100, 24, ice, false);
-    paintWater(p, s, kHorizon, s.bottom() + 4, 21, {{70, 116, 160}, {50, 90, 132}});
+    paintWater(p, s, kHorizon, s.bottom() + 4, 21, kGreySea);
 }
 
 // The risen, their arms raised, in pale shrouds, each in an open coffin.
 void judgementRisen(QPainter &p)
 {
-    const Tone shroud{{226, 226, 222}, {176, 178, 182}};
+    const Tone &shroud = kShroud;
     struct Risen {
         QPointF foot;
         double height;
@@ -77,7 +76,7 @@ void judgementRisen(QPainter &p)
         double coffin;
     };
     const std::vector<Risen> risen{{{42, 254}, 92, Build::Man, Hair::Short, kHairBrown, 50},
-                                   {{158, 254}, 88, Build::Woman, Hair::Long, {132, 78, 38}, 48},
+                                   {{158, 254}, 88, Build::Woman, Hair::Long, kHairBrownRed, 48},
                                    {{100, 264}, 66, Build::Child, Hair::Short, kHairGold, 38}};
     for (const Risen &r : risen) {
         const double boxHeight = r.height * 0.16;

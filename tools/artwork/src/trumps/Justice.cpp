@@ -10,7 +10,7 @@ namespace {
 void justiceHall(QPainter &p)
 {
     const QRectF scene = trumpScene();
-    paintSky(p, scene, scene.bottom(), {{214, 190, 110}, {190, 164, 86}});
+    paintSky(p, scene, scene.bottom(), kHallGold);
     paintCurtain(p, QRectF(34, 40, 132, 190), kPurple);
     paintStoneFloor(p, scene, 236, kGreyStone);
     paintPillar(p, QRectF(14, 36, 20, 190), kGreyStone);
@@ -32,7 +32,7 @@ void justiceFigure(QPainter &p)
     justice.right = {Gesture::Raised, Held::Scales, 0, 1.2};
     justice.seed = 9;
     // A dark throne, so the bright blade stands out against it.
-    paintThrone(p, justice, {{{112, 112, 128}, {78, 78, 94}}, {{150, 120, 64}, {110, 84, 40}}, 1.0});
+    paintThrone(p, justice, {kDarkThroneStone, kBronzeCloth, 1.0});
     paintFigure(p, justice);
 }
 

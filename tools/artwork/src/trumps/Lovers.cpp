@@ -26,15 +26,14 @@ void loversAngel(QPainter &p)
     angel.height = 146;
     angel.build = Build::Youth;
     angel.robe = {kPurple, std::nullopt, Cut::Gown};
-    angel.hairColour = {214, 132, 48};
+    angel.hairColour = kHairFlame;
     angel.left = {Gesture::Out};
     angel.right = {Gesture::Out};
-    style::paintWithin(
-        p, QRectF(scene.left(), scene.top(), scene.width(), 130 - scene.top()), [&](QPainter &layer) {
-            paintWings(layer, angel,
-                       {{{244, 236, 220}, {190, 176, 150}}, {{214, 108, 92}, {160, 66, 58}}, 2.9, 0.85});
-            paintFigure(layer, angel);
-        });
+    style::paintWithin(p, QRectF(scene.left(), scene.top(), scene.width(), 130 - scene.top()),
+                       [&](QPainter &layer) {
+                           paintWings(layer, angel, {kAngelFeathers, kRoseFlightFeathers, 2.9, 0.85});
+                           paintFigure(layer, angel);
+                       });
 }
 
 void loversCloudsAndTrees(QPainter &p)
@@ -51,7 +50,7 @@ void loversCouple(QPainter &p)
     Figure man;
     man.base = {62, 264};
     man.height = 124;
-    man.robe = {kWhiteCloth, std::nullopt, Cut::Tunic, kSkin, {{120, 84, 50}, {80, 54, 30}}};
+    man.robe = {kWhiteCloth, std::nullopt, Cut::Tunic, kSkin, kBrownCloth};
     man.hairColour = kHairBrown;
     man.turn = 0.6;
     man.facing = 1;
@@ -64,7 +63,7 @@ void loversCouple(QPainter &p)
     woman.base = {138, 264};
     woman.height = 120;
     woman.build = Build::Woman;
-    woman.robe = {kWhiteCloth, std::nullopt, Cut::Gown, {}, {{120, 84, 50}, {80, 54, 30}}};
+    woman.robe = {kWhiteCloth, std::nullopt, Cut::Gown, {}, kBrownCloth};
     woman.hair = Hair::Long;
     woman.hairColour = kHairGold;
     woman.turn = -0.3;

@@ -45,7 +45,7 @@ void magicianFigure(QPainter &p)
 // sword lying in front of them.
 void magicianTable(QPainter &p)
 {
-    paintTable(p, 16, 184, 184, 202, 252, {{58, 112, 88}, {36, 78, 60}});
+    paintTable(p, 16, 184, 184, 202, 252, kTableCloth);
     paintCup(p, QRectF(24, 150, 32, 40));
     paintPentacle(p, QRectF(146, 156, 34, 34));
     p.save();

@@ -14,16 +14,15 @@ constexpr double kHorizon = 168;
 void moonSky(QPainter &p)
 {
     const QRectF s = trumpScene();
-    paintSky(p, s, kHorizon, {{40, 52, 104}, {32, 42, 88}});
+    paintSky(p, s, kHorizon, kMoonlitSky);
     paintMoonFace(p, {100, 64}, 32);
-    const Tone dew{{250, 226, 120}, {214, 170, 60}};
+    const Tone &dew = kDew;
     const std::vector<QPointF> drops{{54, 112},  {74, 124}, {100, 116}, {126, 124},
                                      {146, 112}, {86, 140}, {114, 140}, {100, 158}};
     for (std::size_t i = 0; i < drops.size(); ++i)
         paintYod(p, drops[i], 10, 0, dew);
-    paintMountains(p, kHorizon + 2, s.left() - 10, s.right() + 10, 30, 19, {{74, 86, 128}, {56, 66, 104}},
-                   false);
-    paintMeadow(p, s, kHorizon, 19, {{74, 112, 76}, {52, 84, 56}});
+    paintMountains(p, kHorizon + 2, s.left() - 10, s.right() + 10, 30, 19, kMoonlitMountains, false);
+    paintMeadow(p, s, kHorizon, 19, kMoonlitMeadow);
 }
 
 // The two towers and the path from the pool, winding between them to the hills.
@@ -39,7 +38,7 @@ void moonTowers(QPainter &p)
     path.cubicTo(104, 174, 100, 180, 106, 186);
     path.cubicTo(128, 206, 92, 222, 118, 240);
     path.closeSubpath();
-    drawShape(p, path, {{196, 180, 136}, {156, 138, 96}}, 1.2);
+    drawShape(p, path, kMoonlitPath, 1.2);
 }
 
 // The dog on the left, the wolf on the right, heads thrown back.
@@ -59,7 +58,7 @@ void moonPool(QPainter &p)
     pool.lineTo(s.right() + 4, s.bottom() + 4);
     pool.lineTo(s.left() - 4, s.bottom() + 4);
     pool.closeSubpath();
-    paintPool(p, pool, s, 228, s.bottom() + 4, 19, {{44, 84, 140}, {30, 60, 110}});
+    paintPool(p, pool, s, 228, s.bottom() + 4, 19, kMoonlitPool);
 }
 
 void moonCrayfish(QPainter &p)

@@ -21,26 +21,25 @@ QPointF devilHips()
 void satanHall(QPainter &p)
 {
     const QRectF s = trumpScene();
-    p.fillRect(s, QColor(66, 26, 32));
+    p.fillRect(s, kInfernalGlow);
     QPainterPath floor;
     floor.addRect(QRectF(s.left() - 2, 236, s.width() + 4, s.bottom() - 234));
-    drawShape(p, floor, {{44, 22, 26}, {30, 14, 18}}, 0, 1.2);
+    drawShape(p, floor, kInfernalFloor, 0, 1.2);
     QPainterPath top;
     top.moveTo(kBlock.left(), kBlock.top());
     top.lineTo(kBlock.left() + 8, kBlock.top() - 8);
     top.lineTo(kBlock.right() - 8, kBlock.top() - 8);
     top.lineTo(kBlock.right(), kBlock.top());
     top.closeSubpath();
-    drawShape(p, top, {{78, 70, 78}, {56, 50, 58}}, 0, 1.2);
+    drawShape(p, top, kPedestalTop, 0, 1.2);
     QPainterPath front;
     front.addRect(kBlock);
-    drawShape(p, front, {{38, 34, 40}, {24, 22, 26}}, 2.0, 1.2);
+    drawShape(p, front, kPedestal, 2.0, 1.2);
 }
 
 void satanWings(QPainter &p)
 {
-    paintBatWings(p, devilHips() + QPointF(0, -1.7 * kDevilUnit), kDevilUnit, 3.0,
-                  {{92, 80, 104}, {62, 52, 74}});
+    paintBatWings(p, devilHips() + QPointF(0, -1.7 * kDevilUnit), kDevilUnit, 3.0, kBatWing);
 }
 
 struct Captive {
@@ -68,8 +67,8 @@ void paintCaptive(QPainter &p, const Captive &c)
         paintFlame(p, end + QPointF(0, 2), 10);
     } else {
         for (int i = 0; i < 5; ++i)
-            drawShape(p, shapes::ellipse(end + QPointF(i % 2 ? 1.5 : -1.5, 1.5 + i * 1.6), 1.8, 1.8),
-                      {{120, 52, 120}, {80, 30, 84}}, 0.5, 0.7);
+            drawShape(p, shapes::ellipse(end + QPointF(i % 2 ? 1.5 : -1.5, 1.5 + i * 1.6), 1.8, 1.8), kGrapes,
+                      0.5, 0.7);
     }
     const StandingBody b = paintStandingNude(p, c.hips, cu, c.build, kSkin);
     // A loincloth of sacking.
@@ -79,7 +78,7 @@ void paintCaptive(QPainter &p, const Captive &c)
     cloth.lineTo(c.hips + QPointF(0.5 * cu, 0.7 * cu));
     cloth.lineTo(c.hips + QPointF(-0.5 * cu, 0.7 * cu));
     cloth.closeSubpath();
-    drawShape(p, cloth, {{120, 74, 44}, {80, 48, 28}}, 0.8);
+    drawShape(p, cloth, kSacking, 0.8);
     Figure look;
     look.build = c.build;
     look.hair = c.hair;
@@ -100,15 +99,14 @@ void satanCaptives(QPainter &p)
 {
     const double cu = kCaptiveUnit;
     for (const Captive &c : {Captive{{44, 264 - 3.65 * cu}, Build::Man, 1, Hair::Short, kHairBrown},
-                             Captive{{156, 264 - 3.65 * cu}, Build::Woman, -1, Hair::Long, {196, 120, 52}}})
+                             Captive{{156, 264 - 3.65 * cu}, Build::Woman, -1, Hair::Long, kHairBronze}})
         paintCaptive(p, c);
 }
 
 // The iron ring in the pedestal's front, over the chains' ends.
 void satanRing(QPainter &p)
 {
-    drawShape(p, shapes::ellipse(kRing, 5, 5).subtracted(shapes::ellipse(kRing, 3, 3)),
-              {{170, 170, 180}, {110, 110, 124}}, 0.6, 0.9);
+    drawShape(p, shapes::ellipse(kRing, 5, 5).subtracted(shapes::ellipse(kRing, 3, 3)), kIronRing, 0.6, 0.9);
 }
 
 // The devil: a man's body in red on a goat's shaggy legs, horned and frowning;

@@ -16,19 +16,19 @@ const QPointF kHips(108, 264 - 1.9 * kUnit);
 void starSky(QPainter &p)
 {
     const QRectF s = trumpScene();
-    paintSky(p, s, kHorizon, {{52, 74, 140}, {40, 58, 116}});
-    const Tone white{{250, 250, 240}, {200, 204, 214}};
-    paintStar(p, {100, 62}, 40, 8, {{255, 226, 96}, {230, 170, 50}});
+    paintSky(p, s, kHorizon, kStarlitSky);
+    const Tone &white = kStarWhite;
+    paintStar(p, {100, 62}, 40, 8, kGreatStar);
     for (const QPointF &c : {QPointF(30, 30), QPointF(170, 30), QPointF(24, 84), QPointF(176, 84),
                              QPointF(42, 134), QPointF(158, 134), QPointF(100, 112)})
         paintStar(p, c, 11, 8, white);
-    paintHills(p, s, kHorizon, 18, {{88, 142, 74}, {60, 104, 52}}, {{110, 150, 120}, {80, 116, 92}});
+    paintHills(p, s, kHorizon, 18, kStarlitHills, kStarlitHillsFar);
     paintTree(p, {170, 216}, 64, 18);
 }
 
 void starBird(QPainter &p)
 {
-    paintPerchedBird(p, {166, 170}, 22, -1, {{214, 86, 62}, {150, 52, 38}});
+    paintPerchedBird(p, {166, 170}, 22, -1, kIbis);
 }
 
 // The pool at the left.
@@ -84,7 +84,7 @@ void starWoman(QPainter &p)
         runs.quadTo(splash + QPointF(i * 5, 4), splash + QPointF(i * 9, 10 + std::abs(i) * 2));
     }
     drawLine(p, runs, kOutline, 3.2);
-    drawLine(p, runs, {150, 204, 236}, 1.6);
+    drawLine(p, runs, kPouredWater, 1.6);
 }
 
 } // namespace

@@ -14,7 +14,7 @@ void strengthLand(QPainter &p)
 {
     const QRectF s = trumpScene();
     paintSky(p, s, 160, kGoldenSky);
-    paintMountains(p, 164, s.left() - 10, s.left() + 120, 46, 12, {{120, 140, 186}, {88, 104, 150}}, true);
+    paintMountains(p, 164, s.left() - 10, s.left() + 120, 46, 12, kBlueMountains, true);
     paintHills(p, s, 160, 12);
 }
 
@@ -26,7 +26,7 @@ Figure woman()
     woman.build = Build::Woman;
     woman.robe = {kLinen, std::nullopt, Cut::Gown, {}, kGold};
     woman.hair = Hair::Long;
-    woman.hairColour = {150, 84, 40};
+    woman.hairColour = kHairCopper;
     woman.headwear = Headwear::Wreath;
     woman.turn = -0.55;
     woman.left = {Gesture::Behind};

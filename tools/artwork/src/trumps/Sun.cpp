@@ -16,7 +16,7 @@ constexpr double kWallTop = 150, kWallFoot = 186;
 void sunGarden(QPainter &p)
 {
     const QRectF s = trumpScene();
-    paintSky(p, s, kWallFoot, {{120, 184, 232}, {96, 160, 214}});
+    paintSky(p, s, kWallFoot, kSummerSky);
     paintSun(p, {96, 60}, 33, true);
     const std::vector<std::tuple<double, double, double>> flowers{
         {24, 124, -10}, {58, 134, 8}, {140, 130, -6}, {176, 120, 12}};
@@ -24,12 +24,12 @@ void sunGarden(QPainter &p)
         paintSunflower(p, {x, y}, 15, {x, kWallFoot}, turn);
     QPainterPath wall;
     wall.addRect(QRectF(s.left() - 2, kWallTop, s.width() + 4, kWallFoot - kWallTop));
-    const Tone brick{{214, 168, 120}, {170, 124, 84}};
+    const Tone &brick = kBrick;
     drawShape(p, wall, brick, 2.0, 1.2);
     paintMasonry(p, wall, 9, brick.shade);
     QPainterPath coping;
     coping.addRect(QRectF(s.left() - 2, kWallTop - 5, s.width() + 4, 6));
-    drawShape(p, coping, {{226, 200, 160}, {178, 152, 110}}, 1.2, 1.2);
+    drawShape(p, coping, kCoping, 1.2, 1.2);
     paintMeadow(p, s, kWallFoot, 20, kNearHills);
 }
 
@@ -41,19 +41,19 @@ void sunRider(QPainter &p)
     horse.facing = 1;
     horse.gait = Gait::Walking;
     horse.coat = kWhiteHorse;
-    horse.mane = {226, 214, 186};
-    horse.cloth = {{206, 52, 44}, {140, 30, 28}};
+    horse.mane = kPaleMane;
+    horse.cloth = kSaddleRed;
     Figure child;
     child.height = 92;
     child.build = Build::Child;
-    child.robe = {kLinen, std::nullopt, Cut::Tunic, kSkin, {{236, 188, 64}, {172, 120, 34}}};
+    child.robe = {kLinen, std::nullopt, Cut::Tunic, kSkin, kGold};
     child.hairColour = kHairGold;
     child.headwear = Headwear::Wreath;
     child.turn = 0.2;
     child.left = {Gesture::Out};
     child.right = {Gesture::Raised, Held::Banner, 4, 1.35};
     const Figure placed = paintRider(p, horse, child);
-    paintFlagOf(p, placed, 1, {{214, 56, 46}, {150, 32, 28}}, FlagSign::None);
+    paintFlagOf(p, placed, 1, kBannerRed, FlagSign::None);
 }
 
 } // namespace

@@ -16,11 +16,11 @@ constexpr double kHorizon = 176;
 void temperanceSky(QPainter &p)
 {
     const QRectF s = trumpScene();
-    paintSky(p, s, kHorizon, {{176, 208, 232}, {150, 188, 220}});
+    paintSky(p, s, kHorizon, kClearSky);
     const QPointF sun(168, 150);
     paintSun(p, sun, 15, false);
     paintRankSign(p, quillmere::Rank::King, QRectF(sun.x() - 12, sun.y() - 10, 24, 15));
-    const Tone rock{{120, 140, 186}, {88, 104, 150}};
+    const Tone &rock = kBlueMountains;
     for (const auto &[x, w, h] : {std::tuple{140.0, 40.0, 44.0}, std::tuple{200.0, 44.0, 56.0}}) {
         QPainterPath peak;
         peak.moveTo(x - w, kHorizon + 2);
@@ -55,7 +55,7 @@ void temperanceLand(QPainter &p)
     path.cubicTo(160, 182, 176, 190, 160, 200);
     path.cubicTo(140, 214, 178, 238, 168, s.bottom() + 2);
     path.closeSubpath();
-    drawShape(p, path, {{222, 206, 160}, {186, 166, 118}}, 1.2);
+    drawShape(p, path, kSandPath, 1.2);
     QPainterPath pool;
     pool.moveTo(s.left() - 4, 214);
     pool.cubicTo(40, 206, 94, 214, 104, 236);
@@ -73,7 +73,7 @@ Figure angel()
     angel.build = Build::Woman;
     angel.robe = {kLinen, std::nullopt, Cut::Gown, {}, kGold};
     angel.hair = Hair::Long;
-    angel.hairColour = {206, 132, 58};
+    angel.hairColour = kHairAmber;
     angel.turn = 0.2;
     angel.left = {Gesture::Behind};
     angel.right = {Gesture::Behind};
@@ -86,8 +86,8 @@ void temperanceAngel(QPainter &p)
 {
     const Figure figure = angel();
     WingsLook wings;
-    wings.feathers = {{236, 116, 84}, {182, 70, 50}};
-    wings.tips = {{206, 64, 56}, {142, 36, 34}};
+    wings.feathers = kFlameFeathers;
+    wings.tips = kRedFlightFeathers;
     wings.span = 2.3;
     wings.lift = 1.0;
     paintWings(p, figure, wings);

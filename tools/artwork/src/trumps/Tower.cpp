@@ -12,8 +12,8 @@ constexpr double kTowerTop = 62; // the broken top of the tower
 void towerStorm(QPainter &p)
 {
     const QRectF s = trumpScene();
-    p.fillRect(s, QColor(30, 32, 56));
-    const Tone storm{{78, 80, 104}, {56, 58, 80}};
+    p.fillRect(s, kStormNight);
+    const Tone &storm = kStormCloud;
     paintCloud(p, {40, 22}, 90, 3, storm);
     paintCloud(p, {160, 18}, 96, 5, storm);
 }
@@ -36,7 +36,7 @@ void towerCrag(QPainter &p)
     crag.lineTo(176, 238);
     crag.lineTo(s.right() + 4, s.bottom() + 4);
     crag.closeSubpath();
-    drawShape(p, crag, {{122, 108, 96}, {86, 74, 64}}, 3.0, 1.4);
+    drawShape(p, crag, kCrag, 3.0, 1.4);
     QPainterPath cracks;
     cracks.moveTo(52, 204);
     cracks.lineTo(60, 224);
@@ -46,7 +46,7 @@ void towerCrag(QPainter &p)
     cracks.lineTo(150, 256);
     cracks.moveTo(100, 196);
     cracks.lineTo(96, 230);
-    drawLine(p, cracks, {86, 74, 64}, 1.2);
+    drawLine(p, cracks, kCragShade, 1.2);
 }
 
 // The tower, its top broken where the crown was torn away, fire in its door,
@@ -66,10 +66,10 @@ void towerBuilding(QPainter &p)
     wall.lineTo(r - 2, top + 4);
     wall.lineTo(r + 2, foot);
     wall.closeSubpath();
-    const Tone stone{{196, 190, 178}, {146, 138, 124}};
+    const Tone &stone = kTowerStone;
     drawShape(p, wall, stone, 3.0, 1.4);
     paintMasonry(p, wall, 8, stone.shade);
-    drawShape(p, wall, {{0, 0, 0, 0}, {0, 0, 0, 0}}, 0, 1.4);
+    drawShape(p, wall, kClear, 0, 1.4);
     const std::vector<QRectF> windows{
         {94, 84, 12, 18}, {81, 116, 10, 16}, {109, 116, 10, 16}, {95, 150, 10, 16}};
     for (const QRectF &w : windows) {
@@ -79,7 +79,7 @@ void towerBuilding(QPainter &p)
         arch.arcTo(QRectF(w.left(), w.top(), w.width(), w.width()), 180, -180);
         arch.lineTo(w.bottomRight());
         arch.closeSubpath();
-        drawShape(p, arch, {{46, 26, 20}, {46, 26, 20}}, 0, 1.0);
+        drawShape(p, arch, kWindowDark, 0, 1.0);
         paintFlame(p, {w.center().x(), w.bottom() - 1}, w.height() * 1.3, 0.25);
     }
     paintFlame(p, {86, top + 6}, 22, -0.2);
@@ -109,7 +109,7 @@ void towerFalling(QPainter &p)
 {
     Figure king;
     king.height = 84;
-    king.robe = {{{190, 44, 40}, {124, 24, 26}}, Tone{{60, 96, 176}, {36, 60, 120}}, Cut::Gown, {}, kGold};
+    king.robe = {kRoyalRed, kBlue, Cut::Gown, {}, kGold};
     king.headwear = Headwear::Crown;
     king.hairColour = kHairGrey;
     king.beard = Beard::Full;
@@ -118,8 +118,7 @@ void towerFalling(QPainter &p)
     paintTurned(p, king, {44, 96}, 196);
     Figure man;
     man.height = 80;
-    man.robe = {
-        {{56, 100, 170}, {34, 62, 118}}, std::nullopt, Cut::Tunic, {{196, 48, 44}, {128, 26, 26}}, kGold};
+    man.robe = {kTunicBlueDark, std::nullopt, Cut::Tunic, kHoseRed, kGold};
     man.hairColour = kHairBrown;
     man.facing = -1;
     man.left = {Gesture::Aloft};
@@ -130,7 +129,7 @@ void towerFalling(QPainter &p)
 // Sparks falling on both sides.
 void towerSparks(QPainter &p)
 {
-    const Tone spark{{255, 214, 90}, {226, 150, 40}};
+    const Tone &spark = kSpark;
     const std::vector<QPointF> sparks{{22, 50},   {62, 64},   {24, 200}, {60, 176}, {140, 102},
                                       {184, 100}, {140, 160}, {34, 250}, {168, 250}};
     for (std::size_t i = 0; i < sparks.size(); ++i)

@@ -12,8 +12,8 @@ using namespace shapes;
 
 void paintWheel(QPainter &p, QPointF c, double r)
 {
-    const Tone rim{{232, 148, 58}, {178, 100, 34}};
-    const Tone disc{{246, 214, 150}, {214, 174, 104}};
+    const Tone &rim = kWheelRim;
+    const Tone &disc = kWheelDisc;
     const double rimW = r * 0.24;
     QPainterPath outer;
     outer.addEllipse(c, r, r);
@@ -109,11 +109,11 @@ void wheelFigures(QPainter &p)
         const double r = kWheelRadius + 9 + 4 * std::sin(i * 1.6);
         snake.push_back(kWheelCentre + QPointF(std::cos(a) * r, -std::sin(a) * r));
     }
-    paintSerpent(p, snake, 5.5, {{226, 186, 60}, {170, 130, 30}});
+    paintSerpent(p, snake, 5.5, kGoldSerpent);
     p.save();
     p.translate(kWheelCentre + QPointF(kWheelRadius + 4, 10));
     p.rotate(-70);
-    paintWolf(p, {0, 0}, 30, 1, {{196, 96, 52}, {136, 60, 32}}, false);
+    paintWolf(p, {0, 0}, 30, 1, kJackal, false);
     p.restore();
 }
 
@@ -123,7 +123,7 @@ void wheelLettering(QPainter &p, const CardFace &)
     const std::vector<QPointF> places = wheelLetterPlaces(kWheelCentre, kWheelRadius);
     const char *letters[] = {"T", "A", "R", "O"};
     for (std::size_t i = 0; i < places.size(); ++i)
-        drawCentredText(p, letters[i], font, QColor(70, 20, 14), places[i]);
+        drawCentredText(p, letters[i], font, kInk, places[i]);
 }
 
 } // namespace

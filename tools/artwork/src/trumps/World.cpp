@@ -12,14 +12,13 @@ const QRectF kOval(100 - 58, 40, 116, 196); // inside the wreath
 // The sky, a shade paler inside the wreath.
 void worldSky(QPainter &p)
 {
-    p.fillRect(trumpScene(), QColor(128, 168, 214));
-    drawShape(p, shapes::ellipse(kOval.center(), kOval.width() / 2, kOval.height() / 2),
-              {{170, 200, 232}, {170, 200, 232}}, 0, 0);
+    p.fillRect(trumpScene(), kWorldSky);
+    drawShape(p, shapes::ellipse(kOval.center(), kOval.width() / 2, kOval.height() / 2), kWreathSky, 0, 0);
 }
 
 void worldDancer(QPainter &p)
 {
-    paintDancer(p, {100, 139}, 23.5, {{132, 62, 160}, {90, 36, 116}});
+    paintDancer(p, {100, 139}, 23.5, kScarfPurple);
 }
 
 void worldWreath(QPainter &p)
