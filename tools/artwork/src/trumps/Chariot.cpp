@@ -152,7 +152,7 @@ void chariotFigures(QPainter &p)
 
 Trump theChariot()
 {
-    return {{{Layer::Scene, chariotCity}, {Layer::Figures, chariotFigures}}, noLettering, false};
+    return {{{Layer::Scene, chariotCity}, {Layer::Figures, chariotFigures}}};
 }
 
 } // namespace artwork::trumps

@@ -47,7 +47,7 @@ void emperorFigure(QPainter &p)
 
 Trump theEmperor()
 {
-    return {{{Layer::Scene, emperorMountains}, {Layer::Figures, emperorFigure}}, noLettering, false};
+    return {{{Layer::Scene, emperorMountains}, {Layer::Figures, emperorFigure}}};
 }
 
 } // namespace artwork::trumps

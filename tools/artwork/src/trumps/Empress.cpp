@@ -61,9 +61,7 @@ void empressWheat(QPainter &p)
 
 Trump theEmpress()
 {
-    return {{{Layer::Scene, empressGarden}, {Layer::Figures, empressFigure}, {Layer::Scene, empressWheat}},
-            noLettering,
-            false};
+    return {{{Layer::Scene, empressGarden}, {Layer::Figures, empressFigure}, {Layer::Scene, empressWheat}}};
 }
 
 } // namespace artwork::trumps

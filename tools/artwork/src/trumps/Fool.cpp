@@ -88,7 +88,7 @@ void foolFigures(QPainter &p)
 
 Trump theFool()
 {
-    return {{{Layer::Scene, foolLand}, {Layer::Figures, foolFigures}}, noLettering, false};
+    return {{{Layer::Scene, foolLand}, {Layer::Figures, foolFigures}}};
 }
 
 } // namespace artwork::trumps

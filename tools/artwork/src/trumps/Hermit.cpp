@@ -70,9 +70,7 @@ void hermitFigure(QPainter &p)
 
 Trump theHermit()
 {
-    return {{{Layer::Scene, hermitPeak}, {Layer::Scene, hermitGlow}, {Layer::Figures, hermitFigure}},
-            noLettering,
-            false};
+    return {{{Layer::Scene, hermitPeak}, {Layer::Scene, hermitGlow}, {Layer::Figures, hermitFigure}}};
 }
 
 } // namespace artwork::trumps

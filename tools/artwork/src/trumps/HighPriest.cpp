@@ -60,7 +60,7 @@ void priestFigures(QPainter &p)
 
 Trump theHighPriest()
 {
-    return {{{Layer::Scene, priestTemple}, {Layer::Figures, priestFigures}}, noLettering, false};
+    return {{{Layer::Scene, priestTemple}, {Layer::Figures, priestFigures}}};
 }
 
 } // namespace artwork::trumps

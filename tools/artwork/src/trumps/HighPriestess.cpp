@@ -59,7 +59,7 @@ void priestessLettering(QPainter &p, const CardFace &)
 
 Trump theHighPriestess()
 {
-    return {{{Layer::Scene, priestessTemple}, {Layer::Figures, priestessFigure}}, priestessLettering, false};
+    return {{{Layer::Scene, priestessTemple}, {Layer::Figures, priestessFigure}}, priestessLettering};
 }
 
 } // namespace artwork::trumps

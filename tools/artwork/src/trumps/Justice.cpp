@@ -40,7 +40,7 @@ void justiceFigure(QPainter &p)
 
 Trump justice()
 {
-    return {{{Layer::Scene, justiceHall}, {Layer::Figures, justiceFigure}}, noLettering, false};
+    return {{{Layer::Scene, justiceHall}, {Layer::Figures, justiceFigure}}};
 }
 
 } // namespace artwork::trumps

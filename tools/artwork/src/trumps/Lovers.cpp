@@ -80,9 +80,7 @@ Trump theLovers()
     return {{{Layer::Scene, loversLand},
              {Layer::Figures, loversAngel},
              {Layer::Scene, loversCloudsAndTrees},
-             {Layer::Figures, loversCouple}},
-            noLettering,
-            false};
+             {Layer::Figures, loversCouple}}};
 }
 
 } // namespace artwork::trumps

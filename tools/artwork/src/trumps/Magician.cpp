@@ -85,9 +85,7 @@ Trump theMagician()
              {Layer::Figures, magicianFigure},
              {Layer::Scene, magicianTable},
              {Layer::Figures, magicianPointing},
-             {Layer::Scene, magicianGarden}},
-            noLettering,
-            false};
+             {Layer::Scene, magicianGarden}}};
 }
 
 } // namespace artwork::trumps

@@ -54,8 +54,6 @@ struct Trump {
     std::vector<Step> steps;
     // Letters painted at final size over the picture, hinted.
     void (*lettering)(QPainter &, const CardFace &) = noLettering;
-    // False while a picture is still painted unclipped, over the rule.
-    bool withinScene = true;
 };
 
 // The trumps, each in the file of its name, card 1 to card 22.

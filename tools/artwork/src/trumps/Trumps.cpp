@@ -43,8 +43,7 @@ void trumpPicture(QPainter &p, const CardFace &face)
 {
     const Trump &trump = *trumpOf(face.cardNumber);
     p.save();
-    if (trump.withinScene)
-        p.setClipRect(trumpScene(), Qt::IntersectClip);
+    p.setClipRect(trumpScene(), Qt::IntersectClip);
     paintSteps(p, trump, false);
     p.restore();
 }

@@ -130,7 +130,7 @@ void wheelLettering(QPainter &p, const CardFace &)
 
 Trump theWheelOfFortune()
 {
-    return {{{Layer::Scene, wheelSky}, {Layer::Figures, wheelFigures}}, wheelLettering, false};
+    return {{{Layer::Scene, wheelSky}, {Layer::Figures, wheelFigures}}, wheelLettering};
 }
 
 } // namespace artwork::trumps
