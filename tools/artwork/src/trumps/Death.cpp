@@ -65,7 +65,7 @@ void deathRider(QPainter &p)
 void deathFallen(QPainter &p)
 {
     Figure maiden;
-    maiden.base = {168, 266};
+    maiden.base = {162, 264};
     maiden.height = 96;
     maiden.pose = Pose::Kneeling;
     maiden.build = Build::Woman;
@@ -86,7 +86,7 @@ void deathFallen(QPainter &p)
     king.hairColour = kHairGrey;
     king.beard = Beard::Full;
     king.turn = 0.3;
-    paintTurned(p, king, {94, 254}, -90);
+    paintTurned(p, king, {94, 250}, -90);
     paintRankSign(p, quillmere::Rank::King, QRectF(14, 230, 18, 12));
 }
 

@@ -30,7 +30,7 @@ void hangingMan(QPainter &p)
 {
     Figure man;
     man.base = {kTreeX, kBeamY + 26};
-    man.height = 188;
+    man.height = 184;
     man.pose = Pose::Hanging;
     man.robe = {kTunicBlue, std::nullopt, Cut::Tunic, kHoseRed, kGold};
     man.hairColour = kHairBrown;

@@ -63,7 +63,7 @@ void moonPool(QPainter &p)
 
 void moonCrayfish(QPainter &p)
 {
-    paintCrayfish(p, {100, 250}, 44, 0);
+    paintCrayfish(p, {100, 247}, 44, 0);
 }
 
 } // namespace

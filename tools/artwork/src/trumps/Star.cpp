@@ -81,7 +81,7 @@ void starWoman(QPainter &p)
     const QPointF splash(rightLip.x() + 6, 250);
     for (int i = -2; i <= 2; ++i) {
         runs.moveTo(splash);
-        runs.quadTo(splash + QPointF(i * 5, 4), splash + QPointF(i * 9, 10 + std::abs(i) * 2));
+        runs.quadTo(splash + QPointF(i * 5, 4), splash + QPointF(i * 5, 10 + std::abs(i) * 2));
     }
     drawLine(p, runs, kOutline, 3.2);
     drawLine(p, runs, kPouredWater, 1.6);

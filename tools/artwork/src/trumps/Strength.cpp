@@ -7,8 +7,8 @@ namespace artwork::trumps {
 
 namespace {
 
-const QPointF kLionBase{94, 268};
-constexpr double kLionHeight = 80;
+const QPointF kLionBase{94, 264};
+constexpr double kLionHeight = 76;
 
 void strengthLand(QPainter &p)
 {

@@ -108,14 +108,14 @@ void towerLightning(QPainter &p)
 void towerFalling(QPainter &p)
 {
     Figure king;
-    king.height = 84;
+    king.height = 78;
     king.robe = {kRoyalRed, kBlue, Cut::Gown, {}, kGold};
     king.headwear = Headwear::Crown;
     king.hairColour = kHairGrey;
     king.beard = Beard::Full;
     king.left = {Gesture::Out};
     king.right = {Gesture::Aloft};
-    paintTurned(p, king, {44, 96}, 196);
+    paintTurned(p, king, {52, 98}, 196);
     Figure man;
     man.height = 80;
     man.robe = {kTunicBlueDark, std::nullopt, Cut::Tunic, kHoseRed, kGold};

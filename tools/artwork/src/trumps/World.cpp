@@ -28,10 +28,10 @@ void worldWreath(QPainter &p)
 
 void worldCreatures(QPainter &p)
 {
-    paintAngelHead(p, {32, 34}, 38);
-    paintEagleHead(p, {168, 34}, 38, -1);
-    paintBullHead(p, {32, 240}, 38);
-    paintLionFace(p, {168, 240}, 38);
+    paintAngelHead(p, {35, 34}, 38);
+    paintEagleHead(p, {165, 34}, 38, -1);
+    paintBullHead(p, {35, 238}, 38);
+    paintLionFace(p, {165, 238}, 38);
 }
 
 } // namespace
