@@ -35,84 +35,89 @@ void smallWings(QPainter &p, QPointF c, double size, const Tone &feathers)
     }
 }
 
-void eagleHead(QPainter &p, QPointF c, double s, int facing)
+// An eagle's head and neck in profile, looking towards `facing`.
+void eagleHead(QPainter &p, QPointF c, double size, int facing)
 {
     QTransform t;
     t.translate(c.x(), c.y());
-    t.scale(facing, 1);
+    t.scale(facing * size, size);
     const Tone &plumage = kEaglePlumage;
-    const Tone &beak = kBeak;
-    const std::vector<QPointF> head{{-0.28 * s, 0.38 * s}, {-0.3 * s, 0.0},      {-0.2 * s, -0.26 * s},
-                                    {0.05 * s, -0.32 * s}, {0.24 * s, -0.2 * s}, {0.3 * s, 0.0},
-                                    {0.2 * s, 0.2 * s},    {0.12 * s, 0.42 * s}};
-    drawShape(p, t.map(smoothClosed(head)), plumage, std::max(1.0, s * 0.05));
-    QPainterPath b;
-    b.moveTo(0.18 * s, -0.12 * s);
-    b.cubicTo(0.42 * s, -0.16 * s, 0.52 * s, -0.02 * s, 0.46 * s, 0.14 * s);
-    b.lineTo(0.38 * s, 0.04 * s);
-    b.lineTo(0.2 * s, 0.06 * s);
-    b.closeSubpath();
-    drawShape(p, t.map(b), beak, 0.6, std::max(0.8, s * 0.03));
-    drawShape(p, t.map(ellipse(QPointF(0.1 * s, -0.1 * s), 0.06 * s, 0.06 * s)), kEagleEye, 0, 0.7);
-    drawShape(p, t.map(ellipse(QPointF(0.11 * s, -0.1 * s), 0.03 * s, 0.03 * s)), {kOutline, kOutline}, 0, 0);
+    // The head and neck, ragged feathers at its foot; facing right in its own frame.
+    const std::vector<QPointF> head{{-0.3, 0.4},  {-0.34, 0.1}, {-0.24, -0.2}, {-0.02, -0.36}, {0.2, -0.32},
+                                    {0.3, -0.18}, {0.26, 0.0},  {0.14, 0.16},  {0.18, 0.4},    {0.08, 0.34},
+                                    {0.0, 0.44},  {-0.1, 0.36}, {-0.2, 0.46}};
+    drawShape(p, t.map(smoothClosed(head)), plumage, std::max(0.8, size * 0.05), 0.9);
+    QPainterPath beak;
+    beak.moveTo(0.16, -0.26);
+    beak.cubicTo(0.36, -0.3, 0.5, -0.16, 0.44, 0.02);
+    beak.lineTo(0.38, -0.06);
+    beak.cubicTo(0.32, -0.04, 0.24, -0.06, 0.18, -0.08);
+    beak.closeSubpath();
+    drawShape(p, t.map(beak), kGold, 0.6, 0.9);
+    drawShape(p, t.map(ellipse(QPointF(0.08, -0.18), 0.045, 0.045)), kEagleEye, 0, 0.8);
+    drawShape(p, t.map(ellipse(QPointF(0.09, -0.18), 0.022, 0.022)), {kOutline, kOutline}, 0, 0);
+    QPainterPath brow;
+    brow.moveTo(-0.02, -0.26);
+    brow.lineTo(0.16, -0.22);
+    drawLine(p, t.map(brow), kOutline, std::max(0.8, size * 0.03));
 }
 
-void lionHead(QPainter &p, QPointF c, double s)
+// A bull's head from the front, horned.
+void bullHead(QPainter &p, QPointF c, double size)
 {
-    const Tone &mane = kCreatureMane;
-    const Tone &face = kCreatureLionFace;
-    std::vector<QPointF> lobes;
-    for (int i = 0; i < 14; ++i) {
-        const double a = i * 2 * M_PI / 14;
-        const double r = s * (i % 2 ? 0.4 : 0.47);
-        lobes.push_back(c + QPointF(std::cos(a) * r, std::sin(a) * r));
-    }
-    drawShape(p, smoothClosed(lobes), mane, std::max(1.0, s * 0.06));
-    const std::vector<QPointF> right{{0, -0.28 * s},     {0.2 * s, -0.24 * s}, {0.27 * s, -0.02 * s},
-                                     {0.2 * s, 0.2 * s}, {0.08 * s, 0.3 * s},  {0, 0.31 * s}};
-    std::vector<QPointF> pts;
-    for (const QPointF &q : right)
-        pts.emplace_back(q.x(), c.y() + q.y());
-    drawShape(p, smoothClosed(mirrored(c.x(), pts)), face, std::max(1.0, s * 0.04));
-    drawShape(p, ellipse(c + QPointF(0, 0.14 * s), 0.13 * s, 0.1 * s), {face.base.lighter(112), face.base},
-              0.4, 0.7);
-    QPainterPath nose;
-    nose.moveTo(c + QPointF(-0.06 * s, 0.06 * s));
-    nose.lineTo(c + QPointF(0.06 * s, 0.06 * s));
-    nose.lineTo(c + QPointF(0, 0.12 * s));
-    nose.closeSubpath();
-    drawShape(p, nose, {kOutline, kOutline}, 0, 0);
-    for (int side : {-1, 1})
-        drawShape(p, ellipse(c + QPointF(side * 0.1 * s, -0.06 * s), 0.035 * s, 0.03 * s),
-                  {kOutline, kOutline}, 0, 0);
-}
-
-void bullHead(QPainter &p, QPointF c, double s)
-{
+    auto at = [&](double x, double y) { return c + QPointF(x * size, y * size); };
     const Tone &hide = kBullHide;
     const Tone &horn = kBullHorn;
-    for (int side : {-1, 1}) {
+    for (int s : {-1, 1}) {
         drawShape(p,
-                  limb({c + QPointF(side * 0.16 * s, -0.2 * s), c + QPointF(side * 0.36 * s, -0.26 * s),
-                        c + QPointF(side * 0.44 * s, -0.46 * s)},
-                       {0.07 * s, 0.05 * s, 0.02 * s}),
-                  horn, 0.6, std::max(0.8, s * 0.03));
-        drawShape(p, ellipse(c + QPointF(side * 0.3 * s, -0.08 * s), 0.12 * s, 0.06 * s, side * 20.0), hide,
-                  0.6, std::max(0.8, s * 0.03));
+                  limb({at(s * 0.16, -0.2), at(s * 0.38, -0.28), at(s * 0.46, -0.46)},
+                       {0.07 * size, 0.05 * size, 0.015 * size}),
+                  horn, 0.6, 0.9);
+        drawShape(p, ellipse(at(s * 0.3, -0.1), 0.14 * size, 0.07 * size, s * 20.0), hide, 0.6, 0.9);
     }
-    const std::vector<QPointF> right{{0, -0.28 * s},       {0.2 * s, -0.24 * s}, {0.22 * s, 0.02 * s},
-                                     {0.16 * s, 0.24 * s}, {0.14 * s, 0.36 * s}, {0, 0.38 * s}};
+    const std::vector<QPointF> right{{0.0, -0.3}, {0.2, -0.26}, {0.22, 0.0}, {0.16, 0.2},
+                                     {0.17, 0.3}, {0.08, 0.38}, {0.0, 0.38}};
     std::vector<QPointF> pts;
     for (const QPointF &q : right)
-        pts.emplace_back(q.x(), c.y() + q.y());
-    drawShape(p, smoothClosed(mirrored(c.x(), pts)), hide, std::max(1.0, s * 0.05));
-    drawShape(p, ellipse(c + QPointF(0, 0.28 * s), 0.15 * s, 0.1 * s), kBullMuzzle, 0.5, 0.7);
-    for (int side : {-1, 1}) {
-        drawShape(p, ellipse(c + QPointF(side * 0.06 * s, 0.29 * s), 0.025 * s, 0.02 * s),
-                  {kOutline, kOutline}, 0, 0);
-        drawShape(p, ellipse(c + QPointF(side * 0.1 * s, -0.04 * s), 0.035 * s, 0.03 * s),
-                  {kOutline, kOutline}, 0, 0);
+        pts.emplace_back(q.x() * size, c.y() + q.y() * size);
+    drawShape(p, smoothClosed(mirrored(c.x(), pts)), hide, std::max(0.8, size * 0.05), 0.9);
+    drawShape(p, ellipse(at(0, 0.28), 0.17 * size, 0.11 * size), kBullMuzzle, 0.6, 0.9);
+    for (int s : {-1, 1}) {
+        drawShape(p, ellipse(at(s * 0.07, 0.29), 0.03 * size, 0.025 * size), {kOutline, kOutline}, 0, 0);
+        drawShape(p, ellipse(at(s * 0.11, -0.06), 0.035 * size, 0.03 * size), {kOutline, kOutline}, 0, 0);
     }
+}
+
+// A lion's face from the front in a ring of mane.
+void lionFace(QPainter &p, QPointF c, double size)
+{
+    std::vector<QPointF> ring;
+    for (int i = 0; i < 18; ++i) {
+        const double a = i * 2 * M_PI / 18;
+        const double r = (i % 2 ? 0.36 : 0.46) * size;
+        ring.push_back(c + QPointF(std::cos(a) * r, std::sin(a) * r));
+    }
+    drawShape(p, smoothClosed(ring), kLionMane, std::max(1.0, size * 0.07), 0.9);
+    auto at = [&](double x, double y) { return c + QPointF(x * size, y * size); };
+    const std::vector<QPointF> right{{0.0, -0.26}, {0.18, -0.22}, {0.24, 0.0}, {0.16, 0.2}, {0.0, 0.27}};
+    std::vector<QPointF> pts;
+    for (const QPointF &q : right)
+        pts.emplace_back(q.x() * size, c.y() + q.y() * size);
+    drawShape(p, smoothClosed(mirrored(c.x(), pts)), kLionCoat, std::max(0.8, size * 0.05), 0.9);
+    for (int s : {-1, 1})
+        drawShape(p, ellipse(at(s * 0.09, -0.06), 0.03 * size, 0.025 * size), {kOutline, kOutline}, 0, 0);
+    QPainterPath nose;
+    nose.moveTo(at(-0.06, 0.06));
+    nose.lineTo(at(0.06, 0.06));
+    nose.lineTo(at(0, 0.13));
+    nose.closeSubpath();
+    drawShape(p, nose, {kOutline, kOutline}, 0, 0);
+    QPainterPath mouth;
+    mouth.moveTo(at(0, 0.13));
+    mouth.lineTo(at(0, 0.18));
+    mouth.moveTo(at(-0.08, 0.2));
+    mouth.quadTo(at(0, 0.16), at(0.08, 0.2));
+    drawLine(p, mouth, kOutline, std::max(0.8, size * 0.03));
 }
 
 } // namespace
@@ -206,129 +211,36 @@ void paintSphinx(QPainter &p, QPointF base, double size, int facing)
 void paintCreature(QPainter &p, Creature creature, QPointF c, double size, int facing)
 {
     paintCloud(p, c + QPointF(0, size * 0.42), size * 1.3, static_cast<unsigned>(creature) + 3);
-    const Tone &feathers = kFeathers;
-    smallWings(p, c + QPointF(0, size * 0.05), size, feathers);
+    smallWings(p, c + QPointF(0, size * 0.05), size, kFeathers);
     switch (creature) {
     case Creature::Angel: {
         Figure angel;
         angel.build = Build::Child;
         angel.hairColour = kHairGold;
         angel.turn = 0.3 * facing;
-        paintHead(p, angel, c, size * 0.5);
+        paintHead(p, angel, c, size * 0.62);
         break;
     }
     case Creature::Eagle:
-        eagleHead(p, c, size * 0.9, facing);
+        eagleHead(p, c, size, facing);
         break;
     case Creature::Lion:
-        lionHead(p, c, size * 0.95);
+        lionFace(p, c, size);
         break;
     case Creature::Bull:
-        bullHead(p, c, size * 0.95);
+        bullHead(p, c, size);
         break;
     }
 }
 
-void paintAngelHead(QPainter &p, QPointF c, double size)
+void paintCreaturesInCorners(QPainter &p, const QRectF &area, double size)
 {
-    paintCloud(p, c + QPointF(0, size * 0.42), size * 1.3, 3);
-    const Tone &feathers = kFeathers;
-    for (int s : {-1, 1}) {
-        const std::vector<QPointF> wing{
-            c + QPointF(s * size * 0.15, size * 0.1), c + QPointF(s * size * 0.5, -size * 0.3),
-            c + QPointF(s * size * 0.66, -size * 0.2), c + QPointF(s * size * 0.6, size * 0.06),
-            c + QPointF(s * size * 0.4, size * 0.24)};
-        drawShape(p, smoothClosed(wing), feathers, std::max(0.8, size * 0.05), 0.9);
-    }
-    Figure look;
-    look.build = Build::Woman;
-    look.hairColour = kHairGold;
-    paintHead(p, look, c, size * 0.5);
-}
-
-void paintEagleHead(QPainter &p, QPointF c, double size, int facing)
-{
-    paintCloud(p, c + QPointF(0, size * 0.42), size * 1.3, 5);
-    QTransform t;
-    t.translate(c.x(), c.y());
-    t.scale(facing * size, size);
-    const Tone &plumage = kEaglePlumageDark;
-    // The head and neck, ragged feathers at its foot; facing right in its own frame.
-    const std::vector<QPointF> head{{-0.3, 0.4},  {-0.34, 0.1}, {-0.24, -0.2}, {-0.02, -0.36}, {0.2, -0.32},
-                                    {0.3, -0.18}, {0.26, 0.0},  {0.14, 0.16},  {0.18, 0.4},    {0.08, 0.34},
-                                    {0.0, 0.44},  {-0.1, 0.36}, {-0.2, 0.46}};
-    drawShape(p, t.map(smoothClosed(head)), plumage, std::max(0.8, size * 0.05), 0.9);
-    QPainterPath beak;
-    beak.moveTo(0.16, -0.26);
-    beak.cubicTo(0.36, -0.3, 0.5, -0.16, 0.44, 0.02);
-    beak.lineTo(0.38, -0.06);
-    beak.cubicTo(0.32, -0.04, 0.24, -0.06, 0.18, -0.08);
-    beak.closeSubpath();
-    drawShape(p, t.map(beak), kGold, 0.6, 0.9);
-    drawShape(p, t.map(ellipse(QPointF(0.08, -0.18), 0.045, 0.045)), kEagleEyeDark, 0, 0.8);
-    drawShape(p, t.map(ellipse(QPointF(0.09, -0.18), 0.022, 0.022)), {kOutline, kOutline}, 0, 0);
-    QPainterPath brow;
-    brow.moveTo(-0.02, -0.26);
-    brow.lineTo(0.16, -0.22);
-    drawLine(p, t.map(brow), kOutline, std::max(0.8, size * 0.03));
-}
-
-void paintBullHead(QPainter &p, QPointF c, double size)
-{
-    paintCloud(p, c + QPointF(0, size * 0.42), size * 1.3, 7);
-    auto at = [&](double x, double y) { return c + QPointF(x * size, y * size); };
-    const Tone &hide = kBullHideDark;
-    const Tone &horn = kBullHornDark;
-    for (int s : {-1, 1}) {
-        drawShape(p,
-                  limb({at(s * 0.16, -0.2), at(s * 0.38, -0.28), at(s * 0.46, -0.46)},
-                       {0.07 * size, 0.05 * size, 0.015 * size}),
-                  horn, 0.6, 0.9);
-        drawShape(p, ellipse(at(s * 0.3, -0.1), 0.14 * size, 0.07 * size, s * 20.0), hide, 0.6, 0.9);
-    }
-    const std::vector<QPointF> right{{0.0, -0.3}, {0.2, -0.26}, {0.22, 0.0}, {0.16, 0.2},
-                                     {0.17, 0.3}, {0.08, 0.38}, {0.0, 0.38}};
-    std::vector<QPointF> pts;
-    for (const QPointF &q : right)
-        pts.emplace_back(q.x() * size, c.y() + q.y() * size);
-    drawShape(p, smoothClosed(mirrored(c.x(), pts)), hide, std::max(0.8, size * 0.05), 0.9);
-    drawShape(p, ellipse(at(0, 0.28), 0.17 * size, 0.11 * size), kBullMuzzleDark, 0.6, 0.9);
-    for (int s : {-1, 1}) {
-        drawShape(p, ellipse(at(s * 0.07, 0.29), 0.03 * size, 0.025 * size), {kOutline, kOutline}, 0, 0);
-        drawShape(p, ellipse(at(s * 0.11, -0.06), 0.035 * size, 0.03 * size), {kOutline, kOutline}, 0, 0);
-    }
-}
-
-void paintLionFace(QPainter &p, QPointF c, double size)
-{
-    paintCloud(p, c + QPointF(0, size * 0.42), size * 1.3, 9);
-    std::vector<QPointF> ring;
-    for (int i = 0; i < 18; ++i) {
-        const double a = i * 2 * M_PI / 18;
-        const double r = (i % 2 ? 0.36 : 0.46) * size;
-        ring.push_back(c + QPointF(std::cos(a) * r, std::sin(a) * r));
-    }
-    drawShape(p, smoothClosed(ring), kLionMane, std::max(1.0, size * 0.07), 0.9);
-    auto at = [&](double x, double y) { return c + QPointF(x * size, y * size); };
-    const std::vector<QPointF> right{{0.0, -0.26}, {0.18, -0.22}, {0.24, 0.0}, {0.16, 0.2}, {0.0, 0.27}};
-    std::vector<QPointF> pts;
-    for (const QPointF &q : right)
-        pts.emplace_back(q.x() * size, c.y() + q.y() * size);
-    drawShape(p, smoothClosed(mirrored(c.x(), pts)), kLionCoat, std::max(0.8, size * 0.05), 0.9);
-    for (int s : {-1, 1})
-        drawShape(p, ellipse(at(s * 0.09, -0.06), 0.03 * size, 0.025 * size), {kOutline, kOutline}, 0, 0);
-    QPainterPath nose;
-    nose.moveTo(at(-0.06, 0.06));
-    nose.lineTo(at(0.06, 0.06));
-    nose.lineTo(at(0, 0.13));
-    nose.closeSubpath();
-    drawShape(p, nose, {kOutline, kOutline}, 0, 0);
-    QPainterPath mouth;
-    mouth.moveTo(at(0, 0.13));
-    mouth.lineTo(at(0, 0.18));
-    mouth.moveTo(at(-0.08, 0.2));
-    mouth.quadTo(at(0, 0.16), at(0.08, 0.2));
-    drawLine(p, mouth, kOutline, std::max(0.8, size * 0.03));
+    const double left = area.left() + 0.73 * size, right = area.right() - 0.73 * size;
+    const double top = area.top() + 0.45 * size, bottom = area.bottom() - 0.56 * size;
+    paintCreature(p, Creature::Angel, {left, top}, size, 1);
+    paintCreature(p, Creature::Eagle, {right, top}, size, -1);
+    paintCreature(p, Creature::Bull, {left, bottom}, size, 1);
+    paintCreature(p, Creature::Lion, {right, bottom}, size, -1);
 }
 
 Jaws paintRaisedLionHead(QPainter &p, QPointF base, double height, int facing)

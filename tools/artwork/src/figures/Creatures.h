@@ -8,6 +8,7 @@
 
 #include <QPainter>
 #include <QPointF>
+#include <QRectF>
 
 #include <vector>
 
@@ -21,15 +22,16 @@ void paintSerpent(QPainter &p, const std::vector<QPointF> &body, double half, co
 // `facing` side, its face turned out of the picture, `size` tall to the shoulder.
 void paintSphinx(QPainter &p, QPointF base, double size, int facing);
 
+// The four living creatures that watch from the corners of The Wheel of
+// Fortune and The World.
 enum class Creature { Angel, Eagle, Lion, Bull };
-// One of the four winged creatures: a head with small wings, on a cloud.
+// One of them: its head with a small pair of wings, on a cloud, about `size`
+// across round `centre`; the angel and the eagle look towards `facing`.
 void paintCreature(QPainter &p, Creature creature, QPointF centre, double size, int facing);
-// The four living creatures as The World draws them, heads in small clouds,
-// each about `size` across round `centre`.
-void paintAngelHead(QPainter &p, QPointF centre, double size);
-void paintEagleHead(QPainter &p, QPointF centre, double size, int facing);
-void paintBullHead(QPainter &p, QPointF centre, double size);
-void paintLionFace(QPainter &p, QPointF centre, double size);
+// All four in the corners of `area`, each `size` across, wings and clouds
+// inside it: the angel top left, the eagle top right, the bull bottom left,
+// the lion bottom right, each looking in.
+void paintCreaturesInCorners(QPainter &p, const QRectF &area, double size);
 
 // A new head for a lion drawn by paintLion (Animals.h) with the same base,
 // height and facing: a great mane over the kit's head, the face lifted, the

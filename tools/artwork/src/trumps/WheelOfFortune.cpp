@@ -96,10 +96,7 @@ void wheelSky(QPainter &p)
 
 void wheelFigures(QPainter &p)
 {
-    paintCreature(p, Creature::Angel, {40, 36}, 40, 1);
-    paintCreature(p, Creature::Eagle, {160, 36}, 40, -1);
-    paintCreature(p, Creature::Bull, {40, 234}, 40, 1);
-    paintCreature(p, Creature::Lion, {160, 234}, 40, -1);
+    paintCreaturesInCorners(p, trumpScene(), 48);
     paintWheel(p, kWheelCentre, kWheelRadius);
     paintSphinx(p, kWheelCentre + QPointF(0, -kWheelRadius + 3), 54, -1);
     // The serpent slides down the left side, the jackal climbs the right.

@@ -28,10 +28,7 @@ void worldWreath(QPainter &p)
 
 void worldCreatures(QPainter &p)
 {
-    paintAngelHead(p, {35, 34}, 38);
-    paintEagleHead(p, {165, 34}, 38, -1);
-    paintBullHead(p, {35, 238}, 38);
-    paintLionFace(p, {165, 238}, 38);
+    paintCreaturesInCorners(p, trumpScene(), 48);
 }
 
 } // namespace
