@@ -144,36 +144,13 @@ void paintSerpent(QPainter &p, const std::vector<QPointF> &body, double half, co
               {kOutline, kOutline}, 0, 0);
 }
 
-void paintSphinx(QPainter &p, QPointF base, double size, int facing)
-{
-    const Tone &coat = kSphinxCoat;
-    const double s = size;
-    QTransform t;
-    t.translate(base.x(), base.y());
-    t.scale(facing * s, s);
-    // A lion's body sitting up on its haunches, the forelegs straight, in profile.
-    QPainterPath tail;
-    tail.moveTo(-0.4, -0.04);
-    tail.cubicTo(-0.62, -0.02, -0.7, -0.3, -0.56, -0.42);
-    drawLine(p, t.map(tail), kOutline, std::max(2.4, s * 0.05));
-    drawLine(p, t.map(tail), coat.base, std::max(1.2, s * 0.025));
-    const std::vector<QPointF> body{{-0.44, 0.0},  {-0.5, -0.14}, {-0.44, -0.3}, {-0.28, -0.38},
-                                    {-0.1, -0.52}, {0.04, -0.66}, {0.2, -0.68},  {0.27, -0.56},
-                                    {0.26, -0.34}, {0.27, -0.1},  {0.3, -0.03},  {0.42, -0.03},
-                                    {0.42, 0.0}};
-    drawShape(p, t.map(smoothClosed(body)), coat, std::max(1.2, s * 0.04));
-    QPainterPath lines;
-    lines.moveTo(-0.14, -0.01);
-    lines.quadTo(-0.3, -0.3, -0.06, -0.34);
-    lines.moveTo(0.12, -0.4);
-    lines.lineTo(0.14, -0.04);
-    drawLine(p, t.map(lines), coat.shade, std::max(0.8, s * 0.02));
+namespace {
 
-    // A woman's head in a striped headcloth, looking out of the picture.
-    const QPointF c = t.map(QPointF(0.14, -0.9));
-    const double h = s * 0.34, w = h * 0.88;
+// The sphinx's head in a striped headcloth whose lappets fall beside the neck.
+void sphinxHead(QPainter &p, QPointF c, double h)
+{
+    const double w = h * 0.88;
     const Tone &cloth = kSphinxHeadcloth;
-    const QColor &stripe = kSphinxStripe;
     auto striped = [&](const QPainterPath &shape) {
         drawShape(p, shape, cloth, std::max(1.0, h * 0.06));
         p.save();
@@ -183,13 +160,13 @@ void paintSphinx(QPainter &p, QPointF base, double size, int facing)
             bands.moveTo(c.x() - 2 * w, y);
             bands.lineTo(c.x() + 2 * w, y);
         }
-        drawLine(p, bands, stripe, std::max(0.8, h * 0.05));
+        drawLine(p, bands, kSphinxStripe, std::max(0.8, h * 0.05));
         p.restore();
         drawLine(p, shape, kOutline, std::max(0.8, h * 0.05));
     };
     std::vector<QPointF> lappets;
     for (const QPointF &q :
-         std::vector<QPointF>{{0, -0.55}, {0.56, -0.4}, {0.62, 0.2}, {0.8, 0.85}, {0.32, 0.92}})
+         std::vector<QPointF>{{0, -0.55}, {0.56, -0.4}, {0.62, 0.2}, {0.7, 0.66}, {0.3, 0.72}})
         lappets.emplace_back(q.x() * w, c.y() + q.y() * h);
     striped(smoothClosed(mirrored(c.x(), lappets)));
     Figure face;
@@ -206,6 +183,40 @@ void paintSphinx(QPainter &p, QPointF base, double size, int facing)
     cap.quadTo(c + QPointF(-0.4 * w, -0.26 * h), c + QPointF(-0.44 * w, 0.02 * h));
     cap.closeSubpath();
     striped(cap);
+}
+
+} // namespace
+
+void paintSphinx(QPainter &p, QPointF base, double size, int facing)
+{
+    const Tone &coat = kSphinxCoat;
+    const double s = size;
+    QTransform t;
+    t.translate(base.x(), base.y());
+    t.scale(facing * s, s);
+    // The tail curling up behind.
+    QPainterPath tail;
+    tail.moveTo(-0.4, -0.04);
+    tail.cubicTo(-0.62, -0.02, -0.7, -0.3, -0.56, -0.42);
+    drawLine(p, t.map(tail), kOutline, std::max(2.4, s * 0.05));
+    drawLine(p, t.map(tail), coat.base, std::max(1.2, s * 0.025));
+    // A lion's body sitting up on its haunches in profile, the forelegs
+    // straight, the neck rising from the shoulders to carry the head.
+    const std::vector<QPointF> body{
+        {-0.44, 0.0},  {-0.5, -0.14}, {-0.44, -0.3}, {-0.28, -0.38}, {-0.1, -0.5},  {0.0, -0.62},
+        {0.03, -0.76}, {0.05, -0.9},  {0.25, -0.92}, {0.27, -0.78},  {0.29, -0.66}, {0.31, -0.5},
+        {0.27, -0.32}, {0.27, -0.1},  {0.3, -0.03},  {0.44, -0.03},  {0.44, 0.0}};
+    drawShape(p, t.map(smoothClosed(body)), coat, std::max(1.2, s * 0.04));
+    QPainterPath lines;
+    lines.moveTo(-0.14, -0.01);
+    lines.quadTo(-0.3, -0.3, -0.06, -0.34);
+    lines.moveTo(0.13, -0.42);
+    lines.lineTo(0.15, -0.04);
+    lines.moveTo(0.2, -0.62);
+    lines.quadTo(0.24, -0.52, 0.22, -0.44);
+    drawLine(p, t.map(lines), coat.shade, std::max(0.8, s * 0.02));
+    // A woman's head, looking out of the picture.
+    sphinxHead(p, t.map(QPointF(0.15, -1.14)), s * 0.42);
 }
 
 void paintCreature(QPainter &p, Creature creature, QPointF c, double size, int facing)

@@ -21,7 +21,7 @@ void paintWheel(QPainter &p, QPointF c, double r)
     hole.addEllipse(c, r - rimW, r - rimW);
     drawShape(p, outer, rim, std::max(1.6, r * 0.05), 1.3);
     drawShape(p, hole, disc, std::max(1.4, r * 0.04));
-    // Eight spokes, the four upright and level ones ending in points like arrows.
+    // Eight spokes from the hub to the rim.
     QPainterPath spokes;
     for (int i = 0; i < 8; ++i) {
         const double a = i * 45.0;
@@ -30,49 +30,9 @@ void paintWheel(QPainter &p, QPointF c, double r)
     }
     drawLine(p, spokes, kOutline, std::max(2.6, r * 0.07));
     drawLine(p, spokes, rim.shade, std::max(1.4, r * 0.035));
-    // The inner ring and its four signs between the spokes.
-    QPainterPath ring;
-    ring.addEllipse(c, r * 0.44, r * 0.44);
-    QPainterPath ringHole;
-    ringHole.addEllipse(c, r * 0.34, r * 0.34);
-    drawShape(p, ring.subtracted(ringHole), rim, 1.0);
-    const double sr = r * 0.09;
-    for (int i = 0; i < 4; ++i) {
-        const QPointF q = polar(c, r * 0.58, -67.5 + i * 90.0);
-        QPainterPath sign;
-        switch (i) {
-        case 0: // a ring under horns
-            sign.addEllipse(q + QPointF(0, sr * 0.3), sr * 0.6, sr * 0.6);
-            sign.moveTo(q + QPointF(-sr * 0.7, -sr * 0.9));
-            sign.quadTo(q + QPointF(0, -sr * 0.1), q + QPointF(sr * 0.7, -sr * 0.9));
-            break;
-        case 1: // water: two waves
-            for (double y : {-0.35, 0.35}) {
-                sign.moveTo(q + QPointF(-sr, y * sr));
-                sign.quadTo(q + QPointF(-sr * 0.5, (y - 0.5) * sr), q + QPointF(0, y * sr));
-                sign.quadTo(q + QPointF(sr * 0.5, (y + 0.5) * sr), q + QPointF(sr, y * sr));
-            }
-            break;
-        case 2: // salt: a ring crossed by a bar
-            sign.addEllipse(q, sr * 0.75, sr * 0.75);
-            sign.moveTo(q + QPointF(-sr, 0));
-            sign.lineTo(q + QPointF(sr, 0));
-            break;
-        default: // sulphur: a triangle over a cross
-            sign.moveTo(q + QPointF(0, -sr));
-            sign.lineTo(q + QPointF(sr * 0.6, 0));
-            sign.lineTo(q + QPointF(-sr * 0.6, 0));
-            sign.closeSubpath();
-            sign.moveTo(q);
-            sign.lineTo(q + QPointF(0, sr * 0.9));
-            sign.moveTo(q + QPointF(-sr * 0.45, sr * 0.5));
-            sign.lineTo(q + QPointF(sr * 0.45, sr * 0.5));
-            break;
-        }
-        drawLine(p, sign, kInk, std::max(1.0, r * 0.028));
-    }
-    drawShape(p, ellipse(c, r * 0.17, r * 0.17), rim, 1.0);
-    drawShape(p, ellipse(c, r * 0.07, r * 0.07), kGold, 0.5, 0.8);
+    // A plain hub.
+    drawShape(p, ellipse(c, r * 0.22, r * 0.22), rim, 1.2);
+    drawShape(p, ellipse(c, r * 0.1, r * 0.1), kGold, 0.6, 0.9);
 }
 
 std::vector<QPointF> wheelLetterPlaces(QPointF c, double r)
@@ -98,7 +58,7 @@ void wheelFigures(QPainter &p)
 {
     paintCreaturesInCorners(p, trumpScene(), 48);
     paintWheel(p, kWheelCentre, kWheelRadius);
-    paintSphinx(p, kWheelCentre + QPointF(0, -kWheelRadius + 3), 54, -1);
+    paintSphinx(p, kWheelCentre + QPointF(0, -kWheelRadius + 3), 50, -1);
     // The serpent slides down the left side, the jackal climbs the right.
     std::vector<QPointF> snake;
     for (int i = 0; i <= 8; ++i) {
