@@ -69,32 +69,31 @@ KneelingBody paintKneelingNude(QPainter &p, QPointF hips, double u, int facing, 
     return k;
 }
 
-StandingBody paintStandingNude(QPainter &p, QPointF hips, double u, Build build, const Tone &skin,
-                               const std::optional<Tone> &legs)
+namespace {
+
+// A leg's width for a build, in pixels: a head `u` high.
+double legWidth(Build build, double u)
 {
-    const Tone legTone = legs.value_or(skin);
+    return (build != Build::Woman ? 1.0 : 0.88) * u;
+}
+
+// A bare leg from the hip through the knee to the ankle, `w` its width.
+void paintBareLeg(QPainter &p, QPointF hip, QPointF knee, QPointF ankle, double w, const Tone &tone,
+                  double line)
+{
+    drawShape(p,
+              limb({hip, lerp(hip, knee, 0.5), knee, lerp(knee, ankle, 0.3), ankle},
+                   {0.33 * w, 0.27 * w, 0.19 * w, 0.21 * w, 0.12 * w}),
+              tone, line);
+}
+
+// The body from the neck to the hips, seen from the front: broad shoulders
+// and narrow hips on a man, the other way on a woman.
+StandingBody paintBareTorso(QPainter &p, QPointF hips, double u, Build build, const Tone &skin)
+{
     auto at = [&](double x, double y) { return hips + QPointF(x * u, y * u); };
     const bool man = build != Build::Woman;
-    const double w = (man ? 1.0 : 0.88) * u, line = std::max(1.0, 0.1 * u);
-    const std::vector<double> half{0.33 * w, 0.27 * w, 0.19 * w, 0.21 * w, 0.12 * w};
-    for (int s : {-1, 1}) {
-        const QPointF hip = at(s * 0.3, 0.15), knee = at(s * 0.3, 1.8), ankle = at(s * 0.32, 3.45);
-        drawShape(p, limb({hip, lerp(hip, knee, 0.5), knee, lerp(knee, ankle, 0.3), ankle}, half), legTone,
-                  line);
-        if (legs) {
-            // Cloven hooves.
-            QPainterPath hoof;
-            hoof.moveTo(at(s * 0.32 - 0.2, 3.45));
-            hoof.lineTo(at(s * 0.32 + 0.2, 3.45));
-            hoof.lineTo(at(s * 0.32 + 0.24, 3.66));
-            hoof.lineTo(at(s * 0.32 - 0.24, 3.66));
-            hoof.closeSubpath();
-            drawShape(p, hoof, kCloven, 0.6, 0.9);
-        } else {
-            drawShape(p, ellipse(at(s * 0.36, 3.56), 0.2 * u, 0.12 * u), skin, 0.5, 0.9);
-        }
-    }
-    // Broad shoulders and narrow hips on a man, the other way on a woman.
+    const double line = std::max(1.0, 0.1 * u);
     const double sh = man ? 0.92 : 0.78, waist = man ? 0.56 : 0.46, hip = man ? 0.66 : 0.74;
     const std::vector<QPointF> right{{0.16, -2.32},      {sh * 0.58, -2.06},   {sh, -1.9},
                                      {sh * 0.92, -1.55}, {waist + 0.12, -1.2}, {waist, -0.7},
@@ -114,37 +113,64 @@ StandingBody paintStandingNude(QPainter &p, QPointF hips, double u, Build build,
     return b;
 }
 
-void paintDancer(QPainter &p, QPointF hips, double u, const Tone &scarf)
+} // namespace
+
+StandingBody paintStandingNude(QPainter &p, QPointF hips, double u, Build build, const Tone &skin,
+                               const std::optional<Tone> &legs)
+{
+    const Tone legTone = legs.value_or(skin);
+    auto at = [&](double x, double y) { return hips + QPointF(x * u, y * u); };
+    const double w = legWidth(build, u), line = std::max(1.0, 0.1 * u);
+    for (int s : {-1, 1}) {
+        paintBareLeg(p, at(s * 0.3, 0.15), at(s * 0.3, 1.8), at(s * 0.32, 3.45), w, legTone, line);
+        if (legs) {
+            // Cloven hooves.
+            QPainterPath hoof;
+            hoof.moveTo(at(s * 0.32 - 0.2, 3.45));
+            hoof.lineTo(at(s * 0.32 + 0.2, 3.45));
+            hoof.lineTo(at(s * 0.32 + 0.24, 3.66));
+            hoof.lineTo(at(s * 0.32 - 0.24, 3.66));
+            hoof.closeSubpath();
+            drawShape(p, hoof, kCloven, 0.6, 0.9);
+        } else {
+            drawShape(p, ellipse(at(s * 0.36, 3.56), 0.2 * u, 0.12 * u), skin, 0.5, 0.9);
+        }
+    }
+    return paintBareTorso(p, hips, u, build, skin);
+}
+
+void paintFlowingHair(QPainter &p, QPointF centre, double u, const QColor &colour, int side)
+{
+    const Tone hair{colour, colour.darker(140)};
+    auto at = [&](double x, double y) { return centre + QPointF(side * x * u, y * u); };
+    // The mass behind the head down to the nape, then locks streaming out to
+    // `side` and one falling to the other shoulder, each tapering to a point.
+    drawShape(p, ellipse(centre + QPointF(0, 0.05 * u), 0.5 * u, 0.6 * u), hair, std::max(1.0, 0.08 * u));
+    const std::vector<std::vector<QPointF>> locks{
+        {at(0.25, -0.35), at(0.7, -0.38), at(1.0, -0.18), at(1.3, -0.26), at(1.55, -0.08)},
+        {at(0.3, 0.0), at(0.7, 0.08), at(1.0, 0.28), at(1.28, 0.22), at(1.5, 0.45)},
+        {at(0.2, 0.3), at(0.5, 0.62), at(0.8, 0.8), at(1.05, 0.74), at(1.22, 0.98)},
+        {at(-0.3, 0.1), at(-0.48, 0.5), at(-0.44, 0.85), at(-0.56, 1.1)},
+    };
+    QPainterPath strands;
+    for (const std::vector<QPointF> &lock : locks) {
+        std::vector<double> half;
+        for (std::size_t i = 0; i < lock.size(); ++i)
+            half.push_back(u * (0.2 - 0.18 * static_cast<double>(i) / static_cast<double>(lock.size() - 1)));
+        drawShape(p, limb(lock, half), hair, std::max(0.8, 0.06 * u), std::max(0.8, 0.05 * u));
+        strands.addPath(
+            smoothOpen({lerp(lock[0], lock[1], 0.5), lock[1], lock[2], lerp(lock[2], lock[3], 0.6)}));
+    }
+    drawLine(p, strands, hair.shade, std::max(0.6, 0.04 * u));
+}
+
+namespace {
+
+// The dancer's scarf wound from her left shoulder across her breast and round
+// her hips, its other end flying up from the shoulder.
+void paintDancerScarf(QPainter &p, QPointF hips, double u, const Tone &scarf)
 {
     auto at = [&](double x, double y) { return hips + QPointF(x * u, y * u); };
-    const Tone skin = kSkin;
-    const double w = 0.88 * u, line = std::max(1.0, 0.1 * u);
-    const std::vector<double> legHalf{0.33 * w, 0.27 * w, 0.19 * w, 0.21 * w, 0.12 * w};
-    auto leg = [&](QPointF hip, QPointF knee, QPointF ankle) {
-        drawShape(p, limb({hip, lerp(hip, knee, 0.5), knee, lerp(knee, ankle, 0.3), ankle}, legHalf), skin,
-                  line);
-    };
-    // The scarf's floating end behind her, low on the right.
-    const QPainterPath lowEnd =
-        limb({at(0.3, 0.2), at(1.0, 0.6), at(1.6, 0.35), at(2.1, 0.8), at(2.35, 0.62)},
-             {0.22 * u, 0.26 * u, 0.24 * u, 0.18 * u, 0.06 * u});
-    drawShape(p, lowEnd, scarf, std::max(1.0, 0.1 * u), 1.0);
-    // The crossed leg bent behind, its foot at the other's knee; then the leg she stands on.
-    leg(at(0.3, 0.15), at(1.1, 1.35), at(-0.1, 2.0));
-    leg(at(-0.3, 0.15), at(-0.24, 1.8), at(-0.18, 3.45));
-    drawShape(p, ellipse(at(-0.18, 3.62), 0.14 * u, 0.22 * u), skin, 0.5, 0.9);
-    // The body from the neck to the hips.
-    const std::vector<QPointF> right{{0.16, -2.32}, {0.46, -2.06}, {0.78, -1.92}, {0.72, -1.56},
-                                     {0.6, -1.2},   {0.46, -0.7},  {0.6, -0.3},   {0.74, 0.06},
-                                     {0.62, 0.36},  {0.3, 0.46},   {0.0, 0.44}};
-    std::vector<QPointF> pts;
-    for (const QPointF &q : right)
-        pts.emplace_back(q.x() * u, hips.y() + q.y() * u);
-    drawShape(p, smoothClosed(mirrored(hips.x(), pts)), skin, std::max(1.2, 0.12 * u), line);
-    QPainterPath neck;
-    neck.addRect(QRectF(at(-0.17, -2.6), at(0.17, -2.2)));
-    drawShape(p, neck, skin, 0, 0.8);
-    // The scarf wound from her left shoulder across her breast and round her hips.
     const QPainterPath wrap = limb(
         {at(-0.6, -2.0), at(-0.1, -1.45), at(0.45, -0.8), at(0.55, -0.15), at(0.1, 0.3), at(-0.45, 0.32)},
         {0.26 * u, 0.4 * u, 0.36 * u, 0.34 * u, 0.42 * u, 0.34 * u});
@@ -155,24 +181,43 @@ void paintDancer(QPainter &p, QPointF hips, double u, const Tone &scarf)
     folds.moveTo(at(0.45, 0.05));
     folds.quadTo(at(0.1, 0.3), at(-0.35, 0.3));
     drawLine(p, folds, scarf.shade, std::max(0.8, 0.06 * u));
-    // Its other end flies up from the shoulder.
     const QPainterPath highEnd =
         limb({at(-0.6, -2.0), at(-1.2, -2.5), at(-1.75, -2.15), at(-2.2, -2.55), at(-2.45, -2.35)},
              {0.2 * u, 0.24 * u, 0.2 * u, 0.14 * u, 0.05 * u});
     drawShape(p, highEnd, scarf, std::max(1.0, 0.1 * u), 1.0);
-    // Her head, turned a little, hair falling to the shoulders.
+}
+
+} // namespace
+
+void paintDancer(QPainter &p, QPointF hips, double u, const Tone &scarf)
+{
+    auto at = [&](double x, double y) { return hips + QPointF(x * u, y * u); };
+    const Tone &skin = kSkin;
+    const double w = legWidth(Build::Woman, u), line = std::max(1.0, 0.1 * u);
+    // The scarf's floating end behind her, low on the right.
+    const QPainterPath lowEnd =
+        limb({at(0.3, 0.2), at(1.0, 0.6), at(1.6, 0.35), at(2.1, 0.8), at(2.35, 0.62)},
+             {0.22 * u, 0.26 * u, 0.24 * u, 0.18 * u, 0.06 * u});
+    drawShape(p, lowEnd, scarf, std::max(1.0, 0.1 * u), 1.0);
+    // The crossed leg bent behind, its foot at the other's knee; then the leg she stands on.
+    paintBareLeg(p, at(0.3, 0.15), at(1.1, 1.35), at(-0.1, 2.0), w, skin, line);
+    paintBareLeg(p, at(-0.3, 0.15), at(-0.24, 1.8), at(-0.18, 3.45), w, skin, line);
+    drawShape(p, ellipse(at(-0.18, 3.62), 0.14 * u, 0.22 * u), skin, 0.5, 0.9);
+    const StandingBody body = paintBareTorso(p, hips, u, Build::Woman, skin);
+    paintDancerScarf(p, hips, u, scarf);
+    // Her head, turned a little, her hair flowing out as she turns.
     Figure look;
     look.build = Build::Woman;
-    look.hair = Hair::Long;
     look.hairColour = kHairCopper;
     look.turn = -0.3;
-    paintHead(p, look, at(0, -2.8), u);
+    paintFlowingHair(p, body.headCentre, u, look.hairColour, 1);
+    paintHead(p, look, body.headCentre, u);
     // A wand in each hand, the arms lowered and held out from the body.
     for (int s : {-1, 1}) {
-        const QPointF shoulder = at(s * 0.58, -1.95);
         const QPointF hand = at(s * 1.75, 0.0);
         paintHeld(p, Held::Rod, hand, u * 1.25, s * 30.0, 0);
-        paintBareArmFrom(p, shoulder, hand, at(s * 1.3, -1.1), u, Build::Woman, skin, true);
+        paintBareArmFrom(p, body.shoulder[static_cast<std::size_t>(s > 0)], hand, at(s * 1.3, -1.1), u,
+                         Build::Woman, skin, true);
     }
 }
 

@@ -35,6 +35,12 @@ struct StandingBody {
 StandingBody paintStandingNude(QPainter &p, QPointF hips, double u, Build build, const Tone &skin,
                                const std::optional<Tone> &legs = std::nullopt);
 
+// Long hair flowing out from behind a head (`centre` the middle of the face,
+// `u` a head's height) to the viewer's `side` (-1 left, 1 right), one lock
+// falling to the other shoulder. Paint it before the head, which gives the
+// hair over the brow.
+void paintFlowingHair(QPainter &p, QPointF centre, double u, const QColor &colour, int side);
+
 // A dancer seen from the front, unclothed but for a long scarf wound across
 // her and floating out, one leg crossed behind the other; a wand in each hand.
 // `hips` is the middle of her hips and `u` a head's height (7 heads tall).
