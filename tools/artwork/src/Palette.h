@@ -102,7 +102,7 @@ inline const Tone kWandsThroneCloth{{52, 98, 62}, {32, 66, 40}};
 // ---- Skin, hair and faces ------------------------------------------------------
 inline const Tone kSkin{{240, 196, 160}, {206, 150, 116}};
 inline const Tone kDevilSkin{{186, 92, 64}, {132, 56, 40}};
-inline const Tone kGoatLegs{{104, 70, 48}, {70, 44, 30}};
+inline const Tone kGoatLegs{{132, 92, 60}, {90, 60, 38}};
 inline const QColor kHairBrown{110, 64, 30};
 inline const QColor kHairGold{220, 170, 70};
 inline const QColor kHairGrey{196, 190, 180};

@@ -122,17 +122,33 @@ StandingBody paintStandingNude(QPainter &p, QPointF hips, double u, Build build,
     auto at = [&](double x, double y) { return hips + QPointF(x * u, y * u); };
     const double w = legWidth(build, u), line = std::max(1.0, 0.1 * u);
     for (int s : {-1, 1}) {
-        paintBareLeg(p, at(s * 0.3, 0.15), at(s * 0.3, 1.8), at(s * 0.32, 3.45), w, legTone, line);
         if (legs) {
-            // Cloven hooves.
+            // A goat's legs: the thigh out to the knee, the shank back in to
+            // the hock, bent the other way, then the cannon down to a cloven hoof.
+            const QPointF hip = at(s * 0.3, 0.15), knee = at(s * 0.5, 1.3), hock = at(s * 0.24, 2.45),
+                          fetlock = at(s * 0.36, 3.3);
+            drawShape(p, limb({hip, knee, hock, fetlock}, {0.4 * w, 0.24 * w, 0.15 * w, 0.12 * w}), legTone,
+                      line);
+            QPainterPath tufts;
+            for (const QPointF &joint : {knee, hock}) {
+                tufts.moveTo(joint + QPointF(s * 0.16 * u, -0.05 * u));
+                tufts.lineTo(joint + QPointF(s * 0.3 * u, 0.12 * u));
+                tufts.lineTo(joint + QPointF(s * 0.12 * u, 0.1 * u));
+            }
+            drawLine(p, tufts, legTone.shade, std::max(0.8, 0.06 * u));
             QPainterPath hoof;
-            hoof.moveTo(at(s * 0.32 - 0.2, 3.45));
-            hoof.lineTo(at(s * 0.32 + 0.2, 3.45));
-            hoof.lineTo(at(s * 0.32 + 0.24, 3.66));
-            hoof.lineTo(at(s * 0.32 - 0.24, 3.66));
+            hoof.moveTo(at(s * 0.36 - 0.18, 3.3));
+            hoof.lineTo(at(s * 0.36 + 0.18, 3.3));
+            hoof.lineTo(at(s * 0.36 + 0.24, 3.66));
+            hoof.lineTo(at(s * 0.36 - 0.24, 3.66));
             hoof.closeSubpath();
             drawShape(p, hoof, kCloven, 0.6, 0.9);
+            QPainterPath cleft;
+            cleft.moveTo(at(s * 0.36, 3.46));
+            cleft.lineTo(at(s * 0.36, 3.66));
+            drawLine(p, cleft, kOutline, std::max(0.7, 0.05 * u));
         } else {
+            paintBareLeg(p, at(s * 0.3, 0.15), at(s * 0.3, 1.8), at(s * 0.32, 3.45), w, skin, line);
             drawShape(p, ellipse(at(s * 0.36, 3.56), 0.2 * u, 0.12 * u), skin, 0.5, 0.9);
         }
     }

@@ -26,8 +26,8 @@ KneelingBody paintKneelingNude(QPainter &p, QPointF hips, double u, int facing, 
 
 // A man or a woman standing, seen from the front, the legs a little apart.
 // `hips` is the middle of the hips, `u` a head's height; the soles are 3.65
-// heads below the hips. `legs` gives the legs a tone of their own (a goat's
-// shaggy legs, with cloven hooves).
+// heads below the hips. `legs` gives it a goat's legs in that tone instead,
+// the hocks bent back and cloven hooves below.
 struct StandingBody {
     QPointF headCentre, neck;
     std::array<QPointF, 2> shoulder; // [0] the viewer's left

@@ -10,7 +10,16 @@ namespace {
 
 const QRectF kBlock(62, 186, 76, 56); // the pedestal's front
 const QPointF kRing(100, 210);        // where the chains are made fast
-constexpr double kDevilUnit = 20, kCaptiveUnit = 13.5;
+constexpr double kDevilUnit = 20, kCaptiveUnit = 14.5;
+// Heads drawn larger than the bodies' proportions give, to read at a slot's size.
+constexpr double kHeadScale = 1.3;
+
+// Where a larger head goes on a body drawn for a head `u` high: its chin
+// where the smaller one's would be.
+QPointF headOn(const StandingBody &body, double u)
+{
+    return body.headCentre - QPointF(0, 0.5 * (kHeadScale - 1) * u);
+}
 
 QPointF devilHips()
 {
@@ -84,8 +93,9 @@ void paintCaptive(QPainter &p, const Captive &c)
     look.hair = c.hair;
     look.hairColour = c.hairColour;
     look.turn = -c.facing * 0.3;
-    paintHead(p, look, b.headCentre, cu);
-    paintHorns(p, b.headCentre, cu, 0.4);
+    const QPointF head = headOn(b, cu);
+    paintHead(p, look, head, kHeadScale * cu);
+    paintHorns(p, head, kHeadScale * cu, 0.4);
     for (int hand : {0, 1}) {
         const double out = hand ? 1.0 : -1.0;
         paintBareArmFrom(p, b.shoulder[static_cast<std::size_t>(hand)],
@@ -120,7 +130,7 @@ void satanDevil(QPainter &p)
     std::vector<QPointF> fur;
     for (int i = 0; i <= 12; ++i) {
         const double x = -0.78 + 1.56 * i / 12;
-        fur.push_back(hips + QPointF(x * du, (i % 2 ? 1.05 : 1.25) * du));
+        fur.push_back(hips + QPointF(x * du, (i % 2 ? 0.7 : 0.88) * du));
     }
     fur.push_back(hips + QPointF(0.74 * du, -0.5 * du));
     fur.push_back(hips + QPointF(0, -0.56 * du));
@@ -130,12 +140,14 @@ void satanDevil(QPainter &p)
     look.hairColour = kHairBlack;
     look.beard = Beard::Short;
     look.skin = kDevilSkin;
-    paintHead(p, look, body.headCentre, du);
-    paintHorns(p, body.headCentre, du, 1.0);
+    const QPointF head = headOn(body, du);
+    const double hu = kHeadScale * du;
+    paintHead(p, look, head, hu);
+    paintHorns(p, head, hu, 1.0);
     QPainterPath brows;
     for (int side : {-1, 1}) {
-        brows.moveTo(body.headCentre + QPointF(side * 0.34 * du, -0.16 * du));
-        brows.lineTo(body.headCentre + QPointF(side * 0.06 * du, -0.04 * du));
+        brows.moveTo(head + QPointF(side * 0.34 * hu, -0.16 * hu));
+        brows.lineTo(head + QPointF(side * 0.06 * hu, -0.04 * hu));
     }
     drawLine(p, brows, kOutline, 1.6);
     paintBareArmFrom(p, body.shoulder[1], body.shoulder[1] + QPointF(1.2 * du, -0.9 * du),
