@@ -531,6 +531,7 @@ class FigurePainter {
     void heldThing(int side);
     void headwear(QPointF centre, double unit);
     void hairBack(QPointF c, double w, double h);
+    void backOfHead(QPointF c, double w, double h);
     void hairFront(QPointF c, double w, double h);
     void beard(QPointF c, double w, double h);
     void face(QPointF c, double w, double h);
@@ -1231,6 +1232,36 @@ void FigurePainter::headwear(QPointF c, double unit)
     }
 }
 
+void FigurePainter::backOfHead(QPointF c, double w, double h)
+{
+    // The ears at the sides, then the hair over the whole head (a bald crown
+    // in the skin, with its fringe), long hair falling over the shoulders.
+    if (f_.headwear != Headwear::Hood && f_.headwear != Headwear::Helm) {
+        for (int s : {-1, 1})
+            drawShape(p_, ellipse(c + QPointF(s * 0.5 * w, 0.04 * h), 0.09 * w, 0.14 * h), f_.skin, 0.4, 0.7);
+    }
+    if (f_.hair == Hair::Long)
+        hairBack(c, w, h);
+    const Tone hair{f_.hairColour, f_.hairColour.darker(140)};
+    const bool bald = f_.hair == Hair::Bald;
+    const std::vector<QPointF> right{{0, -0.52 * h},       {0.45 * w, -0.4 * h}, {0.53 * w, 0.0},
+                                     {0.44 * w, 0.34 * h}, {0.22 * w, 0.5 * h},  {0, 0.52 * h}};
+    std::vector<QPointF> pts;
+    for (const QPointF &q : right)
+        pts.emplace_back(q.x(), c.y() + q.y());
+    drawShape(p_, smoothClosed(mirrored(c.x(), pts)), bald ? f_.skin : hair, std::max(0.8, 0.06 * h));
+    if (bald) {
+        hairFront(c, w, h);
+        return;
+    }
+    QPainterPath strands;
+    for (double x : {-0.25, 0.0, 0.25}) {
+        strands.moveTo(c + QPointF(x * 0.4 * w, -0.45 * h));
+        strands.quadTo(c + QPointF(x * w, 0.0), c + QPointF(x * 1.2 * w, 0.42 * h));
+    }
+    drawLine(p_, strands, hair.shade, std::max(0.6, 0.04 * h));
+}
+
 void FigurePainter::head(QPointF c, double unit)
 {
     const double w = proportionsOf(f_.build).headWidth * unit, h = unit;
@@ -1246,6 +1277,11 @@ void FigurePainter::head(QPointF c, double unit)
         for (const QPointF &q : right)
             pts.emplace_back(q.x(), c.y() + q.y());
         drawShape(p_, smoothClosed(mirrored(c.x(), pts)), cloth, std::max(1.0, 0.1 * h));
+    }
+    if (f_.fromBehind) {
+        backOfHead(c, w, h);
+        headwear(c, unit);
+        return;
     }
     hairBack(c, w, h);
     face(c, w, h);

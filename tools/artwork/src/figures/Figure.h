@@ -117,6 +117,8 @@ struct Figure {
     Hand left, right;
     // Varies folds and small details.
     unsigned seed = 1;
+    // Seen from behind: the back of the head where the face would be.
+    bool fromBehind = false;
 };
 
 // The figure's joints, worked out from its record: where to hang a halo, set a

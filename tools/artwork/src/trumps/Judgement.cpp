@@ -63,10 +63,11 @@ void judgementLand(QPainter &p)
     paintWater(p, s, kHorizon, s.bottom() + 4, 21, kGreySea);
 }
 
-// The risen, their arms raised, in pale shrouds, each in an open coffin.
+// The risen in pale shrouds, each in an open coffin: the man spreads his
+// arms, the woman joins her hands, the child between them, seen from behind,
+// lifts both arms to the angel.
 void judgementRisen(QPainter &p)
 {
-    const Tone &shroud = kShroud;
     struct Risen {
         QPointF foot;
         double height;
@@ -74,10 +75,37 @@ void judgementRisen(QPainter &p)
         Hair hair;
         QColor hairColour;
         double coffin;
+        Gesture arms;
+        double turn;
+        bool fromBehind;
     };
-    const std::vector<Risen> risen{{{42, 254}, 92, Build::Man, Hair::Short, kHairBrown, 50},
-                                   {{158, 254}, 88, Build::Woman, Hair::Long, kHairBrownRed, 48},
-                                   {{100, 264}, 66, Build::Child, Hair::Short, kHairGold, 38}};
+    const std::vector<Risen> risen{{.foot = {42, 254},
+                                    .height = 92,
+                                    .build = Build::Man,
+                                    .hair = Hair::Short,
+                                    .hairColour = kHairBrown,
+                                    .coffin = 50,
+                                    .arms = Gesture::Out,
+                                    .turn = 0.45,
+                                    .fromBehind = false},
+                                   {.foot = {158, 254},
+                                    .height = 88,
+                                    .build = Build::Woman,
+                                    .hair = Hair::Long,
+                                    .hairColour = kHairBrownRed,
+                                    .coffin = 48,
+                                    .arms = Gesture::Forward,
+                                    .turn = -0.45,
+                                    .fromBehind = false},
+                                   {.foot = {100, 264},
+                                    .height = 66,
+                                    .build = Build::Child,
+                                    .hair = Hair::Short,
+                                    .hairColour = kHairGold,
+                                    .coffin = 38,
+                                    .arms = Gesture::Aloft,
+                                    .turn = 0,
+                                    .fromBehind = true}};
     for (const Risen &r : risen) {
         const double boxHeight = r.height * 0.16;
         paintCoffinBack(p, r.foot, r.coffin, boxHeight);
@@ -85,11 +113,13 @@ void judgementRisen(QPainter &p)
         f.base = r.foot + QPointF(0, -boxHeight * 0.4);
         f.height = r.height;
         f.build = r.build;
-        f.robe = {shroud, std::nullopt, Cut::Gown, {}, shroud};
+        f.robe = {kShroud, std::nullopt, Cut::Gown, {}, kShroud};
         f.hair = r.hair;
         f.hairColour = r.hairColour;
-        f.left = {Gesture::Aloft};
-        f.right = {Gesture::Aloft};
+        f.turn = r.turn;
+        f.fromBehind = r.fromBehind;
+        f.left = {r.arms};
+        f.right = {r.arms};
         paintFigure(p, f);
         paintCoffinFront(p, r.foot, r.coffin, boxHeight);
     }
