@@ -63,8 +63,8 @@ void judgementLand(QPainter &p)
     paintWater(p, s, kHorizon, s.bottom() + 4, 21, kGreySea);
 }
 
-// The risen in pale shrouds, each in an open coffin: the man spreads his
-// arms, the woman joins her hands, the child between them, seen from behind,
+// The risen in pale shrouds, each in an open coffin: the man flings his left
+// arm wide and lifts the other, the woman joins her hands, the child between them, seen from behind,
 // lifts both arms to the angel.
 void judgementRisen(QPainter &p)
 {
@@ -75,17 +75,18 @@ void judgementRisen(QPainter &p)
         Hair hair;
         QColor hairColour;
         double coffin;
-        Gesture arms;
+        Gesture left, right;
         double turn;
         bool fromBehind;
     };
-    const std::vector<Risen> risen{{.foot = {42, 254},
+    const std::vector<Risen> risen{{.foot = {54, 254},
                                     .height = 92,
                                     .build = Build::Man,
                                     .hair = Hair::Short,
                                     .hairColour = kHairBrown,
                                     .coffin = 50,
-                                    .arms = Gesture::Out,
+                                    .left = Gesture::Out,
+                                    .right = Gesture::Aloft,
                                     .turn = 0.45,
                                     .fromBehind = false},
                                    {.foot = {158, 254},
@@ -94,7 +95,8 @@ void judgementRisen(QPainter &p)
                                     .hair = Hair::Long,
                                     .hairColour = kHairBrownRed,
                                     .coffin = 48,
-                                    .arms = Gesture::Forward,
+                                    .left = Gesture::Forward,
+                                    .right = Gesture::Forward,
                                     .turn = -0.45,
                                     .fromBehind = false},
                                    {.foot = {100, 264},
@@ -103,7 +105,8 @@ void judgementRisen(QPainter &p)
                                     .hair = Hair::Short,
                                     .hairColour = kHairGold,
                                     .coffin = 38,
-                                    .arms = Gesture::Aloft,
+                                    .left = Gesture::Aloft,
+                                    .right = Gesture::Aloft,
                                     .turn = 0,
                                     .fromBehind = true}};
     for (const Risen &r : risen) {
@@ -118,8 +121,8 @@ void judgementRisen(QPainter &p)
         f.hairColour = r.hairColour;
         f.turn = r.turn;
         f.fromBehind = r.fromBehind;
-        f.left = {r.arms};
-        f.right = {r.arms};
+        f.left = {r.left};
+        f.right = {r.right};
         paintFigure(p, f);
         paintCoffinFront(p, r.foot, r.coffin, boxHeight);
     }
