@@ -47,6 +47,7 @@ struct SuitLook {
     QColor horseMane;
     Gait gait;
     int knightFacing;
+    double riderHeight; // the Knight, from soles to crown as if standing
     QColor kingHair, queenHair, pageHair;
 };
 
@@ -71,6 +72,7 @@ const std::array<SuitLook, 4> &suitLooks()
             .horseMane = kPaleMane,
             .gait = Gait::Prancing,
             .knightFacing = 1,
+            .riderHeight = 118,
             .kingHair = kHairGrey,
             .queenHair = kHairBlack,
             .pageHair = kHairBrown,
@@ -93,6 +95,7 @@ const std::array<SuitLook, 4> &suitLooks()
             .horseMane = kDarkMane,
             .gait = Gait::Prancing,
             .knightFacing = -1,
+            .riderHeight = 118,
             .kingHair = kHairChestnut,
             .queenHair = kHairRed,
             .pageHair = kHairGinger,
@@ -115,6 +118,7 @@ const std::array<SuitLook, 4> &suitLooks()
             .horseMane = kGreyMane,
             .gait = Gait::Walking,
             .knightFacing = 1,
+            .riderHeight = 118,
             .kingHair = kHairGrey,
             .queenHair = kHairHoney,
             .pageHair = kHairAuburn,
@@ -133,10 +137,11 @@ const std::array<SuitLook, 4> &suitLooks()
             .mantle = kPentaclesMantle,
             .hose = kBrownCloth,
             .throneCloth = kPentaclesThroneCloth,
-            .horseCoat = kBlackHorse,
-            .horseMane = kBlackMane,
+            .horseCoat = kBayHorse,
+            .horseMane = kFlaxenMane,
             .gait = Gait::Standing,
             .knightFacing = -1,
+            .riderHeight = 130,
             .kingHair = kHairDarkBrown,
             .queenHair = kHairSable,
             .pageHair = kHairTawny,
@@ -276,7 +281,7 @@ void knight(QPainter &p, const SuitLook &look)
     h.mane = look.horseMane;
     h.cloth = look.mantle;
     Figure r;
-    r.height = 118;
+    r.height = look.riderHeight;
     r.robe = {look.gown, std::nullopt, Cut::Armour, look.hose, kGold};
     r.headwear = Headwear::Helm;
     r.headwearTone = look.mantle;
