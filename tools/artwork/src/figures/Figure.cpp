@@ -532,6 +532,8 @@ class FigurePainter {
     void headwear(QPointF centre, double unit);
     void hairBack(QPointF c, double w, double h);
     void backOfHead(QPointF c, double w, double h);
+    void helm(QPointF c, double w, double h);
+    void cap(QPointF c, double w, double h);
     void hairFront(QPointF c, double w, double h);
     void beard(QPointF c, double w, double h);
     void face(QPointF c, double w, double h);
@@ -1141,6 +1143,69 @@ void FigurePainter::face(QPointF c, double w, double h)
     drawLine(p_, mouth, f_.beard == Beard::None ? kLips : kLips.darker(130), lw * 1.2);
 }
 
+void FigurePainter::helm(QPointF c, double w, double h)
+{
+    // An open-faced helm: a steel dome, cheek guards, a brim over the brow, a plume.
+    const Tone plume = headwearTone();
+    QPainterPath feather;
+    feather.moveTo(c + QPointF(0.05 * w, -0.5 * h));
+    feather.cubicTo(c + QPointF(-0.2 * w, -1.3 * h), c + QPointF(-0.9 * w, -1.25 * h),
+                    c + QPointF(-1.1 * w, -0.7 * h));
+    feather.cubicTo(c + QPointF(-0.7 * w, -0.95 * h), c + QPointF(-0.3 * w, -0.85 * h),
+                    c + QPointF(0.2 * w, -0.45 * h));
+    feather.closeSubpath();
+    drawShape(p_, f_.facing < 0 ? flippedX(feather, c.x()) : feather, plume, std::max(1.0, 0.1 * h));
+    QPainterPath dome;
+    dome.moveTo(c + QPointF(-0.58 * w, 0.3 * h));
+    dome.lineTo(c + QPointF(-0.6 * w, -0.15 * h));
+    dome.cubicTo(c + QPointF(-0.6 * w, -0.75 * h), c + QPointF(0.6 * w, -0.75 * h),
+                 c + QPointF(0.6 * w, -0.15 * h));
+    dome.lineTo(c + QPointF(0.58 * w, 0.3 * h));
+    dome.lineTo(c + QPointF(0.42 * w, 0.32 * h));
+    dome.lineTo(c + QPointF(0.42 * w, -0.12 * h));
+    dome.lineTo(c + QPointF(-0.42 * w, -0.12 * h));
+    dome.lineTo(c + QPointF(-0.42 * w, 0.32 * h));
+    dome.closeSubpath();
+    drawShape(p_, dome, kSteel, std::max(1.0, 0.1 * h));
+    QPainterPath ridge;
+    ridge.moveTo(c + QPointF(0, -0.58 * h));
+    ridge.lineTo(c + QPointF(0, -0.2 * h));
+    drawLine(p_, ridge, kSteel.shade, std::max(0.7, 0.05 * h));
+    QPainterPath brim;
+    brim.addRoundedRect(QRectF(c + QPointF(-0.64 * w, -0.22 * h), c + QPointF(0.64 * w, -0.08 * h)), 0.05 * h,
+                        0.05 * h);
+    drawShape(p_, brim, kIron, 0.6, 0.8);
+}
+
+void FigurePainter::cap(QPointF c, double w, double h)
+{
+    // A soft cap tipped to one side with a feather sweeping back.
+    const Tone cloth = headwearTone();
+    const double d = f_.facing < 0 ? -1 : 1;
+    QPainterPath feather;
+    feather.moveTo(c + QPointF(-d * 0.1 * w, -0.5 * h));
+    feather.cubicTo(c + QPointF(-d * 0.5 * w, -1.1 * h), c + QPointF(-d * 1.0 * w, -1.05 * h),
+                    c + QPointF(-d * 1.25 * w, -0.8 * h));
+    feather.cubicTo(c + QPointF(-d * 0.9 * w, -0.82 * h), c + QPointF(-d * 0.5 * w, -0.7 * h),
+                    c + QPointF(-d * 0.2 * w, -0.42 * h));
+    feather.closeSubpath();
+    drawShape(p_, feather, kParchment, std::max(0.8, 0.08 * h));
+    QPainterPath cap;
+    cap.moveTo(c + QPointF(-0.62 * w, -0.3 * h));
+    cap.cubicTo(c + QPointF(-0.75 * w, -0.95 * h), c + QPointF(0.5 * w, -1.05 * h),
+                c + QPointF(0.78 * w, -0.42 * h));
+    cap.lineTo(c + QPointF(0.6 * w, -0.28 * h));
+    cap.closeSubpath();
+    drawShape(p_, d < 0 ? flippedX(cap, c.x()) : cap, cloth, std::max(1.0, 0.12 * h));
+    QPainterPath brim;
+    brim.moveTo(c + QPointF(-0.64 * w, -0.28 * h));
+    brim.quadTo(c + QPointF(0, -0.46 * h), c + QPointF(0.66 * w, -0.3 * h));
+    brim.lineTo(c + QPointF(0.64 * w, -0.18 * h));
+    brim.quadTo(c + QPointF(0, -0.33 * h), c + QPointF(-0.62 * w, -0.16 * h));
+    brim.closeSubpath();
+    drawShape(p_, brim, f_.robe.trim, 0.6, 0.8);
+}
+
 void FigurePainter::headwear(QPointF c, double unit)
 {
     const double w = proportionsOf(f_.build).headWidth * unit, h = unit;
@@ -1158,67 +1223,12 @@ void FigurePainter::headwear(QPointF c, double unit)
         paintRankSign(p_, quillmere::Rank::Queen, box);
         break;
     }
-    case Headwear::Helm: {
-        // An open-faced helm: a steel dome, cheek guards, a brim over the brow, a plume.
-        const Tone plume = headwearTone();
-        QPainterPath feather;
-        feather.moveTo(c + QPointF(0.05 * w, -0.5 * h));
-        feather.cubicTo(c + QPointF(-0.2 * w, -1.3 * h), c + QPointF(-0.9 * w, -1.25 * h),
-                        c + QPointF(-1.1 * w, -0.7 * h));
-        feather.cubicTo(c + QPointF(-0.7 * w, -0.95 * h), c + QPointF(-0.3 * w, -0.85 * h),
-                        c + QPointF(0.2 * w, -0.45 * h));
-        feather.closeSubpath();
-        drawShape(p_, f_.facing < 0 ? flippedX(feather, c.x()) : feather, plume, std::max(1.0, 0.1 * h));
-        QPainterPath dome;
-        dome.moveTo(c + QPointF(-0.58 * w, 0.3 * h));
-        dome.lineTo(c + QPointF(-0.6 * w, -0.15 * h));
-        dome.cubicTo(c + QPointF(-0.6 * w, -0.75 * h), c + QPointF(0.6 * w, -0.75 * h),
-                     c + QPointF(0.6 * w, -0.15 * h));
-        dome.lineTo(c + QPointF(0.58 * w, 0.3 * h));
-        dome.lineTo(c + QPointF(0.42 * w, 0.32 * h));
-        dome.lineTo(c + QPointF(0.42 * w, -0.12 * h));
-        dome.lineTo(c + QPointF(-0.42 * w, -0.12 * h));
-        dome.lineTo(c + QPointF(-0.42 * w, 0.32 * h));
-        dome.closeSubpath();
-        drawShape(p_, dome, kSteel, std::max(1.0, 0.1 * h));
-        QPainterPath ridge;
-        ridge.moveTo(c + QPointF(0, -0.58 * h));
-        ridge.lineTo(c + QPointF(0, -0.2 * h));
-        drawLine(p_, ridge, kSteel.shade, std::max(0.7, 0.05 * h));
-        QPainterPath brim;
-        brim.addRoundedRect(QRectF(c + QPointF(-0.64 * w, -0.22 * h), c + QPointF(0.64 * w, -0.08 * h)),
-                            0.05 * h, 0.05 * h);
-        drawShape(p_, brim, kIron, 0.6, 0.8);
+    case Headwear::Helm:
+        helm(c, w, h);
         break;
-    }
-    case Headwear::Cap: {
-        // A soft cap tipped to one side with a feather sweeping back.
-        const Tone cloth = headwearTone();
-        const double d = f_.facing < 0 ? -1 : 1;
-        QPainterPath feather;
-        feather.moveTo(c + QPointF(-d * 0.1 * w, -0.5 * h));
-        feather.cubicTo(c + QPointF(-d * 0.5 * w, -1.1 * h), c + QPointF(-d * 1.0 * w, -1.05 * h),
-                        c + QPointF(-d * 1.25 * w, -0.8 * h));
-        feather.cubicTo(c + QPointF(-d * 0.9 * w, -0.82 * h), c + QPointF(-d * 0.5 * w, -0.7 * h),
-                        c + QPointF(-d * 0.2 * w, -0.42 * h));
-        feather.closeSubpath();
-        drawShape(p_, feather, kParchment, std::max(0.8, 0.08 * h));
-        QPainterPath cap;
-        cap.moveTo(c + QPointF(-0.62 * w, -0.3 * h));
-        cap.cubicTo(c + QPointF(-0.75 * w, -0.95 * h), c + QPointF(0.5 * w, -1.05 * h),
-                    c + QPointF(0.78 * w, -0.42 * h));
-        cap.lineTo(c + QPointF(0.6 * w, -0.28 * h));
-        cap.closeSubpath();
-        drawShape(p_, d < 0 ? flippedX(cap, c.x()) : cap, cloth, std::max(1.0, 0.12 * h));
-        QPainterPath brim;
-        brim.moveTo(c + QPointF(-0.64 * w, -0.28 * h));
-        brim.quadTo(c + QPointF(0, -0.46 * h), c + QPointF(0.66 * w, -0.3 * h));
-        brim.lineTo(c + QPointF(0.64 * w, -0.18 * h));
-        brim.quadTo(c + QPointF(0, -0.33 * h), c + QPointF(-0.62 * w, -0.16 * h));
-        brim.closeSubpath();
-        drawShape(p_, brim, f_.robe.trim, 0.6, 0.8);
+    case Headwear::Cap:
+        cap(c, w, h);
         break;
-    }
     case Headwear::Wreath: {
         QPainterPath leaves;
         for (int i = 0; i < 9; ++i) {

@@ -11,16 +11,18 @@ namespace artwork::figures {
 using namespace style;
 using namespace shapes;
 
-QRectF paintThrone(QPainter &p, const Figure &seated, const ThroneLook &look)
-{
-    const Body b = bodyOf(seated);
-    const double u = b.unit, cx = b.crown.x();
-    const double half = b.shoulderHalf + 0.75 * u;
-    const double top = b.crown.y() - look.rise * u;
-    const double seatY = b.seatY, ground = seated.base.y();
-    const double line = std::max(1.2, 0.1 * u);
+namespace {
 
-    // The back: a tall slab with a round-arched top and a finial at each corner.
+// The throne's measures, taken from the sitter's body.
+struct ThroneMeasures {
+    double u, cx, half, top, seatY, ground, line;
+};
+
+// The back: a tall slab with a round-arched top, the diapered hanging inside
+// it and a finial at each corner.
+void paintThroneBack(QPainter &p, const ThroneMeasures &m, const ThroneLook &look)
+{
+    const double u = m.u, cx = m.cx, half = m.half, top = m.top, seatY = m.seatY, line = m.line;
     QPainterPath back;
     back.moveTo(cx - half, seatY);
     back.lineTo(cx - half, top + half * 0.55);
@@ -62,8 +64,13 @@ QRectF paintThrone(QPainter &p, const Figure &seated, const ThroneLook &look)
         drawShape(p, ellipse(knob, 0.26 * u, 0.26 * u), kGold, 0.8);
         drawShape(p, ellipse(knob + QPointF(0, -0.34 * u), 0.12 * u, 0.14 * u), kGold, 0.5);
     }
+}
 
-    // The seat and the arms: a slab on a stepped base, the arms ending in scrolls.
+// The seat and the arms: a slab on a stepped base with carved panels, the arms
+// ending in scrolls, all on a plinth.
+void paintThroneSeat(QPainter &p, const ThroneMeasures &m, const ThroneLook &look)
+{
+    const double u = m.u, cx = m.cx, half = m.half, seatY = m.seatY, ground = m.ground, line = m.line;
     const double seatHalf = half + 0.3 * u;
     for (int s : {-1, 1}) {
         QPainterPath armRest;
@@ -95,7 +102,20 @@ QRectF paintThrone(QPainter &p, const Figure &seated, const ThroneLook &look)
     plinth.addRect(QRectF(QPointF(cx - seatHalf - 0.2 * u, ground - 0.3 * u),
                           QPointF(cx + seatHalf + 0.2 * u, ground + 0.15 * u)));
     drawShape(p, plinth, look.frame, line);
-    return {cx - 0.7 * u, top - 0.05 * u, 1.4 * u, std::max(0.6 * u, b.crown.y() - 0.6 * u - top)};
+}
+
+} // namespace
+
+QRectF paintThrone(QPainter &p, const Figure &seated, const ThroneLook &look)
+{
+    const Body b = bodyOf(seated);
+    const double u = b.unit;
+    const double top = b.crown.y() - look.rise * u;
+    const ThroneMeasures m{u,       b.crown.x(),     b.shoulderHalf + 0.75 * u, top,
+                           b.seatY, seated.base.y(), std::max(1.2, 0.1 * u)};
+    paintThroneBack(p, m, look);
+    paintThroneSeat(p, m, look);
+    return {m.cx - 0.7 * u, top - 0.05 * u, 1.4 * u, std::max(0.6 * u, b.crown.y() - 0.6 * u - top)};
 }
 
 void paintRamHead(QPainter &p, QPointF c, double size, const Tone &tone)
