@@ -1,4 +1,4 @@
-// 8 The Chariot: A crowned warrior in armour stands in a square chariot under a starry canopy,
+// 8 The Chariot: a crowned warrior in armour stands in a square chariot under a starry canopy,
 // drawn by a black horse and a white one; the walls of a city behind.
 
 #include "trumps/Trump.h"

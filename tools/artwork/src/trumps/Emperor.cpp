@@ -1,4 +1,4 @@
-// 5 The Emperor: Bearded and crowned on a stone throne carved with rams' heads, sceptre and orb in
+// 5 The Emperor: bearded and crowned on a stone throne carved with rams' heads, sceptre and orb in
 // his hands, a red robe, bare red mountains behind.
 
 #include "trumps/Trump.h"

@@ -1,4 +1,4 @@
-// 4 The Empress: Crowned and enthroned among trees and ripe wheat, a sceptre in her hand, the
+// 4 The Empress: crowned and enthroned among trees and ripe wheat, a sceptre in her hand, the
 // heart-shaped shield with the sign of Venus beside her, a stream behind.
 
 #include "trumps/Trump.h"

@@ -1,4 +1,4 @@
-// 1 The Fool: A young traveller steps out over the cliff's edge, bundle on his shoulder, a white
+// 1 The Fool: a young traveller steps out over the cliff's edge, bundle on his shoulder, a white
 // rose in his other hand, a little dog leaping at his heels; the sun behind.
 
 #include "trumps/Trump.h"

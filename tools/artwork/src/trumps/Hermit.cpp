@@ -1,4 +1,4 @@
-// 10 The Hermit: An old man cloaked and hooded on a snowy peak at night, leaning on his staff,
+// 10 The Hermit: an old man cloaked and hooded on a snowy peak at night, leaning on his staff,
 // holding up a lantern with a six-pointed star.
 
 #include "trumps/Trump.h"

@@ -1,4 +1,4 @@
-// 6 The High Priest: Triple-crowned between two pillars, blessing with his raised hand, the triple
+// 6 The High Priest: triple-crowned between two pillars, blessing with his raised hand, the triple
 // cross in the other; two tonsured brothers kneel before him, the crossed keys at his feet.
 
 #include "trumps/Trump.h"

@@ -1,4 +1,4 @@
-// 3 The High Priestess: Seated between the dark pillar and the light one before a veil of
+// 3 The High Priestess: seated between the dark pillar and the light one before a veil of
 // pomegranates, horned crown and moon on her head, the scroll in her lap, the crescent at her feet.
 
 #include "trumps/Trump.h"

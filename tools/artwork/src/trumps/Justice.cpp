@@ -1,4 +1,4 @@
-// 9 Justice: Crowned and seated between two pillars before a purple veil, the sword held upright in
+// 9 Justice: crowned and seated between two pillars before a purple veil, the sword held upright in
 // one hand, the scales in the other.
 
 #include "trumps/Trump.h"

@@ -1,4 +1,4 @@
-// 7 The Lovers: A man and a woman under an angel who spreads its wings in the sun; a tree of flames
+// 7 The Lovers: a man and a woman under an angel who spreads its wings in the sun; a tree of flames
 // behind him, the tree with apples and the serpent behind her.
 
 #include "trumps/Trump.h"

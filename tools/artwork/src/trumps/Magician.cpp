@@ -1,4 +1,4 @@
-// 2 The Magician: One hand lifts the rod to the sky, the other points to the earth; on the table
+// 2 The Magician: one hand lifts the rod to the sky, the other points to the earth; on the table
 // before him the cup, the sword, the wand and the pentacle; roses over him, roses and lilies below.
 
 #include "trumps/Trump.h"

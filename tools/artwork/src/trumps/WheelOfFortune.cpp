@@ -1,4 +1,4 @@
-// 11 The Wheel of Fortune: The great wheel in the clouds, letters on its rim, a sphinx on top, the
+// 11 The Wheel of Fortune: the great wheel in the clouds, letters on its rim, a sphinx on top, the
 // serpent falling on one side and the jackal rising on the other; the four winged creatures in the
 // corners.
 
