@@ -2,6 +2,7 @@
 
 #include "Emblems.h"
 #include "PipLayout.h"
+#include "figures/Plants.h"
 #include "figures/Shapes.h"
 
 #include <QPicture>
@@ -406,7 +407,7 @@ void paintFlower(QPainter &p, const QRectF &b, double u, unsigned seed)
     drawShape(p, ellipse(c, 0.08 * u, 0.08 * u), kGold, 0.4, 0.6);
 }
 
-void paintBanner(QPainter &p, const QRectF &b, double u)
+void paintBanner(QPainter &p, const QRectF &b, double u, const Flag &look)
 {
     const double x = b.left() + 0.15 * u;
     QPainterPath pole;
@@ -414,7 +415,7 @@ void paintBanner(QPainter &p, const QRectF &b, double u)
                         0.05 * u);
     drawShape(p, pole, kWood, 0.7);
     drawShape(p, ellipse(QPointF(x, b.top() + 0.14 * u), 0.14 * u, 0.14 * u), kGold, 0.6);
-    // A flag with a rippling fly end and a red cross.
+    // A flag with a rippling fly end, bearing its sign.
     QPainterPath flag;
     const double top = b.top() + 0.3 * u, h = 1.2 * u, w = b.width() - 0.2 * u;
     flag.moveTo(x + 0.06 * u, top);
@@ -423,19 +424,30 @@ void paintBanner(QPainter &p, const QRectF &b, double u)
     flag.lineTo(x + w, top + h);
     flag.cubicTo(x + w * 0.6, top + h + 0.15 * u, x + w * 0.4, top + h - 0.2 * u, x + 0.06 * u, top + h);
     flag.closeSubpath();
-    drawShape(p, flag, kParchment, 1.0);
-    QPainterPath cross;
-    const double fx = x + w * 0.42, fy = top + h * 0.5;
-    cross.moveTo(fx, fy - 0.35 * u);
-    cross.lineTo(fx, fy + 0.35 * u);
-    cross.moveTo(fx - 0.3 * u, fy);
-    cross.lineTo(fx + 0.3 * u, fy);
-    drawLine(p, cross, kCrossGuard.base, std::max(1.0, 0.12 * u));
+    drawShape(p, flag, look.cloth, 1.0);
+    switch (look.sign) {
+    case FlagSign::RedCross: {
+        QPainterPath cross;
+        const double fx = x + w * 0.42, fy = top + h * 0.5;
+        cross.moveTo(fx, fy - 0.35 * u);
+        cross.lineTo(fx, fy + 0.35 * u);
+        cross.moveTo(fx - 0.3 * u, fy);
+        cross.lineTo(fx + 0.3 * u, fy);
+        drawLine(p, cross, kCrossGuard.base, std::max(1.0, 0.12 * u));
+        break;
+    }
+    case FlagSign::WhiteRose:
+        paintWhiteRose(p, {x + w * 0.44, top + h * 0.5}, 0.42 * u);
+        break;
+    case FlagSign::None:
+        break;
+    }
 }
 
 } // namespace
 
-void paintHeld(QPainter &p, Held held, QPointF grip, double u, double angle, double ground, unsigned seed)
+void paintHeld(QPainter &p, Held held, QPointF grip, double u, double angle, double ground, unsigned seed,
+               const Flag &flag)
 {
     if (held == Held::Nothing)
         return;
@@ -478,7 +490,7 @@ void paintHeld(QPainter &p, Held held, QPointF grip, double u, double angle, dou
         paintOrb(p, b, u);
         break;
     case Held::Banner:
-        paintBanner(p, b, u);
+        paintBanner(p, b, u, flag);
         break;
     case Held::Nothing:
         break;
@@ -1003,7 +1015,7 @@ void FigurePainter::heldThing(int side)
     const Hand &h = hand(side);
     const double ground = f_.pose == Pose::Hanging ? f_.base.y() + 10 * u_ : f_.base.y();
     paintHeld(p_, h.held, heldGrip(side), u_ * h.size, heldAngle(side), ground,
-              f_.seed + static_cast<unsigned>(side + 1));
+              f_.seed + static_cast<unsigned>(side + 1), f_.flag);
 }
 
 // ---- The head ------------------------------------------------------------------

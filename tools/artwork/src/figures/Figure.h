@@ -59,7 +59,7 @@ enum class Gesture { Down, Raised, Forward, Aloft, Out, Behind };
 // What a hand holds. Sword, Wand, Cup and Pentacle are the suits' emblems as
 // the numbered cards draw them; Staff is a long plain staff that reaches the
 // ground; Rod a short magician's rod; Sceptre a gold rod with a knob; Banner
-// a white flag on a staff.
+// a flag on a staff (see Figure::flag).
 enum class Held {
     Nothing,
     Sword,
@@ -74,6 +74,13 @@ enum class Held {
     Sceptre,
     Orb,
     Banner
+};
+
+// What a banner's flag shows, and its cloth.
+enum class FlagSign { RedCross, WhiteRose, None };
+struct Flag {
+    Tone cloth = kParchment;
+    FlagSign sign = FlagSign::RedCross;
 };
 
 struct Hand {
@@ -119,6 +126,8 @@ struct Figure {
     unsigned seed = 1;
     // Seen from behind: the back of the head where the face would be.
     bool fromBehind = false;
+    // The flag of a Banner in either hand.
+    Flag flag;
 };
 
 // The figure's joints, worked out from its record: where to hang a halo, set a
@@ -166,7 +175,7 @@ QRectF figureBounds(const Figure &figure);
 // (degrees clockwise). `unit` is a head's height and sets its size. `ground`
 // is the ground's y, which a Staff reaches down to.
 void paintHeld(QPainter &painter, Held held, QPointF grip, double unit, double angle, double ground,
-               unsigned seed = 0);
+               unsigned seed = 0, const Flag &flag = {});
 QRectF heldBounds(Held held, QPointF grip, double unit, double angle, double ground);
 
 // A head on its own (hair, face, beard and headwear), for faces peeping out of

@@ -323,6 +323,17 @@ void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigne
     }
 }
 
+void paintWhiteRose(QPainter &p, QPointF c, double r)
+{
+    QPainterPath bloom;
+    for (int i = 0; i < 5; ++i) {
+        const double a = -M_PI / 2 + i * 2 * M_PI / 5;
+        bloom.addEllipse(c + QPointF(std::cos(a), std::sin(a)) * r * 0.52, r * 0.5, r * 0.5);
+    }
+    drawShape(p, united(bloom), kWhiteRose, std::max(0.6, r * 0.15), std::max(0.7, r * 0.1));
+    drawShape(p, ellipse(c, r * 0.3, r * 0.3), kGold, std::max(0.5, r * 0.08), std::max(0.6, r * 0.08));
+}
+
 void paintGarland(QPainter &p, const QPainterPath &path, double rose)
 {
     drawLine(p, path, kOutline, rose * 0.7 + 1.2);

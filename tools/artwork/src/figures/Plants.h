@@ -20,6 +20,8 @@ void paintTree(QPainter &painter, QPointF base, double height, unsigned seed, Tr
                const Tone &leaves = kFoliage);
 // A small five-petalled flower of radius `r`.
 void paintFlower(QPainter &painter, QPointF centre, double r, const Tone &petals);
+// A white rose of five petals with a gold heart, radius r.
+void paintWhiteRose(QPainter &p, QPointF centre, double r);
 
 // A field of ripe wheat from x0 to x1: stalks standing on `baseY`, ears up to
 // `height` above it.

@@ -298,49 +298,6 @@ void paintChain(QPainter &p, QPointF from, QPointF to, double sag, double link)
     }
 }
 
-void paintWhiteRose(QPainter &p, QPointF c, double r)
-{
-    QPainterPath bloom;
-    for (int i = 0; i < 5; ++i) {
-        const double a = -M_PI / 2 + i * 2 * M_PI / 5;
-        bloom.addEllipse(c + QPointF(std::cos(a), std::sin(a)) * r * 0.52, r * 0.5, r * 0.5);
-    }
-    drawShape(p, united(bloom), kWhiteRose, std::max(0.6, r * 0.15), std::max(0.7, r * 0.1));
-    drawShape(p, ellipse(c, r * 0.3, r * 0.3), kGold, std::max(0.5, r * 0.08), std::max(0.6, r * 0.08));
-}
-
-void paintFlagOf(QPainter &p, const Figure &figure, int side, const Tone &cloth, FlagSign sign)
-{
-    const Body b = bodyOf(figure);
-    const figures::Hand &hand = side < 0 ? figure.left : figure.right;
-    const double u = b.unit * hand.size;
-    double angle = hand.tilt;
-    if (hand.gesture == figures::Gesture::Raised || hand.gesture == figures::Gesture::Aloft)
-        angle += side * 6.0;
-    // The flag as the kit lays it out beside the pole, in the pole's own frame.
-    const double x = 0.0, top = -2.9 * u, fh = 1.2 * u, fw = 1.7 * u;
-    QPainterPath flag;
-    flag.moveTo(x + 0.06 * u, top);
-    flag.cubicTo(x + fw * 0.4, top - 0.2 * u, x + fw * 0.6, top + 0.2 * u, x + fw, top + 0.05 * u);
-    flag.lineTo(x + fw - 0.2 * u, top + fh * 0.5);
-    flag.lineTo(x + fw, top + fh);
-    flag.cubicTo(x + fw * 0.6, top + fh + 0.15 * u, x + fw * 0.4, top + fh - 0.2 * u, x + 0.06 * u, top + fh);
-    flag.closeSubpath();
-    p.save();
-    p.translate(b.hand[static_cast<std::size_t>(side > 0)]);
-    p.rotate(angle);
-    drawShape(p, flag, cloth, 1.0);
-    const QPointF mid(x + fw * 0.44, top + fh * 0.5);
-    switch (sign) {
-    case FlagSign::None:
-        break;
-    case FlagSign::WhiteRose:
-        paintWhiteRose(p, mid, 0.42 * u);
-        break;
-    }
-    p.restore();
-}
-
 void paintHalo(QPainter &p, QPointF c, double r)
 {
     QPainterPath rays;

@@ -2,7 +2,7 @@
 
 // Things held, worn or carried beyond the kit's `Held` list: the lemniscate,
 // crowns and a halo, the triple cross, keys, a scroll, a shield, a bundle on
-// a pole, a trumpet, a jug, a chain, a flag over a banner's. In final pixel
+// a pole, a trumpet, a jug, and a chain. In final pixel
 // units, in the kit's style.
 
 #include "figures/Figure.h"
@@ -42,13 +42,5 @@ void paintTrumpet(QPainter &p, QPointF mouthpiece, QPointF bell, double width);
 QPointF paintJug(QPainter &p, QPointF grip, double size, double degrees);
 // A chain of oval links from `from` to `to`, sagging by `sag` pixels.
 void paintChain(QPainter &p, QPointF from, QPointF to, double sag, double link);
-
-// What is drawn on a banner's flag.
-enum class FlagSign { None, WhiteRose };
-// Paints over the flag of a Held::Banner in `figure`'s hand on `side` (as
-// placed, e.g. returned by paintRider) a flag in `cloth` bearing `sign`.
-void paintFlagOf(QPainter &p, const Figure &figure, int side, const Tone &cloth, FlagSign sign);
-// A white rose of five petals with a gold heart, radius r.
-void paintWhiteRose(QPainter &p, QPointF centre, double r);
 
 } // namespace artwork::figures

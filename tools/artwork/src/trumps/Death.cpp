@@ -47,9 +47,9 @@ void deathRider(QPainter &p)
     rider.skin = kBone;
     rider.turn = -0.4;
     rider.left = {Gesture::Raised, Held::Banner, -14, 1.3};
+    rider.flag = {kBlackBanner, FlagSign::WhiteRose};
     rider.right = {Gesture::Forward};
     const Figure placed = paintRider(p, horse, rider);
-    paintFlagOf(p, placed, -1, kBlackBanner, FlagSign::WhiteRose);
     const Body b = bodyOf(placed);
     const QPointF c = b.headCentre;
     p.save();

@@ -52,8 +52,8 @@ void sunRider(QPainter &p)
     child.turn = 0.2;
     child.left = {Gesture::Out};
     child.right = {Gesture::Raised, Held::Banner, 4, 1.35};
-    const Figure placed = paintRider(p, horse, child);
-    paintFlagOf(p, placed, 1, kBannerRed, FlagSign::None);
+    child.flag = {kBannerRed, FlagSign::None};
+    paintRider(p, horse, child);
 }
 
 } // namespace
