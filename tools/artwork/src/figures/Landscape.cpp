@@ -56,6 +56,28 @@ void paintHills(QPainter &p, const QRectF &area, double horizon, unsigned seed, 
     drawLine(p, tufts, near.shade, 0.9);
 }
 
+void paintPeak(QPainter &p, double cx, double baseY, double w, double h, const Tone &rock, bool snow)
+{
+    QPainterPath peak;
+    peak.moveTo(cx - w, baseY + 2);
+    peak.lineTo(cx - w * 0.3, baseY - h * 0.7);
+    peak.lineTo(cx, baseY - h);
+    peak.lineTo(cx + w * 0.35, baseY - h * 0.62);
+    peak.lineTo(cx + w, baseY + 2);
+    peak.closeSubpath();
+    drawShape(p, peak, rock, 2.0);
+    if (!snow)
+        return;
+    QPainterPath cap;
+    cap.moveTo(cx - w * 0.24, baseY - h * 0.76);
+    cap.lineTo(cx, baseY - h);
+    cap.lineTo(cx + w * 0.175, baseY - h * 0.81);
+    cap.lineTo(cx + w * 0.05, baseY - h * 0.72);
+    cap.lineTo(cx - w * 0.05, baseY - h * 0.78);
+    cap.closeSubpath();
+    drawShape(p, cap.intersected(peak), kCloud, 0, 0.8);
+}
+
 void paintMountains(QPainter &p, double baseY, double x0, double x1, double height, unsigned seed,
                     const Tone &rock, bool snow)
 {
@@ -65,24 +87,7 @@ void paintMountains(QPainter &p, double baseY, double x0, double x1, double heig
         const double cx = x0 + (x1 - x0) * (i + 0.5) / peaks + 4 * rough.next();
         const double h = height * (0.65 + 0.35 * std::abs(rough.next()));
         const double w = (x1 - x0) / peaks * 0.85;
-        QPainterPath peak;
-        peak.moveTo(cx - w, baseY + 2);
-        peak.lineTo(cx - w * 0.3, baseY - h * 0.7);
-        peak.lineTo(cx, baseY - h);
-        peak.lineTo(cx + w * 0.35, baseY - h * 0.62);
-        peak.lineTo(cx + w, baseY + 2);
-        peak.closeSubpath();
-        drawShape(p, peak, rock, 2.0);
-        if (snow && h > height * 0.8) {
-            QPainterPath cap;
-            cap.moveTo(cx - w * 0.24, baseY - h * 0.76);
-            cap.lineTo(cx, baseY - h);
-            cap.lineTo(cx + w * 0.175, baseY - h * 0.81);
-            cap.lineTo(cx + w * 0.05, baseY - h * 0.72);
-            cap.lineTo(cx - w * 0.05, baseY - h * 0.78);
-            cap.closeSubpath();
-            drawShape(p, cap.intersected(peak), kCloud, 0, 0.8);
-        }
+        paintPeak(p, cx, baseY, w, h, rock, snow && h > height * 0.8);
     }
 }
 

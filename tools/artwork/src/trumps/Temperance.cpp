@@ -20,24 +20,8 @@ void temperanceSky(QPainter &p)
     const QPointF sun(168, 150);
     paintSun(p, sun, 15, false);
     paintRankSign(p, quillmere::Rank::King, QRectF(sun.x() - 12, sun.y() - 10, 24, 15));
-    const Tone &rock = kBlueMountains;
-    for (const auto &[x, w, h] : {std::tuple{140.0, 40.0, 44.0}, std::tuple{200.0, 44.0, 56.0}}) {
-        QPainterPath peak;
-        peak.moveTo(x - w, kHorizon + 2);
-        peak.lineTo(x - w * 0.25, kHorizon - h * 0.75);
-        peak.lineTo(x, kHorizon - h);
-        peak.lineTo(x + w * 0.3, kHorizon - h * 0.7);
-        peak.lineTo(x + w, kHorizon + 2);
-        peak.closeSubpath();
-        drawShape(p, peak, rock, 2.0);
-        QPainterPath snow;
-        snow.moveTo(x - w * 0.2, kHorizon - h * 0.8);
-        snow.lineTo(x, kHorizon - h);
-        snow.lineTo(x + w * 0.22, kHorizon - h * 0.76);
-        snow.lineTo(x + w * 0.06, kHorizon - h * 0.7);
-        snow.closeSubpath();
-        drawShape(p, snow, kCloud, 0, 0.8);
-    }
+    for (const auto &[x, w, h] : {std::tuple{140.0, 40.0, 44.0}, std::tuple{200.0, 44.0, 56.0}})
+        paintPeak(p, x, kHorizon, w, h, kBlueMountains, true);
 }
 
 // The meadows, the path from the pool up to the mountains, and the pool on
