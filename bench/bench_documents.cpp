@@ -14,6 +14,7 @@
 // runs it prints a table of medians, the peak memory against the shipped texts
 // in the same window.
 #include "../tests/support/DocumentShapes.h"
+#include "SpawnProbe.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,74 +23,31 @@
 #include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <ctime>
 #include <map>
 #include <memory>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
-extern char **environ;
-
 namespace {
-
-long long monotonicNs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
 
 struct Run {
     double ms = 0, cpuMs = 0, peakMb = 0;
     std::string painted; // "window" or "box"
 };
 
-// Starts the probe in the folder, opening the named window; false when it
-// painted nothing within half a minute.
+// Starts the probe in the folder, opening the named window.
 bool runProbe(const std::string &folder, const char *window, Run &run)
 {
-    int out[2];
-    if (pipe(out) != 0)
+    ProbeOutput output;
+    if (!spawnProbe(QUILLMERE_PROBE, folder.c_str(), {window}, output))
         return false;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    char *argv[] = {const_cast<char *>(QUILLMERE_PROBE), const_cast<char *>(window), nullptr};
-
-    const long long started = monotonicNs();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, QUILLMERE_PROBE, &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    if (spawned != 0) {
-        close(out[0]);
-        return false;
-    }
-    char line[128] = {};
-    pollfd ready{out[0], POLLIN, 0};
-    ssize_t got = 0;
-    if (poll(&ready, 1, 30000) == 1)
-        got = read(out[0], line, sizeof line - 1);
-    else
-        kill(pid, SIGKILL);
-    close(out[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
     long long paintNs = 0, commandNs = 0;
     long peakKb = 0;
     char painted[16] = {};
-    if (got <= 0 || std::sscanf(line, "%lld %lld %15s %ld", &paintNs, &commandNs, painted, &peakKb) != 4)
+    if (std::sscanf(output.line.c_str(), "%lld %lld %15s %ld", &paintNs, &commandNs, painted, &peakKb) != 4)
         return false;
-    run.ms = double(paintNs - (commandNs ? commandNs : started)) / 1e6;
+    const rusage &usage = output.usage;
+    run.ms = double(paintNs - (commandNs ? commandNs : output.startedNs)) / 1e6;
     run.cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
                 + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     run.peakMb = double(peakKb) / 1024.0;
