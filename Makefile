@@ -40,6 +40,12 @@ test-sanitize: setup
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+# The package installed with apt into a fresh minimal Debian 12 root and started
+# there (needs root and the network; not part of the test suite).
+.PHONY: package-check
+package-check: build
+	sh packaging/package-check.sh $(BUILD)
+
 # The README's screenshots, taken under a private X session.
 screenshots: build
 	sh tools/screenshots.sh $(BUILD)

@@ -7,7 +7,7 @@ set -eu
 
 packages="make cmake g++ pkg-config qt6-base-dev libbenchmark-dev
           xvfb xauth openbox xdotool x11-utils imagemagick fonts-dejavu-core
-          desktop-file-utils appstream"
+          desktop-file-utils appstream dpkg-dev file lintian"
 for goal in "$@"; do
     case "$goal" in
         artwork) packages="$packages fonts-linuxlibertine fonts-sil-ezra" ;;

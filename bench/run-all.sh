@@ -15,3 +15,7 @@ echo "== start to first paint, alternating (Xvfb + openbox)"
 sh "$root/tools/xsession.sh" -s 1280x800 "$build/bench/bench_startup" \
     --benchmark_repetitions=20 --benchmark_enable_random_interleaving=true \
     --benchmark_report_aggregates_only=true
+echo "== documents at the capacity: start or command to first paint, alternating (Xvfb + openbox)"
+sh "$root/tools/xsession.sh" -s 1280x800 "$build/bench/bench_documents" \
+    --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
+    --benchmark_report_aggregates_only=true
