@@ -52,8 +52,11 @@ void FiguresInside::insideThePicture()
             artwork::courtFigures(p, face);
     });
     QVERIFY(painted);
-    // The figures are really there: they cover a good part of the picture.
-    QVERIFY2(spill.drawn > scene.width() * scene.height() / 20,
+    // The figures are really there: they cover a good part of the picture
+    // (a court card's figure fills it; The Moon's beasts are the smallest of
+    // the trumps' figures, about a tenth of it).
+    const double share = trump ? 1.0 / 20 : 1.0 / 6;
+    QVERIFY2(spill.drawn > scene.width() * scene.height() * share,
              qPrintable(QString("only %1 pixels drawn").arg(spill.drawn)));
     QVERIFY2(spill.outside == 0, qPrintable(spill.describe()));
 }
