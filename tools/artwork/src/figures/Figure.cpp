@@ -537,6 +537,9 @@ class FigurePainter {
     QPainterPath robeOutline() const;
     QPainterPath kneelingOutline(std::vector<QPointF> upper) const;
     void robeDetails(const QPainterPath &outline);
+    void robeFolds(const QPainterPath &outline);
+    void robeLap(const QPainterPath &outline);
+    void robeTrim(const QPainterPath &outline);
     void neck();
     void arm(int side, bool behind);
     void fist(QPointF at, QPointF along, bool holding);
@@ -858,10 +861,17 @@ QPainterPath FigurePainter::kneelingOutline(std::vector<QPointF> upper) const
 
 void FigurePainter::robeDetails(const QPainterPath &outline)
 {
+    robeFolds(outline);
+    robeLap(outline);
+    robeTrim(outline);
+}
+
+// Folds: soft lines in the shade colour falling from the waist.
+void FigurePainter::robeFolds(const QPainterPath &outline)
+{
     const Tone &gown = f_.robe.gown;
     const double line = std::max(0.8, 0.06 * u_);
     const double sole = soleY();
-    // Folds: soft lines in the shade colour falling from the waist.
     QPainterPath folds;
     Roughness rough(f_.seed);
     const bool longRobe = f_.robe.cut == Cut::Gown;
@@ -894,6 +904,14 @@ void FigurePainter::robeDetails(const QPainterPath &outline)
     p_.setClipPath(outline);
     drawLine(p_, folds, gown.shade, line);
     p_.restore();
+}
+
+// Where a seated or kneeling figure's thighs lie under the robe, they catch
+// the light.
+void FigurePainter::robeLap(const QPainterPath &outline)
+{
+    const Tone &gown = f_.robe.gown;
+    const double line = std::max(0.8, 0.06 * u_);
     if (f_.pose == Pose::Kneeling && f_.robe.cut == Cut::Gown) {
         // The raised thigh catches the light, its knee rounding at the front
         // edge, as on a seated figure's lap.
@@ -920,8 +938,13 @@ void FigurePainter::robeDetails(const QPainterPath &outline)
         drawShape(p_, smoothClosed(mirrored(b_.crown.x(), scaled)).intersected(outline), lap,
                   std::max(1.0, 0.1 * u_), line);
     }
+}
 
-    // Belt, neckline and hem in the trim colour.
+// Belt, neckline and hem in the trim colour.
+void FigurePainter::robeTrim(const QPainterPath &outline)
+{
+    const double sole = soleY();
+    const bool longRobe = f_.robe.cut == Cut::Gown;
     QPainterPath belt;
     belt.addRoundedRect(
         QRectF(at(-pr_.waistHalf - 0.05, pr_.waistY - 0.09), at(pr_.waistHalf + 0.05, pr_.waistY + 0.09)),
