@@ -4,6 +4,7 @@
 
 #include <array>
 #include <stdexcept>
+#include <string>
 
 namespace artwork {
 
