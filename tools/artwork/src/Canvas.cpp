@@ -1,5 +1,8 @@
 #include "Canvas.h"
 
+#include <QGlyphRun>
+#include <QTextLayout>
+
 #include <stdexcept>
 
 namespace artwork {
@@ -64,6 +67,34 @@ void prepareScaledPainter(QPainter &painter, int scale)
 {
     prepareFinalPainter(painter);
     painter.scale(scale, scale);
+}
+
+void drawFinalText(QPainter &painter, QPointF origin, const QString &text)
+{
+    const QTransform scaled = painter.transform();
+    if (scaled.isIdentity()) {
+        painter.drawText(origin, text);
+        return;
+    }
+    QTextLayout layout(text, painter.font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const QPointF topLeft = origin - QPointF(0, line.ascent());
+    const double scale = scaled.m11();
+    painter.save();
+    painter.resetTransform();
+    for (QGlyphRun run : layout.glyphRuns()) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF &at : positions)
+            at = scaled.map(topLeft + at);
+        QRawFont font = run.rawFont();
+        font.setPixelSize(font.pixelSize() * scale);
+        run.setRawFont(font);
+        run.setPositions(positions);
+        painter.drawGlyphRun(QPointF(), run);
+    }
+    painter.restore();
 }
 
 } // namespace artwork

@@ -42,4 +42,10 @@ void prepareFinalPainter(QPainter &painter);
 // so that what it draws there is what prepareFinalPainter draws at final size.
 void prepareScaledPainter(QPainter &painter, int scale);
 
+// A line of text in the painter's font and pen, its baseline starting at
+// `origin`. At final size it is plain drawText. On a scaled painter the glyphs
+// stand where the hinted final-size font places them, drawn at the scale: a
+// rendition's lettering covers what the bitmap's does, only sharper.
+void drawFinalText(QPainter &painter, QPointF origin, const QString &text);
+
 } // namespace artwork

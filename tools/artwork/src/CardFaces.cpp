@@ -70,7 +70,7 @@ void drawCentredText(QPainter &p, const QString &text, const QFont &font, const 
     const QFontMetricsF m(font);
     const double w = m.horizontalAdvance(text);
     const double baseline = centre.y() + (m.capHeight()) / 2;
-    p.drawText(QPointF(std::round(centre.x() - w / 2), std::round(baseline)), text);
+    drawFinalText(p, QPointF(std::round(centre.x() - w / 2), std::round(baseline)), text);
     p.restore();
 }
 

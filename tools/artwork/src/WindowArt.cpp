@@ -244,7 +244,7 @@ IndexedImage banner(const QString &text, int width, int scale)
     p.setFont(font);
     p.setPen(QColor(208, 208, 208));
     const double w = m.horizontalAdvance(text);
-    p.drawText(QPointF(std::round((width - w) / 2), std::round((H + m.capHeight()) / 2)), text);
+    drawFinalText(p, QPointF(std::round((width - w) / 2), std::round((H + m.capHeight()) / 2)), text);
     p.end();
     return quantize(image, onBlack(scale));
 }
