@@ -1,10 +1,17 @@
-// Exec to first painted maximized window, the program against a bare Qt main
-// window with one label, and their peak memory. Needs a display with a window
-// manager (run-all.sh provides one); run with random interleaving so that the
-// two alternate.
+// Spawned probes (start_probe.cpp), each run once per repetition: exec to the
+// first painted maximized window, the program against a bare Qt main window
+// with one label, with their peak memory and the renditions the program had
+// decoded by its first paint; and, with --celtic, the program's peak memory
+// after dealing a whole Celtic Cross and enlarging one card. Needs a display
+// with a window manager (run-all.sh provides one); run with random
+// interleaving so that the probes alternate.
+//
+// QUILLMERE_BASELINE_PROBE=<path of another build's quillmere-start-probe>
+// adds that probe, so that an older program is measured side by side.
 #include <benchmark/benchmark.h>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <spawn.h>
 #include <string>
@@ -23,8 +30,13 @@ long long monotonicNs()
     return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
 }
 
-// Runs the probe once: seconds from spawn to its first paint, and its peak RSS in MB.
-bool runProbe(const char *probe, double &seconds, double &peakMb)
+struct ProbeRun {
+    double seconds = 0; // spawn to the probe's report
+    double peakMb = 0;  // its peak RSS
+    int renditions = 0; // renditions decoded by then
+};
+
+bool runProbe(const char *probe, const char *mode, ProbeRun &run)
 {
     int out[2];
     if (pipe(out) != 0)
@@ -34,7 +46,7 @@ bool runProbe(const char *probe, double &seconds, double &peakMb)
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     posix_spawn_file_actions_addchdir_np(&actions, QUILLMERE_DATA_DIR);
-    char *argv[] = {const_cast<char *>(probe), nullptr};
+    char *argv[] = {const_cast<char *>(probe), *mode ? const_cast<char *>(mode) : nullptr, nullptr};
 
     const long long started = monotonicNs();
     pid_t pid = 0;
@@ -51,32 +63,55 @@ bool runProbe(const char *probe, double &seconds, double &peakMb)
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    if (got <= 0)
+    long long reported = 0;
+    run.renditions = 0; // an older probe reports no count
+    if (got <= 0 || std::sscanf(line, "%lld %d", &reported, &run.renditions) < 1)
         return false;
-    seconds = double(std::stoll(line) - started) / 1e9;
-    peakMb = double(usage.ru_maxrss) / 1024.0;
+    run.seconds = double(reported - started) / 1e9;
+    run.peakMb = double(usage.ru_maxrss) / 1024.0;
     return true;
 }
 
-void BM_StartToFirstPaint(benchmark::State &state, const char *probe)
+void BM_Probe(benchmark::State &state, const char *probe, const char *mode)
 {
-    double peak = 0;
+    ProbeRun run;
+    int mostRenditions = 0;
     for (auto _ : state) {
-        double seconds = 0;
-        if (!runProbe(probe, seconds, peak)) {
+        if (!runProbe(probe, mode, run)) {
             state.SkipWithError("the probe did not paint");
             break;
         }
-        state.SetIterationTime(seconds);
+        mostRenditions = std::max(mostRenditions, run.renditions);
+        state.SetIterationTime(run.seconds);
     }
-    state.counters["peak_MB"] = peak;
+    state.counters["peak_MB"] = run.peakMb;
+    state.counters["renditions"] = mostRenditions;
+}
+
+void registerProbes(const char *scenario, const char *mode)
+{
+    const std::pair<const char *, const char *> probes[] = {
+        {"quillmere", QUILLMERE_PROBE},
+        {"bare_qmainwindow", BARE_PROBE},
+        {"baseline", std::getenv("QUILLMERE_BASELINE_PROBE")},
+    };
+    for (const auto &[name, path] : probes) {
+        if (path && *path)
+            benchmark::RegisterBenchmark((std::string(scenario) + "/" + name).c_str(), BM_Probe, path, mode)
+                ->UseManualTime()
+                ->Iterations(1)
+                ->Unit(benchmark::kMillisecond);
+    }
 }
 
 } // namespace
 
-BENCHMARK_CAPTURE(BM_StartToFirstPaint, quillmere, QUILLMERE_PROBE)
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_StartToFirstPaint, bare_qmainwindow, BARE_PROBE)
-    ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+    registerProbes("StartToFirstPaint", "");
+    registerProbes("CelticDealtAndEnlarged", "--celtic");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -117,6 +117,8 @@ void Renditions::sameAsItsBitmap()
     const QImage large = rendition(name);
     QVERIFY2(!small.isNull() && !large.isNull(), qPrintable(bitmap + " or " + name + " does not decode"));
     QCOMPARE(large.size(), small.size() * factor);
+    // A palette PNG: a byte a pixel in the program's cache once decoded.
+    QCOMPARE(large.format(), QImage::Format_Indexed8);
 
     const Difference d = difference(averagedDown(large, factor), small);
     QVERIFY2(d.mean < (letteringAlone ? 10.0 : 3.0), qPrintable(QString::number(d.mean)));

@@ -78,6 +78,11 @@ QImage titleLettering(int scale)
     return image;
 }
 
+IndexedImage titleRendition()
+{
+    return quantize(titleLettering(kSupersample), onBlack(kSupersample));
+}
+
 // ---- Flourishes -------------------------------------------------------------
 
 IndexedImage flourishLeft(int scale)

@@ -69,7 +69,7 @@ void run(const QDir &root)
     writeFile(art + "hand-cursor.png", pngBytes(cursor));
     // The pictures that are stretched get renditions at four times; the
     // flourishes, always shown at their own size, at twice for a scale factor of 2.
-    writeFile(rendition("title"), pngBytes(titleLettering(kSupersample)));
+    writeFile(rendition("title"), pngBytes(titleRendition().toQImage()));
     const IndexedImage left2 = flourishLeft(2);
     writeFile(rendition("flourish-left"), pngBytes(left2.toQImage()));
     writeFile(rendition("flourish-right"), pngBytes(mirrored(left2).toQImage()));
