@@ -3,6 +3,7 @@
 // bitmap's size it matches the bitmap closely.
 
 #include "PictureFiles.h"
+#include "../support/PictureDifference.h"
 
 #include "deck/CardFaceTable.h"
 
@@ -44,29 +45,6 @@ QImage averagedDown(const QImage &source, int factor)
         }
     }
     return small;
-}
-
-struct Difference {
-    double mean = 0;      // mean absolute difference per channel, 0 to 255
-    double farShare = 0;  // share of pixels with a channel more than 64 apart
-};
-
-Difference difference(const QImage &a, const QImage &b)
-{
-    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
-    double sum = 0;
-    int far = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        for (int col = 0; col < x.width(); ++col) {
-            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
-            const int dr = std::abs(qRed(p) - qRed(q)), dg = std::abs(qGreen(p) - qGreen(q)),
-                      db = std::abs(qBlue(p) - qBlue(q));
-            sum += dr + dg + db;
-            far += std::max({dr, dg, db}) > 64;
-        }
-    }
-    const double pixels = double(x.width()) * x.height();
-    return {sum / (3 * pixels), far / pixels};
 }
 
 } // namespace
@@ -120,7 +98,7 @@ void Renditions::sameAsItsBitmap()
     // A palette PNG: a byte a pixel in the program's cache once decoded.
     QCOMPARE(large.format(), QImage::Format_Indexed8);
 
-    const Difference d = difference(averagedDown(large, factor), small);
+    const PictureDifference d = PictureDifference::between(averagedDown(large, factor), small);
     QVERIFY2(d.mean < (letteringAlone ? 10.0 : 3.0), qPrintable(QString::number(d.mean)));
     QVERIFY2(d.farShare < (letteringAlone ? 0.05 : 0.01), qPrintable(QString::number(d.farShare)));
 }
@@ -132,7 +110,7 @@ void Renditions::tellsCardsApart()
     for (const auto &[own, other] : pairs) {
         const QImage large = averagedDown(rendition(QString("%1.png").arg(own)), 4);
         const QImage otherBitmap = bitmapPicture(QString("resources/bitmaps/%1.dib").arg(other));
-        const Difference d = difference(large, otherBitmap);
+        const PictureDifference d = PictureDifference::between(large, otherBitmap);
         QVERIFY2(d.mean > 3.0 || d.farShare > 0.01, qPrintable(QString("%1 against %2").arg(own).arg(other)));
     }
 }

@@ -1,6 +1,7 @@
 // Pictures shown larger than their bitmaps come from their renditions: the
 // preview pane at three times its design size, the title as the main window
 // first opens; and a slot no larger than its bitmap still shows the bitmap.
+#include "../support/PictureDifference.h"
 #include "../support/ShellFixture.h"
 #include "deck/CardBitmaps.h"
 #include "deck/CardFaceTable.h"
@@ -29,17 +30,7 @@ QImage scaledTo(const QImage &picture, QSize size)
 // Mean absolute difference per channel, 0 to 255.
 double difference(const QImage &a, const QImage &b)
 {
-    if (a.size() != b.size())
-        return 255;
-    const QImage x = rgb(a), y = rgb(b);
-    double sum = 0;
-    for (int row = 0; row < x.height(); ++row) {
-        for (int col = 0; col < x.width(); ++col) {
-            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
-    }
-    return sum / (3.0 * x.width() * x.height());
+    return PictureDifference::between(a, b).mean;
 }
 
 QImage shown(ImageControl *control)
