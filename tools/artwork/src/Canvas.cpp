@@ -8,8 +8,7 @@
 namespace artwork {
 
 Canvas::Canvas(int width, int height, QColor ground)
-    : width_(width), height_(height),
-      big_(width * kSupersample, height * kSupersample, QImage::Format_ARGB32_Premultiplied)
+    : big_(width * kSupersample, height * kSupersample, QImage::Format_ARGB32_Premultiplied)
 {
     big_.fill(ground);
     painter_ = std::make_unique<QPainter>(&big_);

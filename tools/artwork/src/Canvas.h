@@ -27,7 +27,6 @@ class Canvas {
     QImage finish(int scale = 1);
 
   private:
-    int width_, height_;
     QImage big_;
     std::unique_ptr<QPainter> painter_;
 };

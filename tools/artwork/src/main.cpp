@@ -35,9 +35,9 @@ void run(const QDir &root)
     };
     std::map<int, IndexedImage> bitmaps;
     for (const quillmere::CardFace &face : quillmere::Card_Face_Table()) {
-        const FaceBitmaps face4 = faceBitmaps(face);
-        bitmaps[face.bitmapId] = face4.bitmap;
-        writeFile(rendition(QString::number(face.bitmapId)), pngBytes(face4.rendition.toQImage()));
+        const FaceBitmaps drawn = faceBitmaps(face);
+        bitmaps[face.bitmapId] = drawn.bitmap;
+        writeFile(rendition(QString::number(face.bitmapId)), pngBytes(drawn.rendition.toQImage()));
     }
     bitmaps[quillmere::Card_Back] = cardBack();
     writeFile(rendition(QString::number(quillmere::Card_Back)), pngBytes(cardBackRendition().toQImage()));
