@@ -1,32 +1,46 @@
-# Everyday commands. Each one first installs what is missing (setup.sh).
+# Everyday commands. Each one first installs what it is missing (setup.sh):
+# make run only what building and running the program need, make test also
+# what the tests need.
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup configure build run test test-sanitize bench artwork package screenshots clean
+.PHONY: all setup setup-test configure configure-test build run test test-sanitize bench artwork package screenshots clean
 
 all: build
 
 setup:
 	@sh setup.sh
 
+setup-test:
+	@sh setup.sh test
+
+# Keeps whatever the build folder was configured with before: after make test,
+# make build also rebuilds the tests.
 configure: setup
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@$(CMAKE_CONFIGURE) >/dev/null
+
+configure-test: setup-test
+	@$(CMAKE_CONFIGURE) -DQUILLMERE_BUILD_TESTS=ON >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-# Runs the program from data/, the folder that holds meanings.txt and about.txt.
-run: build
+# Builds the program alone and runs it from data/, the folder that holds
+# meanings.txt and about.txt.
+run: configure
+	@cmake --build $(BUILD) --target quillmere-tarot -j $(JOBS)
 	cd data && $(abspath $(BUILD))/quillmere-tarot
 
-test: build
+test: configure-test
+	@cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # The whole suite built with AddressSanitizer (leaks included) and UBSan.
 SANITIZE_BUILD ?= build-sanitize
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
-test-sanitize: setup
-	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug \
+test-sanitize: setup-test
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUILLMERE_BUILD_TESTS=ON \
 	    -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
 	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && \
@@ -40,11 +54,19 @@ test-sanitize: setup
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+# The package installed with apt into a fresh minimal Debian 12 root and started
+# there (needs root and the network; not part of the test suite).
+.PHONY: package-check
+package-check: build
+	sh packaging/package-check.sh $(BUILD)
+
 # The README's screenshots, taken under a private X session.
-screenshots: build
+screenshots: setup-test configure
+	@cmake --build $(BUILD) --target quillmere-tarot -j $(JOBS)
 	sh tools/screenshots.sh $(BUILD)
 
-bench: build
+bench: configure-test
+	@cmake --build $(BUILD) -j $(JOBS)
 	sh bench/run-all.sh $(BUILD)
 
 artwork:

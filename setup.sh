@@ -1,17 +1,26 @@
 #!/bin/sh
-# Installs the Debian packages that building, testing or drawing the artwork
-# needs, and only those that are missing. Safe to run again and again.
-#   sh setup.sh            build and test tools (the default)
+# Installs the Debian packages that a goal needs, and only those that are
+# missing; run as root, or through sudo otherwise. Safe to run again and again.
+#   sh setup.sh            build and run the program (what make run needs)
+#   sh setup.sh test       also what the tests and benchmarks need (make test)
 #   sh setup.sh artwork    also the fonts the artwork generator draws with
+# Goals can be combined: sh setup.sh test artwork
 set -eu
 
-packages="make cmake g++ pkg-config qt6-base-dev libbenchmark-dev
-          xvfb xauth openbox xdotool x11-utils imagemagick fonts-dejavu-core
-          desktop-file-utils appstream"
-for goal in "$@"; do
+# Building and running: the compiler, CMake, Qt Widgets and a font for the texts.
+packages="make cmake g++ pkg-config qt6-base-dev fonts-dejavu-core"
+for goal in "${@:-run}"; do
     case "$goal" in
+        run) ;;
+        # The tests: a private X session with a window manager, input and
+        # window inspection, picture checks, the desktop entry and metadata
+        # validators, a desktop launcher; and Google Benchmark.
+        test) packages="$packages libbenchmark-dev
+                        xvfb xauth openbox xdotool x11-utils imagemagick
+                        desktop-file-utils appstream libglib2.0-bin
+                        dpkg-dev file lintian" ;;
         artwork) packages="$packages fonts-linuxlibertine fonts-sil-ezra" ;;
-        *) echo "setup.sh: unknown goal '$goal'" >&2; exit 2 ;;
+        *) echo "setup.sh: unknown goal '$goal' (goals: run, test, artwork)" >&2; exit 2 ;;
     esac
 done
 

@@ -1,103 +1,78 @@
 // Spawned probes (start_probe.cpp), each run once per repetition: exec to the
 // first painted maximized window, the program against a bare Qt main window
 // with one label, with their peak memory and the renditions the program had
-// decoded by its first paint; and, with --celtic, the program's peak memory
-// after dealing a whole Celtic Cross and enlarging one card. Needs a display
-// with a window manager (run-all.sh provides one); run with random
-// interleaving so that the probes alternate.
+// decoded by its first paint; and the program's peak memory after dealing a
+// whole Celtic Cross and enlarging one card (its probe's "celtic-dealt"; the
+// bare probe only shows its window). Needs a display with a window manager
+// (run-all.sh provides one); run with random interleaving so that the probes
+// alternate.
 //
 // QUILLMERE_BASELINE_PROBE=<path of another build's quillmere-start-probe>
-// adds that probe, so that an older program is measured side by side.
-#include <benchmark/benchmark.h>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
-#include <spawn.h>
-#include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+// adds that probe, so that an older program is measured side by side. A probe
+// as old as the one that printed only its paint time still serves for the
+// start-up, with its peak taken from its rusage (the label says so); it cannot
+// deal a Celtic Cross, and that benchmark says so instead of timing its main
+// window.
+#include "SpawnProbe.h"
 
-extern char **environ;
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <string>
+#include <utility>
 
 namespace {
 
-long long monotonicNs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
-struct ProbeRun {
-    double seconds = 0; // spawn to the probe's report
-    double peakMb = 0;  // its peak RSS
-    int renditions = 0; // renditions decoded by then
+struct Scenario {
+    const char *name;
+    const char *command; // for the program's probes; nullptr for none
 };
 
-bool runProbe(const char *probe, const char *mode, ProbeRun &run)
+void BM_Probe(benchmark::State &state, const char *probe, const char *command)
 {
-    int out[2];
-    if (pipe(out) != 0)
-        return false;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    posix_spawn_file_actions_addchdir_np(&actions, QUILLMERE_DATA_DIR);
-    char *argv[] = {const_cast<char *>(probe), *mode ? const_cast<char *>(mode) : nullptr, nullptr};
-
-    const long long started = monotonicNs();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, probe, &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    if (spawned != 0) {
-        close(out[0]);
-        return false;
-    }
-    char line[64] = {};
-    const ssize_t got = read(out[0], line, sizeof line - 1);
-    close(out[0]);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    long long reported = 0;
-    run.renditions = 0; // an older probe reports no count
-    if (got <= 0 || std::sscanf(line, "%lld %d", &reported, &run.renditions) < 1)
-        return false;
-    run.seconds = double(reported - started) / 1e9;
-    run.peakMb = double(usage.ru_maxrss) / 1024.0;
-    return true;
-}
-
-void BM_Probe(benchmark::State &state, const char *probe, const char *mode)
-{
-    ProbeRun run;
-    int mostRenditions = 0;
+    ProbeReport report;
+    int mostRenditions = -1;
     for (auto _ : state) {
-        if (!runProbe(probe, mode, run)) {
+        const bool ran = command ? runStartProbe(probe, QUILLMERE_DATA_DIR, {command}, report)
+                                 : runStartProbe(probe, QUILLMERE_DATA_DIR, {}, report);
+        if (!ran) {
             state.SkipWithError("the probe did not paint");
-            break;
+            return;
         }
-        mostRenditions = std::max(mostRenditions, run.renditions);
-        state.SetIterationTime(run.seconds);
+        if (command && report.commandNs == 0) {
+            state.SkipWithError("the probe did not run the command: build it from this tree's bench/ sources");
+            return;
+        }
+        if (report.painted == "box") {
+            state.SkipWithError("the program showed an error box instead of its window");
+            return;
+        }
+        mostRenditions = std::max(mostRenditions, report.renditions);
+        // The whole run, from the spawn to the report, for every probe alike.
+        state.SetIterationTime(double(report.paintNs - report.output.startedNs) / 1e9);
     }
-    state.counters["peak_MB"] = run.peakMb;
-    state.counters["renditions"] = mostRenditions;
+    state.counters["peak_MB"] = report.peakMb();
+    if (mostRenditions >= 0)
+        state.counters["renditions"] = mostRenditions;
+    if (!report.peakReported())
+        state.SetLabel("peak from rusage");
 }
 
-void registerProbes(const char *scenario, const char *mode)
+void registerProbes(const Scenario &scenario)
 {
-    const std::pair<const char *, const char *> probes[] = {
-        {"quillmere", QUILLMERE_PROBE},
-        {"bare_qmainwindow", BARE_PROBE},
-        {"baseline", std::getenv("QUILLMERE_BASELINE_PROBE")},
+    const struct {
+        const char *name;
+        const char *path;
+        bool takesCommand;
+    } probes[] = {
+        {"quillmere", QUILLMERE_PROBE, true},
+        {"bare_qmainwindow", BARE_PROBE, false},
+        {"baseline", std::getenv("QUILLMERE_BASELINE_PROBE"), true},
     };
-    for (const auto &[name, path] : probes) {
-        if (path && *path)
-            benchmark::RegisterBenchmark((std::string(scenario) + "/" + name).c_str(), BM_Probe, path, mode)
+    for (const auto &probe : probes) {
+        if (probe.path && *probe.path)
+            benchmark::RegisterBenchmark((std::string(scenario.name) + "/" + probe.name).c_str(), BM_Probe,
+                                         probe.path, probe.takesCommand ? scenario.command : nullptr)
                 ->UseManualTime()
                 ->Iterations(1)
                 ->Unit(benchmark::kMillisecond);
@@ -108,8 +83,8 @@ void registerProbes(const char *scenario, const char *mode)
 
 int main(int argc, char **argv)
 {
-    registerProbes("StartToFirstPaint", "");
-    registerProbes("CelticDealtAndEnlarged", "--celtic");
+    registerProbes({"StartToFirstPaint", nullptr});
+    registerProbes({"CelticDealtAndEnlarged", "celtic-dealt"});
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

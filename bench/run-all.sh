@@ -1,8 +1,9 @@
 #!/bin/sh
 # Runs every benchmark: sh bench/run-all.sh [build-dir]
-# The window paths and the start-up comparison run in private X sessions with
-# a window manager, so that windows are really maximized before they paint:
-# at 1280x800, and at 3840x2160 where every card is shown from its rendition.
+# The window paths, the start-up comparison and the documents run in private X
+# sessions with a window manager, so that windows are really maximized before
+# they paint: at 1280x800, and at 3840x2160 where every card is shown from its
+# rendition.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -23,3 +24,6 @@ sh "$root/tools/xsession.sh" -s 1280x800 "$build/bench/bench_startup" --benchmar
 echo "== a Celtic Cross dealt and one card enlarged, alternating (Xvfb 3840x2160 + openbox)"
 sh "$root/tools/xsession.sh" -s 3840x2160 "$build/bench/bench_startup" --benchmark_filter=CelticDealtAndEnlarged \
     --benchmark_repetitions=10 --benchmark_enable_random_interleaving=true $aggregates
+echo "== documents at the capacity: start or command to first paint, alternating (Xvfb 1280x800 + openbox)"
+sh "$root/tools/xsession.sh" -s 1280x800 "$build/bench/bench_documents" \
+    --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true $aggregates

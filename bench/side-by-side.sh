@@ -4,8 +4,8 @@
 #   sh bench/side-by-side.sh OLD-BUILD [BUILD]
 # OLD-BUILD holds bench_windows and quillmere-start-probe built from the older
 # tree with this tree's bench/ sources, which build against older trees too:
-#   git worktree add /tmp/old <commit> && cp bench/*.cpp bench/CMakeLists.txt /tmp/old/bench/
-#   cmake -S /tmp/old -B /tmp/old/build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+#   git worktree add /tmp/old <commit> && cp bench/*.cpp bench/*.h bench/CMakeLists.txt /tmp/old/bench/
+#   cmake -S /tmp/old -B /tmp/old/build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLMERE_BUILD_TESTS=ON
 #   cmake --build /tmp/old/build --target bench_windows quillmere-start-probe
 # Prints, per benchmark, the median over the rounds of each run's median.
 set -eu

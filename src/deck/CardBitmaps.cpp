@@ -24,6 +24,12 @@ quint16 uint16At(QByteArrayView data, qsizetype offset)
     return qFromLittleEndian<quint16>(data.data() + offset);
 }
 
+CardBitmaps::Source &source()
+{
+    static CardBitmaps::Source current;
+    return current;
+}
+
 [[noreturn]] void reject(int bitmapId, const QString &why)
 {
     throw FatalError(QStringLiteral("Picture %1 of the program is damaged: %2.").arg(bitmapId).arg(why));
@@ -77,14 +83,24 @@ QImage decode(QByteArrayView dib, int bitmapId)
     return image;
 }
 
+QByteArray carriedBytes(int bitmapId)
+{
+    const QResource resource(QStringLiteral(":/bitmaps/%1.dib").arg(bitmapId));
+    return resource.isValid() ? resource.uncompressedData() : QByteArray();
+}
+
+Source replaceSource(Source replacement)
+{
+    return std::exchange(source(), std::move(replacement));
+}
+
 QImage loadImage(int bitmapId)
 {
     if (bitmapId < FirstBitmapId || bitmapId > LastBitmapId)
         throw FatalError(QStringLiteral("The program has no picture numbered %1.").arg(bitmapId));
-    const QResource resource(QStringLiteral(":/bitmaps/%1.dib").arg(bitmapId));
-    if (!resource.isValid())
+    const QByteArray data = source() ? source()(bitmapId) : carriedBytes(bitmapId);
+    if (data.isNull())
         throw FatalError(QStringLiteral("Picture %1 is missing from the program.").arg(bitmapId));
-    const QByteArray data = resource.uncompressedData();
     return decode(data, bitmapId);
 }
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QStringDecoder>
 
@@ -36,15 +37,28 @@ QString describe(const QString &fileName)
     return QStringLiteral("\u201c%1\u201d").arg(fileName);
 }
 
+// Numbers in messages, grouped in thousands the English way: "20,001".
+QString count(qint64 n)
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(n);
+}
+
+[[noreturn]] void fail(const QString &problem)
+{
+    // Every message ends by saying where the program looked, on a line of its
+    // own so that a long path is not broken up.
+    throw FatalError(problem + QStringLiteral("\n\nThe program reads it from the folder it was started in:\n%1")
+                                   .arg(QDir::toNativeSeparators(QDir::currentPath())));
+}
+
 QByteArray readDocument(const QString &fileName)
 {
     const QFileInfo info(fileName);
-    // Every message ends by saying where the program looked, on a line of its
-    // own so that a long path is not broken up.
-    const QString where = QStringLiteral("\n\nThe program reads it from the folder it was started in:\n%1")
-                              .arg(QDir::toNativeSeparators(QDir::currentPath()));
     const QString name = describe(fileName);
-    const auto fail = [&](const QString &problem) { throw FatalError(problem + where); };
+    const auto tooLarge = [&](qint64 size) {
+        fail(QStringLiteral("The file %1 is too large to show: %2 bytes, where the limit is %3 bytes (%4 MB).")
+                 .arg(name, count(size), count(Capacity.bytes), count(Capacity.bytes / (1024 * 1024))));
+    };
 
     if (!info.exists())
         fail(QStringLiteral("The file %1 was not found.").arg(name));
@@ -52,25 +66,62 @@ QByteArray readDocument(const QString &fileName)
         fail(QStringLiteral("%1 is a folder, not a text file.").arg(name));
     if (!info.isFile())
         fail(QStringLiteral("%1 is not an ordinary file, so it cannot be read as text.").arg(name));
-    if (info.size() > MaxDocumentBytes)
-        fail(QStringLiteral("The file %1 is too large to show: %2 MB, where the limit is %3 MB.")
-                 .arg(name)
-                 .arg(info.size() / (1024 * 1024))
-                 .arg(MaxDocumentBytes / (1024 * 1024)));
+    // Refused before a byte is read, so that a huge file costs nothing.
+    if (info.size() > Capacity.bytes)
+        tooLarge(info.size());
 
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         fail(QStringLiteral("The file %1 cannot be opened: %2.").arg(name, file.errorString()));
     // Read at most one byte past the limit, in case the file grew since it was looked at.
-    QByteArray bytes = file.read(MaxDocumentBytes + 1);
+    QByteArray bytes = file.read(Capacity.bytes + 1);
     if (file.error() != QFileDevice::NoError)
         fail(QStringLiteral("The file %1 cannot be read: %2.").arg(name, file.errorString()));
-    if (bytes.size() > MaxDocumentBytes)
-        fail(QStringLiteral("The file %1 is too large to show.").arg(name));
+    if (bytes.size() > Capacity.bytes)
+        tooLarge(std::max(info.size(), qint64(bytes.size())));
     return bytes;
 }
 
+void checkShape(const QString &fileName, QStringView document)
+{
+    const DocumentShape shape = documentShape(document);
+    if (shape.lines > Capacity.lines)
+        fail(QStringLiteral("The file %1 has too many lines to show: %2, where the limit is %3.")
+                 .arg(describe(fileName), count(shape.lines), count(Capacity.lines)));
+    if (shape.longestLine > Capacity.lineLength)
+        fail(QStringLiteral("The file %1 has a line too long to show: line %2 has %3 characters, where the "
+                            "limit is %4.")
+                 .arg(describe(fileName), count(shape.longestLineNumber), count(shape.longestLine),
+                      count(Capacity.lineLength)));
+}
+
 } // namespace
+
+DocumentShape documentShape(QStringView document)
+{
+    DocumentShape shape;
+    const auto endLine = [&shape](qsizetype length) {
+        ++shape.lines;
+        if (length > shape.longestLine) {
+            shape.longestLine = length;
+            shape.longestLineNumber = shape.lines;
+        }
+    };
+    qsizetype lineStart = 0;
+    const qsizetype end = document.size();
+    for (qsizetype i = 0; i < end; ++i) {
+        const char16_t c = document[i].unicode();
+        if (c != u'\r' && c != u'\n' && c != u'\u2029' && c != u'\ufdd0' && c != u'\ufdd1')
+            continue;
+        endLine(i - lineStart);
+        if (c == u'\r' && i + 1 < end && document[i + 1] == u'\n')
+            ++i;
+        lineStart = i + 1;
+    }
+    if (lineStart < end)
+        endLine(end - lineStart);
+    return shape;
+}
 
 QString documentText(QByteArrayView bytes)
 {
@@ -105,6 +156,7 @@ void Load_Text_Document(QPlainTextEdit &pane, const QString &file_name)
     pane.setPlainText(file_name);
     const QString path = pane.toPlainText();
     const QString document = documentText(readDocument(path));
+    checkShape(path, document);
     pane.setPlainText(document);
 }
 

@@ -2,14 +2,34 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringView>
 
 class QPlainTextEdit;
 
 namespace quillmere {
 
-// The largest document a text pane takes; anything bigger is refused with a
-// message rather than left to exhaust memory.
-inline constexpr qint64 MaxDocumentBytes = 64 * 1024 * 1024;
+// What a text pane shows and still opens its window promptly. The cost of a
+// document lies in its shape as much as in its size: every line the pane shows
+// costs time and memory of its own, and the pane lays out a long line whole, at
+// a cost that grows with the square of its length where the line offers no
+// place to break it (one long word, or left-to-right and right-to-left letters
+// taking turns). Documents beyond any of these are refused with a message.
+struct DocumentCapacity {
+    qint64 bytes;          // the size of the file
+    qsizetype lines;       // lines as the pane shows them
+    qsizetype lineLength;  // characters (UTF-16 code units) in the longest of them
+};
+inline constexpr DocumentCapacity Capacity{2 * 1024 * 1024, 20'000, 5'000};
+
+// How a document text fills the pane. The pane starts a line at each CR LF and
+// also at a lone CR or LF and at a paragraph separator (U+2029, and U+FDD0 and
+// U+FDD1, which it takes as frame boundaries), so those end a line here too.
+struct DocumentShape {
+    qsizetype lines = 0;        // lines that end in a break; the empty rest after the last is not one
+    qsizetype longestLine = 0;  // its length in UTF-16 code units
+    qsizetype longestLineNumber = 0; // 1 for the first line; 0 for an empty document
+};
+DocumentShape documentShape(QStringView document);
 
 // The bytes of a text document as the pane shows them. Bytes are Windows-1252,
 // unless they form valid UTF-8 with something beyond ASCII, which a modern
@@ -20,8 +40,9 @@ inline constexpr qint64 MaxDocumentBytes = 64 * 1024 * 1024;
 QString documentText(QByteArrayView bytes);
 
 // Fills the pane with the named document from the current working directory,
-// in one step once the file is closed. Throws FatalError naming the problem when
-// the file is missing, is not a regular file, cannot be read or is too large.
+// in one step once the file is closed. Throws FatalError naming the file and
+// the problem when it is missing, is not a regular file, cannot be read or is
+// beyond the pane's capacity.
 void Load_Text_Document(QPlainTextEdit &pane, const QString &file_name);
 
 } // namespace quillmere

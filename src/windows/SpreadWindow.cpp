@@ -46,7 +46,7 @@ void SpreadWindow::place(QWidget *control, const char *name, const QRect &twips)
 
 ImageControl *SpreadWindow::addCardSlot(const char *name, const QRect &twips, const QString &position)
 {
-    auto *slot = new ImageControl;
+    auto *slot = new ImageControl(centralWidget()); // owned at once, even if loading its picture fails
     slot->setAccessibleName(position);
     if (!m_handCursor)
         m_handCursor = Artwork::Hand_Cursor();
@@ -59,7 +59,7 @@ ImageControl *SpreadWindow::addCardSlot(const char *name, const QRect &twips, co
 
 ImageControl *SpreadWindow::addPreviewPane(const char *name, const QRect &twips)
 {
-    auto *pane = new ImageControl;
+    auto *pane = new ImageControl(centralWidget());
     pane->setAccessibleName(QStringLiteral("Preview"));
     // A fixed single border, drawn where the black ground would hide a black one.
     pane->setFrameShape(QFrame::Box);
@@ -75,7 +75,7 @@ ImageControl *SpreadWindow::addPreviewPane(const char *name, const QRect &twips)
 
 ImageControl *SpreadWindow::addPicture(const char *name, const QRect &twips, const QString &artwork, bool stretch)
 {
-    auto *image = new ImageControl;
+    auto *image = new ImageControl(centralWidget());
     image->setScaledContents(stretch);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image->setPicture(Artwork::picture(artwork), {}, Renditions::forArtwork(artwork));

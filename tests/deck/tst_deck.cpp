@@ -40,6 +40,8 @@ class TestDeck : public QObject {
 private slots:
     void shuffleGivesAPermutation_data();
     void shuffleGivesAPermutation();
+    void everyDrawFollowsAReseed_data();
+    void everyDrawFollowsAReseed();
     void dealingRunsThroughTheOrderAndWraps();
     void shuffleAfterDealsStartsOver();
     void captionsArePlainDigits_data();
@@ -84,6 +86,44 @@ void TestDeck::shuffleGivesAPermutation()
         for (int n = 1; n <= 78; ++n)
             QCOMPARE(deck.cardUsed()[static_cast<std::size_t>(n)], qint16(1));
         QCOMPARE(deck.cardUsed()[0], qint16(0));
+    }
+}
+
+void TestDeck::everyDrawFollowsAReseed_data()
+{
+    QTest::addColumn<quint64>("step");
+    QTest::newRow("frozen clock") << quint64(0);
+    QTest::newRow("clock ticking") << quint64(7);
+}
+
+void TestDeck::everyDrawFollowsAReseed()
+{
+    QFETCH(quint64, step);
+    std::uint64_t reads = 0;
+    Deck deck(CountingClock{&reads, step});
+
+    // The shuffle replayed draw by draw on a generator of its own: reseed, draw,
+    // and again while the number is taken. The deck must deal the same order
+    // and read its clock exactly once a draw, the redraws included.
+    std::uint64_t replayReads = 0;
+    ClockSeededRandom replay(CountingClock{&replayReads, step});
+    for (int shuffle = 0; shuffle < 3; ++shuffle) {
+        reads = replayReads = 0; // both clocks read the same from here
+        deck.Shuffle_The_Deck();
+        std::array<bool, 79> taken{};
+        std::uint64_t draws = 0;
+        for (int row = 1; row <= 78; ++row) {
+            int n = 0;
+            do {
+                replay.reseed();
+                n = static_cast<int>(std::floor(double(replay.next()) * 78.0 + 1.0));
+                ++draws;
+            } while (taken[static_cast<std::size_t>(n)]);
+            taken[static_cast<std::size_t>(n)] = true;
+            QCOMPARE(cardAt(deck, row), n);
+        }
+        QVERIFY(draws > 78); // some numbers were drawn again
+        QCOMPARE(reads, draws);
     }
 }
 

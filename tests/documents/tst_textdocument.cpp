@@ -1,3 +1,4 @@
+#include "../support/DocumentShapes.h"
 #include "../support/TestFolder.h"
 #include "documents/TextDocument.h"
 #include "shell/FatalError.h"
@@ -16,6 +17,10 @@ private slots:
     void linesEndInCrLf_data();
     void linesEndInCrLf();
     void paneShowsTheDocument();
+    void shapeCountsLinesAsThePaneBreaksThem_data();
+    void shapeCountsLinesAsThePaneBreaksThem();
+    void capacityIsTheLimit_data();
+    void capacityIsTheLimit();
     void unreadableDocumentsFail_data();
     void unreadableDocumentsFail();
 };
@@ -63,6 +68,77 @@ void TestTextDocument::paneShowsTheDocument()
     QCOMPARE(pane.toPlainText(), QString()); // not the name the pane carried
 }
 
+void TestTextDocument::shapeCountsLinesAsThePaneBreaksThem_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("longest");
+    QTest::addColumn<int>("longestAt");
+    QTest::newRow("empty") << QString() << 0 << 0 << 0;
+    QTest::newRow("no break at the end") << QStringLiteral("abc") << 1 << 3 << 1;
+    QTest::newRow("CR LF is one break") << QStringLiteral("ab\r\ncde\r\n") << 2 << 3 << 2;
+    QTest::newRow("lone CR and LF break too") << QStringLiteral("a\rbb\ncccc\r\n") << 3 << 4 << 3;
+    QTest::newRow("empty lines") << QStringLiteral("\r\n\r\n\n") << 3 << 0 << 0;
+    QTest::newRow("first of equal lengths") << QStringLiteral("ab\r\ncd\r\n") << 2 << 2 << 1;
+    QTest::newRow("paragraph and frame marks")
+        << QString::fromUtf16(u"a\u2029bb\ufdd0ccc\ufdd1dddd\r\n") << 4 << 4 << 4;
+    QTest::newRow("line separator stays in its line") << QString::fromUtf16(u"ab\u2028cd\r\n") << 1 << 5 << 1;
+    QTest::newRow("astral characters count twice") << QString::fromUtf16(u"\U0001F0A1\r\n") << 1 << 2 << 1;
+}
+
+void TestTextDocument::shapeCountsLinesAsThePaneBreaksThem()
+{
+    QFETCH(QString, document);
+    QFETCH(int, lines);
+    QFETCH(int, longest);
+    QFETCH(int, longestAt);
+    const DocumentShape shape = documentShape(document);
+    QCOMPARE(shape.lines, lines);
+    QCOMPARE(shape.longestLine, longest);
+    QCOMPARE(shape.longestLineNumber, longestAt);
+
+    // The pane agrees: one block per line, and an empty one after the last break.
+    if (!document.isEmpty()) {
+        QPlainTextEdit pane;
+        pane.setPlainText(document);
+        const bool endsInBreak = document.back() == QLatin1Char('\n');
+        QCOMPARE(pane.blockCount(), lines + (endsInBreak ? 1 : 0));
+    }
+}
+
+// For every shape that sets a limit, a document right at the capacity loads and
+// one a step past it is refused, naming the file and what is too much.
+void TestTextDocument::capacityIsTheLimit_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("refusal"); // empty: the document loads
+    for (const auto &document : DocumentShapes::atCapacity())
+        QTest::addRow("at capacity: %s", document.name) << document.bytes << QString();
+    for (const auto &document : DocumentShapes::pastCapacity())
+        QTest::addRow("past capacity: %s", document.name) << document.bytes << QString::fromUtf8(document.refusal);
+}
+
+void TestTextDocument::capacityIsTheLimit()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, refusal);
+    TestFolder folder;
+    QVERIFY(folder.write(QStringLiteral("meanings.txt"), bytes));
+    QPlainTextEdit pane;
+    try {
+        Load_Text_Document(pane, QStringLiteral("meanings.txt"));
+        QVERIFY2(refusal.isEmpty(), "a document beyond the capacity loaded");
+        QString shown = documentText(bytes);
+        shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        QVERIFY(pane.toPlainText() == shown);
+    } catch (const FatalError &error) {
+        QVERIFY2(!refusal.isEmpty(), qPrintable(error.message()));
+        QVERIFY2(error.message().startsWith(QStringLiteral("The file \u201cmeanings.txt\u201d ") + refusal),
+                 qPrintable(error.message()));
+        QCOMPARE(pane.toPlainText(), QStringLiteral("meanings.txt")); // nothing of the document shown
+    }
+}
+
 void TestTextDocument::unreadableDocumentsFail_data()
 {
     QTest::addColumn<QString>("kind");
@@ -90,7 +166,7 @@ void TestTextDocument::unreadableDocumentsFail()
     else if (kind == QLatin1String("dangling"))
         QCOMPARE(symlink("/nonexistent/about.txt", path.constData()), 0);
     else if (kind == QLatin1String("large"))
-        QCOMPARE(truncate((folder.write(QStringLiteral("about.txt"), "x"), path.constData()), MaxDocumentBytes + 1), 0);
+        QCOMPARE(truncate((folder.write(QStringLiteral("about.txt"), "x"), path.constData()), Capacity.bytes + 1), 0);
 
     QPlainTextEdit pane;
     try {

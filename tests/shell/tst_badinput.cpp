@@ -1,3 +1,4 @@
+#include "../support/DocumentShapes.h"
 #include "../support/ShellFixture.h"
 #include "documents/Form2.h"
 #include "documents/TextDocument.h"
@@ -35,14 +36,8 @@ template <typename Action> void asUnprivileged(Action &&action)
 
 QByteArray bigText()
 {
-    // About 50 MB of meanings-like lines.
-    const QByteArray line = "Upright: a new beginning, taken lightly and with an open heart; "
-                            "reversed: a leap made without looking.\r\n";
-    QByteArray text;
-    text.reserve(50 * 1024 * 1024 + line.size());
-    while (text.size() < 50 * 1024 * 1024)
-        text += line;
-    return text;
+    // 50 MB of meanings-like lines.
+    return DocumentShapes::fill(DocumentShapes::prose(100) + "\r\n", 50 * 1024 * 1024);
 }
 
 } // namespace
@@ -73,7 +68,8 @@ void TestBadInput::documents_data()
         row("unreadable", "cannot be opened: Permission denied");
         row("FIFO", "is not an ordinary file");
         row("link to /dev/zero", "is not an ordinary file");
-        row("50 MB", "shown");
+        row("50 MB", "is too large to show: 52,428,800 bytes");
+        row("every limit at once", "shown");
         row("NUL bytes", "shown");
         row("invalid UTF-8", "shown");
         row("only CRs", "shown");
@@ -102,6 +98,8 @@ void TestBadInput::documents()
         QCOMPARE(symlink("/dev/zero", path.constData()), 0);
     } else if (kind == QLatin1String("50 MB")) {
         content = bigText();
+    } else if (kind == QLatin1String("every limit at once")) {
+        content = DocumentShapes::everyLimitAtOnce();
     } else if (kind == QLatin1String("NUL bytes")) {
         content = QByteArray("THE FOOL\0\0 a step\r\n\0\r\n", 22);
     } else if (kind == QLatin1String("invalid UTF-8")) {

@@ -28,17 +28,6 @@ QString loadedWindows(const ShellFixture &f)
     return names.join(QLatin1Char('+'));
 }
 
-bool runCommand(SpreadWindow *window, const QString &command)
-{
-    for (QAction *action : window->menuBar()->actions()) {
-        if (action->objectName() == command) {
-            action->trigger();
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 class TestShell : public QObject {
@@ -147,7 +136,7 @@ void TestShell::windowStates()
         } else if (step == QLatin1String("closeInfo")) {
             QVERIFY(f.shell.loaded(WindowKind::Information)->close());
         } else {
-            QVERIFY2(runCommand(f.openSpread(), step), qPrintable(step));
+            QVERIFY2(ShellFixture::runCommand(f.openSpread(), step), qPrintable(step));
         }
         ShellFixture::settle();
         QCOMPARE(loadedWindows(f), after.at(i));
@@ -187,7 +176,7 @@ void TestShell::navigationOpensAFreshWindowBeforeTheOldGoes()
     } watch;
     watch.f = &f;
     first->installEventFilter(&watch);
-    QVERIFY(runCommand(first, QStringLiteral("ccs")));
+    QVERIFY(ShellFixture::runCommand(first, QStringLiteral("ccs")));
     QCOMPARE(watch.loadedWhenHidden, 1);
     QVERIFY(watch.targetShown);
     // The old window goes once the command is over.
@@ -197,7 +186,7 @@ void TestShell::navigationOpensAFreshWindowBeforeTheOldGoes()
     ShellFixture::settle();
     QVERIFY(first.isNull());
 
-    QVERIFY(runCommand(f.openSpread(), QStringLiteral("main")));
+    QVERIFY(ShellFixture::runCommand(f.openSpread(), QStringLiteral("main")));
     ShellFixture::settle();
     auto *again = f.window<Form1>(WindowKind::Main);
     QVERIFY(again);
@@ -210,19 +199,19 @@ void TestShell::informationIsReadOncePerLoad()
 {
     ShellFixture f;
     f.shell.start();
-    QVERIFY(runCommand(f.openSpread(), QStringLiteral("info")));
+    QVERIFY(ShellFixture::runCommand(f.openSpread(), QStringLiteral("info")));
     auto *info = f.window<Form2>(WindowKind::Information);
     QVERIFY(info && info->isVisible());
     QCOMPARE(info->Text1->toPlainText(), QStringLiteral("Quillmere Tarot\nAbout it.\n"));
 
     QVERIFY(f.folder.write(QStringLiteral("about.txt"), "Changed\r\n"));
-    QVERIFY(runCommand(f.openSpread(), QStringLiteral("info")));
+    QVERIFY(ShellFixture::runCommand(f.openSpread(), QStringLiteral("info")));
     QCOMPARE(f.window<Form2>(WindowKind::Information), info);
     QCOMPARE(info->Text1->toPlainText(), QStringLiteral("Quillmere Tarot\nAbout it.\n"));
 
     QVERIFY(info->close());
     ShellFixture::settle();
-    QVERIFY(runCommand(f.openSpread(), QStringLiteral("info")));
+    QVERIFY(ShellFixture::runCommand(f.openSpread(), QStringLiteral("info")));
     QCOMPARE(f.window<Form2>(WindowKind::Information)->Text1->toPlainText(), QStringLiteral("Changed\n"));
 }
 
@@ -261,7 +250,7 @@ void TestShell::missingAboutEndsTheProgramWithTheSpreadStillOpen()
     f.whileReporting = [&] {
         spreadOpenWhileReporting = f.shell.loaded(WindowKind::Main) == main && main->isVisible();
     };
-    QVERIFY(runCommand(main, QStringLiteral("info")));
+    QVERIFY(ShellFixture::runCommand(main, QStringLiteral("info")));
     QCOMPARE(f.reported.size(), 1);
     QVERIFY2(f.reported.first().contains(QStringLiteral("\u201cabout.txt\u201d was not found")),
              qPrintable(f.reported.first()));
@@ -316,7 +305,7 @@ void TestShell::accessKeysRunTheirCommands()
     ShellFixture f;
     f.shell.start();
     if (!from.isEmpty()) {
-        QVERIFY(runCommand(f.openSpread(), from));
+        QVERIFY(ShellFixture::runCommand(f.openSpread(), from));
         ShellFixture::settle();
     }
     SpreadWindow *window = f.openSpread();

@@ -4,9 +4,10 @@
 #include "shell/Shell.h"
 #include "windows/SpreadWindow.h"
 
+#include <QAction>
 #include <QApplication>
-
 #include <QCoreApplication>
+#include <QMenuBar>
 #include <QStringList>
 #include <functional>
 
@@ -61,6 +62,18 @@ struct ShellFixture {
     template <typename Window> Window *window(quillmere::WindowKind kind) const
     {
         return qobject_cast<Window *>(shell.loaded(kind));
+    }
+
+    // Chooses a command of a spread window's menu bar by its name ("ccs", "info").
+    static bool runCommand(quillmere::SpreadWindow *window, const QString &command)
+    {
+        for (QAction *action : window->menuBar()->actions()) {
+            if (action->objectName() == command) {
+                action->trigger();
+                return true;
+            }
+        }
+        return false;
     }
 
     // Does what the event loop would between two user actions: handles what is

@@ -1,6 +1,8 @@
 #include "../support/ShellFixture.h"
 #include "deck/CardBitmaps.h"
 #include "deck/CardFaceTable.h"
+#include "documents/Form2.h"
+#include "windows/Artwork.h"
 #include "shell/ProportionalLayout.h"
 #include "windows/Form1.h"
 #include "windows/Form3.h"
@@ -9,7 +11,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <set>
 
 using namespace quillmere;
@@ -47,6 +52,16 @@ SpreadWindow *open(ShellFixture &f, WindowKind kind)
     return qobject_cast<SpreadWindow *>(f.shell.load(kind));
 }
 
+// Shows the window at its design size, not maximized; null if it never got there.
+SpreadWindow *openAtDesignSize(ShellFixture &f, WindowKind kind)
+{
+    SpreadWindow *window = open(f, kind);
+    f.shell.show(window);
+    window->showNormal();
+    const QSize design = window->proportionalLayout()->reference();
+    return QTest::qWaitFor([&] { return window->centralWidget()->size() == design; }) ? window : nullptr;
+}
+
 void doubleClick(ImageControl *control)
 {
     // As the X server delivers it: press, release, double click, release.
@@ -82,6 +97,12 @@ private slots:
     void overlappingSlotTakesTheMouse_data();
     void overlappingSlotTakesTheMouse();
     void accessKeysRunCommands();
+    void positionLabelsStandUnderTheirSlots_data();
+    void positionLabelsStandUnderTheirSlots();
+    void windowsCarryTheirIcons_data();
+    void windowsCarryTheirIcons();
+    void textPanesWrapAndOpenAtTheTop_data();
+    void textPanesWrapAndOpenAtTheTop();
 };
 
 void TestSpreadWindows::controlsStandAtTheirDesignRectangles_data()
@@ -412,10 +433,8 @@ void TestSpreadWindows::overlappingSlotTakesTheMouse()
     QFETCH(QPoint, at);
     QFETCH(QString, slot);
     ShellFixture f;
-    auto *form = qobject_cast<Form3 *>(open(f, WindowKind::Celtic));
-    f.shell.show(form);
-    form->showNormal();
-    QTRY_COMPARE(form->centralWidget()->size(), QSize(792, 554));
+    auto *form = qobject_cast<Form3 *>(openAtDesignSize(f, WindowKind::Celtic));
+    QVERIFY(form);
     QVERIFY(QTest::qWaitForWindowExposed(form));
     auto *target = form->findChild<ImageControl *>(slot);
     auto *other = target == form->Image1 ? form->Image2 : form->Image1;
@@ -449,6 +468,110 @@ void TestSpreadWindows::accessKeysRunCommands()
     QTest::keyClick(window, Qt::Key_E, Qt::AltModifier);
     QCOMPARE(f.endings, QList<int>{0});
     QCOMPARE(f.shell.loadedCount(), 0);
+}
+
+void TestSpreadWindows::positionLabelsStandUnderTheirSlots_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("slot"); // the card slot it names, or none
+    QTest::addColumn<QColor>("colour");
+    const QColor caption(192, 192, 192), notice(128, 128, 128);
+    QTest::newRow("Past") << "Label4" << "Past" << "Image2" << caption;
+    QTest::newRow("Present") << "Label3" << "Present" << "Image1" << caption;
+    QTest::newRow("Future") << "Label5" << "Future" << "Image3" << caption;
+    QTest::newRow("notice") << "Label2" << "Double-click to deal \u00b7 right-click to enlarge" << QString() << notice;
+}
+
+void TestSpreadWindows::positionLabelsStandUnderTheirSlots()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, caption);
+    QFETCH(QString, slot);
+    QFETCH(QColor, colour);
+    ShellFixture f;
+    auto *form = qobject_cast<Form1 *>(openAtDesignSize(f, WindowKind::Main));
+    QVERIFY(form);
+    auto *text = form->findChild<QLabel *>(label);
+    QVERIFY(text && text->isVisible());
+    QCOMPARE(text->text(), caption);
+    if (!slot.isEmpty()) {
+        const QRect under = form->findChild<ImageControl *>(slot)->geometry();
+        QVERIFY(text->y() >= under.bottom());
+        QVERIFY(text->geometry().center().x() > under.left() && text->geometry().center().x() < under.right());
+    }
+
+    // As drawn: the text in its colour (at its brightest, where a stroke covers a
+    // whole pixel) on the window's black.
+    const QImage drawn = form->centralWidget()->grab(text->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    QColor brightest(Qt::black);
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor pixel = drawn.pixelColor(x, y);
+            QCOMPARE(pixel.red(), pixel.blue()); // grey and black only
+            if (pixel.lightness() > brightest.lightness())
+                brightest = pixel;
+        }
+    }
+    QCOMPARE(brightest, colour);
+    QCOMPARE(drawn.pixelColor(drawn.width() - 1, drawn.height() - 1), QColor(Qt::black));
+}
+
+void TestSpreadWindows::windowsCarryTheirIcons_data()
+{
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<bool>("ownIcon"); // the program icon as its own; else none of its own
+    QTest::newRow("main") << WindowKind::Main << true;
+    QTest::newRow("information") << WindowKind::Information << true;
+    QTest::newRow("celtic") << WindowKind::Celtic << false;
+    QTest::newRow("qabalistic") << WindowKind::Qabalistic << false;
+}
+
+void TestSpreadWindows::windowsCarryTheirIcons()
+{
+    QFETCH(WindowKind, kind);
+    QFETCH(bool, ownIcon);
+    ShellFixture f;
+    QWidget *window = f.shell.load(kind);
+    QCOMPARE(window->testAttribute(Qt::WA_SetWindowIcon), ownIcon);
+    if (ownIcon)
+        QCOMPARE(window->windowIcon().pixmap(32).toImage(), Artwork::programIcon().pixmap(32).toImage());
+}
+
+void TestSpreadWindows::textPanesWrapAndOpenAtTheTop_data()
+{
+    addSpreadRows();
+    QTest::newRow("information") << WindowKind::Information;
+}
+
+void TestSpreadWindows::textPanesWrapAndOpenAtTheTop()
+{
+    QFETCH(WindowKind, kind);
+    ShellFixture f;
+    // Far more text than the pane shows, in lines far wider than the pane.
+    const QByteArray line = QByteArray("the card of the day turns up again ").repeated(12);
+    QVERIFY(f.folder.write(kind == WindowKind::Information ? QStringLiteral("about.txt") : QStringLiteral("meanings.txt"),
+                           "FIRST LINE " + (line + "\r\n").repeated(200)));
+    QWidget *window = f.shell.load(kind);
+    auto *spread = qobject_cast<SpreadWindow *>(window);
+    QPlainTextEdit *pane = spread ? spread->Text1 : qobject_cast<Form2 *>(window)->Text1;
+    f.shell.show(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    // It wraps at its width: no horizontal scrolling, and the first line broken
+    // into rows that each fit the pane.
+    QCOMPARE(pane->horizontalScrollBar()->maximum(), 0);
+    QTextLayout *first = pane->document()->firstBlock().layout();
+    QTRY_VERIFY(first->lineCount() > 1);
+    for (int row = 0; row < first->lineCount(); ++row)
+        QVERIFY(first->lineAt(row).naturalTextWidth() <= pane->viewport()->width());
+
+    // It shows the text from its first line, with the rest below to scroll to.
+    QVERIFY(pane->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(pane->verticalScrollBar()->value(), 0);
+    const QTextCursor atTop = pane->cursorForPosition(QPoint(2, 2));
+    QCOMPARE(atTop.blockNumber(), 0);
+    QVERIFY(atTop.block().text().startsWith(QLatin1String("FIRST LINE")));
 }
 
 QTEST_MAIN(TestSpreadWindows)
