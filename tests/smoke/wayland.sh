@@ -16,7 +16,9 @@ scratch=$(mktemp -d)
 weston_pid=""
 pid=""
 trap 'kill $pid $weston_pid 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$scratch"' EXIT
+trap 'exit 1' INT TERM
 fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/wait-exit.sh"
 
 width=1280
 height=800
@@ -170,19 +172,6 @@ until_seen() {
         sleep 1
     done
     fail "$verdict (screenshot: $2)"
-}
-
-# Waits for the program to end and sets status to its exit status.
-wait_exit() {
-    tries=0
-    while kill -0 "$pid" 2>/dev/null; do
-        tries=$((tries + 1))
-        [ $tries -gt 300 ] && { kill "$pid"; status=timeout; return 0; }
-        sleep 0.1
-    done
-    status=0
-    wait "$pid" || status=$?
-    pid=""
 }
 
 echo "case 1: headless weston, both texts"
