@@ -22,13 +22,27 @@ struct FacePainter {
 // The painter of a card, from a table with one row per card number.
 const FacePainter &facePainter(const quillmere::CardFace &face);
 
-// The face before palette reduction (200 x 303, opaque).
-QImage renderFace(const quillmere::CardFace &face);
-// The face as written to its bitmap.
+// A face before palette reduction, opaque: the bitmap's picture (200 x 303) and
+// its rendition at four times that size (800 x 1212), painted together.
+struct FacePictures {
+    QImage bitmap;
+    QImage rendition;
+};
+FacePictures renderFace(const quillmere::CardFace &face);
+
+// The face as written: its bitmap and its rendition, each with a palette of its own.
+struct FaceBitmaps {
+    IndexedImage bitmap;
+    IndexedImage rendition;
+};
+FaceBitmaps faceBitmaps(const quillmere::CardFace &face);
+// The bitmap alone.
 IndexedImage faceBitmap(const quillmere::CardFace &face);
 
 // Card_Back: 54 x 93, a 1-pixel black frame round a blue field with a dot lattice.
 IndexedImage cardBack();
+// Its rendition at four times the size: every pixel a 4 x 4 block, the lattice exact.
+IndexedImage cardBackRendition();
 // Preview_Blank: 200 x 303, all grey (192, 192, 192).
 IndexedImage previewBlank();
 
