@@ -18,7 +18,8 @@ for goal in "${@:-run}"; do
         test) packages="$packages libbenchmark-dev
                         xvfb xauth openbox xdotool x11-utils imagemagick
                         desktop-file-utils appstream libglib2.0-bin
-                        dpkg-dev file lintian" ;;
+                        dpkg-dev file lintian
+                        weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi" ;;
         artwork) packages="$packages fonts-linuxlibertine fonts-sil-ezra" ;;
         *) echo "setup.sh: unknown goal '$goal' (goals: run, test, artwork)" >&2; exit 2 ;;
     esac

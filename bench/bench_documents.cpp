@@ -38,20 +38,13 @@ struct Run {
 // Starts the probe in the folder, opening the named window.
 bool runProbe(const std::string &folder, const char *window, Run &run)
 {
-    ProbeOutput output;
-    if (!spawnProbe(QUILLMERE_PROBE, folder.c_str(), {window}, output))
+    ProbeReport report;
+    if (!runStartProbe(QUILLMERE_PROBE, folder.c_str(), {window}, report) || !report.peakReported())
         return false;
-    long long paintNs = 0, commandNs = 0;
-    long peakKb = 0;
-    char painted[16] = {};
-    if (std::sscanf(output.line.c_str(), "%lld %lld %15s %ld", &paintNs, &commandNs, painted, &peakKb) != 4)
-        return false;
-    const rusage &usage = output.usage;
-    run.ms = double(paintNs - (commandNs ? commandNs : output.startedNs)) / 1e6;
-    run.cpuMs = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-                + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
-    run.peakMb = double(peakKb) / 1024.0;
-    run.painted = painted;
+    run.ms = report.seconds() * 1e3;
+    run.cpuMs = report.cpuMs();
+    run.peakMb = report.peakMb();
+    run.painted = report.painted;
     return true;
 }
 

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The part of screenshots.sh that runs inside the X session.
 set -eu
-program=$1 data=$2 out=$3
+program=$1 data=$2 out=$3 size=${4:-}
 cd "$data"
 "$program" &
 pid=$!
@@ -32,15 +32,53 @@ at() { # left top width height refw refh
 }
 deal() { at "$@"; xdotool mousemove "$x" "$y" click --repeat 2 --delay 60 1; sleep 0.15; }
 preview() { at "$@"; xdotool mousemove "$x" "$y" mousedown 3 mouseup 3; sleep 0.15; }
-shot() { settle; xdotool mousemove 1279 799; sleep 0.2; import -window root "$out/$1.png"; }
+corner=$(xdotool getdisplaygeometry | awk '{print $1 - 1, $2 - 1}')
+shot() { settle; xdotool mousemove $corner; sleep 0.2; import -window root "$out/$1.png"; }
+
+# The main window's preview pane on the screen: x y width height.
+pane_geometry() {
+    px=$((cx + 1200 * cw / (792 * 15))) py=$((cy + 2520 * ch / (573 * 15)))
+    pw=$((3060 * cw / (792 * 15))) ph=$((4605 * ch / (573 * 15)))
+}
+# Whether the pane shows a trump: the faint rule that stops above a trump's
+# band (row 270 of the 303) runs across the face there, in its own brown.
+pane_shows_trump() {
+    pane_geometry
+    top=$((py + 266 * ph / 303)) rows=$((10 * ph / 303))
+    import -window root -crop "$((pw * 8 / 10))x$rows+$((px + pw / 10))+$top" "$out/.rule.png"
+    # The share of rule-brown pixels in each row; a trump has a row nearly all brown.
+    brown=$(convert "$out/.rule.png" -fx 'abs(r*255-78)<24 && abs(g*255-66)<24 && abs(b*255-42)<24' \
+        -scale "1x$rows!" -depth 8 -colorspace Gray txt:- | awk -F'[()]' 'NR > 1 {print $2}' | sort -n | tail -n 1)
+    rm -f "$out/.rule.png"
+    awk -v share="${brown%%,*}" 'BEGIN { exit !(share > 0.6 * 255) }'
+}
+# Deals onto the Present slot until a trump lies there, then previews it.
+preview_a_trump() {
+    tries=0
+    while :; do
+        deal 7320 3480 1170 1755 792 573
+        preview 7320 3480 1170 1755 792 573
+        settle
+        pane_shows_trump && return 0
+        tries=$((tries + 1))
+        [ $tries -lt 78 ] || { echo "screenshots: no trump came up" >&2; return 1; }
+    done
+}
 
 settle
 client_geometry
 
 deal 5760 3480 1170 1755 792 573
-deal 7320 3480 1170 1755 792 573
 deal 8880 3480 1170 1755 792 573
-preview 7320 3480 1170 1755 792 573
+preview_a_trump
+if [ -n "$size" ]; then
+    shot "main-$size"
+    pane_geometry
+    convert "$out/main-$size.png" -crop "$((pw + 8))x$((ph + 8))+$((px - 4))+$((py - 4))" +repage \
+        "$out/main-$size-pane.png"
+    echo "screenshots in $out"
+    exit 0
+fi
 shot main
 
 xdotool key alt+c

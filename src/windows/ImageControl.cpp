@@ -1,6 +1,11 @@
 #include "ImageControl.h"
 
+#include "deck/Renditions.h"
+
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QTimer>
 
 namespace quillmere {
 
@@ -35,10 +40,69 @@ ImageControl::ImageControl(QWidget *parent) : QLabel(parent)
     setScaledContents(true);
 }
 
-void ImageControl::setPicture(const QPixmap &picture, const QString &description)
+void ImageControl::setPicture(const QPixmap &picture, const QString &description, const QString &rendition)
 {
     setPixmap(picture);
     setAccessibleDescription(description);
+    if (rendition != m_rendition)
+        m_scaled = QPixmap();
+    m_rendition = rendition;
+}
+
+QRect ImageControl::pictureRect() const
+{
+    if (hasScaledContents())
+        return contentsRect();
+    return QStyle::alignedRect(layoutDirection(), alignment(), pixmap().deviceIndependentSize().toSize(),
+                               contentsRect());
+}
+
+QPixmap ImageControl::renditionFor(QSize devicePixels)
+{
+    if (m_scaledFrom == m_rendition && m_scaled.size() == devicePixels)
+        return m_scaled;
+    // A control's first paint takes the rendition only if it is at hand, and
+    // asks for another paint once this one is over: no window waits for a
+    // rendition to be decoded before it first shows.
+    const QSize bitmapSize = pixmap().size();
+    const QImage source =
+        m_painted ? Renditions::load(m_rendition, bitmapSize) : Renditions::cached(m_rendition, bitmapSize);
+    if (source.isNull()) {
+        if (!m_painted)
+            QTimer::singleShot(0, this, qOverload<>(&QWidget::update));
+        return {};
+    }
+    // Scaled in true colour: a palette picture scaled as it is comes back with
+    // the palette's format, dithered to a fixed cube of colours.
+    const QImage rgb = source.convertToFormat(source.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                       : QImage::Format_RGB32);
+    m_scaled = QPixmap::fromImage(rgb.size() == devicePixels
+                                      ? rgb
+                                      : rgb.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    m_scaled.setDevicePixelRatio(devicePixelRatioF());
+    m_scaledFrom = m_rendition;
+    return m_scaled;
+}
+
+void ImageControl::paintEvent(QPaintEvent *event)
+{
+    const QRect target = pictureRect();
+    const qreal ratio = devicePixelRatioF();
+    const QSize devicePixels(qRound(target.width() * ratio), qRound(target.height() * ratio));
+    const QSize bitmapSize = pixmap().size();
+    QPixmap sharp;
+    if (!m_rendition.isEmpty() && !pixmap().isNull() &&
+        (devicePixels.width() > bitmapSize.width() || devicePixels.height() > bitmapSize.height()))
+        sharp = renditionFor(devicePixels);
+    m_painted = true;
+    if (sharp.isNull()) {
+        m_scaled = QPixmap();
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    painter.drawPixmap(target, sharp);
 }
 
 void ImageControl::reportPress(const QMouseEvent *event)

@@ -6,6 +6,9 @@ namespace quillmere {
 
 // A picture control: shows one picture stretched to its size and reports the
 // mouse as the windows' handlers want it.
+//  - The picture is a bitmap, and may name its rendition (Renditions): the
+//    control paints the bitmap while it is no larger than the bitmap in device
+//    pixels, and the rendition, smoothly scaled to its size, where it is larger.
 //  - DblClick: a double click of the left button.
 //  - MouseDown: any press, with the button code (1 left, 2 right, 4 middle),
 //    the shift state (1 Shift, 2 Ctrl, 4 Alt) and the position in twips. The
@@ -17,8 +20,10 @@ public:
     explicit ImageControl(QWidget *parent = nullptr);
 
     QPixmap picture() const { return pixmap(); }
-    // The description tells assistive technology what the picture shows.
-    void setPicture(const QPixmap &picture, const QString &description = {});
+    QString rendition() const { return m_rendition; }
+    // The description tells assistive technology what the picture shows; the
+    // rendition is the resource name of the same picture drawn larger.
+    void setPicture(const QPixmap &picture, const QString &description = {}, const QString &rendition = {});
 
 signals:
     void DblClick();
@@ -26,14 +31,21 @@ signals:
     void Click();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void reportPress(const QMouseEvent *event);
+    QRect pictureRect() const;
+    QPixmap renditionFor(QSize devicePixels);
 
     bool m_leftPressed = false;
+    QString m_rendition;
+    QPixmap m_scaled; // the rendition at the size last painted
+    QString m_scaledFrom;
+    bool m_painted = false;
 };
 
 } // namespace quillmere

@@ -3,6 +3,7 @@
 #include "Artwork.h"
 #include "deck/CardBitmaps.h"
 #include "deck/CardFaceTable.h"
+#include "deck/Renditions.h"
 #include "deck/Reveal.h"
 #include "documents/TextDocument.h"
 #include "shell/ProportionalLayout.h"
@@ -50,7 +51,7 @@ ImageControl *SpreadWindow::addCardSlot(const char *name, const QRect &twips, co
     if (!m_handCursor)
         m_handCursor = Artwork::Hand_Cursor();
     slot->setCursor(*m_handCursor);
-    slot->setPicture(CardBitmaps::load(Card_Back), kFaceDown);
+    slot->setPicture(CardBitmaps::load(Card_Back), kFaceDown, Renditions::forBitmap(Card_Back));
     place(slot, name, twips);
     m_cardSlots.append(slot);
     return slot;
@@ -77,7 +78,7 @@ ImageControl *SpreadWindow::addPicture(const char *name, const QRect &twips, con
     auto *image = new ImageControl(centralWidget());
     image->setScaledContents(stretch);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setPicture(Artwork::picture(artwork));
+    image->setPicture(Artwork::picture(artwork), {}, Renditions::forArtwork(artwork));
     place(image, name, twips);
     return image;
 }
@@ -134,7 +135,7 @@ void SpreadWindow::faceDownReset()
 {
     for (ImageControl *slot : std::as_const(m_cardSlots)) {
         slot->setFrameShape(QFrame::NoFrame);
-        slot->setPicture(CardBitmaps::load(Card_Back), kFaceDown);
+        slot->setPicture(CardBitmaps::load(Card_Back), kFaceDown, Renditions::forBitmap(Card_Back));
     }
     m_previewPane->setPicture(CardBitmaps::load(Preview_Blank), kEmpty);
 }
@@ -150,14 +151,15 @@ void SpreadWindow::Reveal(ImageControl *slot)
         Next_Card();
         const CardFace &card = dealtCard(*Label1);
         slot->setPicture(CardBitmaps::load(card.bitmapId),
-                         QString::fromLatin1(card.name.data(), qsizetype(card.name.size())));
+                         QString::fromLatin1(card.name.data(), qsizetype(card.name.size())),
+                         Renditions::forBitmap(card.bitmapId));
     });
 }
 
 void SpreadWindow::CopyToPreview(ImageControl *slot, short Button)
 {
     if (Button == 2)
-        m_previewPane->setPicture(slot->picture(), slot->accessibleDescription());
+        m_previewPane->setPicture(slot->picture(), slot->accessibleDescription(), slot->rendition());
 }
 
 void SpreadWindow::ClearPreview()

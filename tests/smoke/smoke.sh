@@ -10,6 +10,7 @@ data=$(cd "$2" && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+. "$(dirname "$0")/wait-exit.sh"
 
 screen_w=$(xwininfo -root | awk '/Width:/ {print $2}')
 screen_h=$(xwininfo -root | awk '/Height:/ {print $2}')
@@ -24,18 +25,6 @@ wait_window() {
         [ $tries -gt 150 ] && return 1
         sleep 0.1
     done
-}
-
-# Waits for the program to end and sets status to its exit status.
-wait_exit() {
-    tries=0
-    while kill -0 "$pid" 2>/dev/null; do
-        tries=$((tries + 1))
-        [ $tries -gt 100 ] && { kill "$pid"; status=timeout; return 0; }
-        sleep 0.1
-    done
-    status=0
-    wait "$pid" || status=$?
 }
 
 geometry() { xwininfo -id "$1" | awk -v k="$2" '$0 ~ k {print $NF}'; }

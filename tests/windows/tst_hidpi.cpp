@@ -1,5 +1,6 @@
 #include "../support/ShellFixture.h"
 #include "shell/ProportionalLayout.h"
+#include "windows/Form1.h"
 #include "windows/SpreadWindow.h"
 
 #include <QScreen>
@@ -32,6 +33,7 @@ private slots:
     void layoutKeepsItsProportions_data();
     void layoutKeepsItsProportions();
     void picturesStaySmooth();
+    void flourishesShowTheirRenditions();
 };
 
 void TestHiDpi::layoutKeepsItsProportions_data()
@@ -85,6 +87,23 @@ void TestHiDpi::picturesStaySmooth()
     const QImage preview = window->previewPane()->grab().toImage();
     QCOMPARE(preview.size(), QSize(408, 614));
     QVERIFY(colours(preview) > colours(slot->picture().toImage()) / 2);
+}
+
+// Shown at their own size, the flourishes take 254 by 72 screen pixels: their
+// renditions at twice the bitmap's size, pixel for pixel.
+void TestHiDpi::flourishesShowTheirRenditions()
+{
+    ShellFixture f;
+    auto *window = qobject_cast<Form1 *>(f.shell.load(WindowKind::Main));
+    f.shell.show(window);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    for (ImageControl *flourish : {window->Image8, window->Image7}) {
+        const QString name = flourish == window->Image8 ? "flourish-left" : "flourish-right";
+        QImage rendition = QImage(":/renditions/" + name + ".png").convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(rendition.size(), QSize(254, 72));
+        rendition.setDevicePixelRatio(2);
+        QTRY_COMPARE(flourish->grab(QRect(0, 0, 127, 36)).toImage().convertToFormat(QImage::Format_RGB32), rendition);
+    }
 }
 
 QTEST_MAIN(TestHiDpi)

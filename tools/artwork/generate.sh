@@ -1,6 +1,6 @@
 #!/bin/sh
 # Builds the artwork generator into build/artwork/ and runs it, which rewrites
-# resources/bitmaps, resources/artwork, resources/icons, docs/cards.png and
+# resources/bitmaps, resources/renditions, resources/artwork, resources/icons, docs/cards.png and
 # docs/artwork.png. Needs fonts-linuxlibertine and fonts-sil-ezra
 # (sh setup.sh artwork). The same sources and fonts give the same bytes.
 set -eu

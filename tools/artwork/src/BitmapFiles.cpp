@@ -67,6 +67,20 @@ QImage IndexedImage::toQImage() const
     return image;
 }
 
+IndexedImage blockEnlarged(const IndexedImage &image, int factor)
+{
+    IndexedImage out;
+    out.width = image.width * factor;
+    out.height = image.height * factor;
+    out.palette = image.palette;
+    out.pixels.resize(static_cast<std::size_t>(out.width * out.height));
+    for (int y = 0; y < out.height; ++y) {
+        for (int x = 0; x < out.width; ++x)
+            out.pixels[static_cast<std::size_t>(y * out.width + x)] = image.at(x / factor, y / factor);
+    }
+    return out;
+}
+
 QByteArray dibBytes(const IndexedImage &image)
 {
     if (image.palette.size() > 256 ||

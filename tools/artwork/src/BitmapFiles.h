@@ -26,6 +26,9 @@ struct IndexedImage {
     QImage toQImage() const; // Format_Indexed8, for PNG files and contact sheets
 };
 
+// Every pixel made a factor x factor block of the same index: enlarged without blur.
+IndexedImage blockEnlarged(const IndexedImage &image, int factor);
+
 // BITMAPINFOHEADER + 256-entry colour table + bottom-up rows padded to 4 bytes.
 QByteArray dibBytes(const IndexedImage &image);
 // The same with the 14-byte BITMAPFILEHEADER in front.

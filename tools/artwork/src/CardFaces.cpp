@@ -277,16 +277,34 @@ void drawFrame(QPainter &p)
     p.restore();
 }
 
+// A line one pixel wide round the rectangle's pixels, filled rather than
+// stroked, so that it covers whole pixels at any scale.
 void drawRule(QPainter &p, bool stopAtBand)
 {
     const layout::Box f = layout::fieldBox();
     const double bottom = stopAtBand ? layout::bandBox().y - 3 : f.bottom() - 3;
+    const QRectF outer(f.x + 3, f.y + 3, f.w - 6, bottom - f.y - 3);
+    QPainterPath rule;
+    rule.addRect(outer);
+    rule.addRect(outer.adjusted(1, 1, -1, -1));
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(kRule, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(f.x + 3, f.y + 3, f.w - 7, bottom - f.y - 4));
+    p.setPen(Qt::NoPen);
+    p.setBrush(kRule);
+    p.drawPath(rule);
     p.restore();
+}
+
+// What is drawn over the picture in final pixel units: the rule, the painter's
+// lettering, the band of a major arcanum and the white border.
+void drawSurround(QPainter &p, const FacePainter &painter, const CardFace &face)
+{
+    const bool trump = face.suit == Suit::MajorArcana;
+    drawRule(p, trump);
+    painter.lettering(p, face);
+    if (trump)
+        drawBand(p, face);
+    drawFrame(p);
 }
 
 } // namespace
@@ -302,7 +320,7 @@ void drawCentredText(QPainter &p, const QString &text, const QFont &font, const 
     const QFontMetricsF m(font);
     const double w = m.horizontalAdvance(text);
     const double baseline = centre.y() + (m.capHeight()) / 2;
-    p.drawText(QPointF(std::round(centre.x() - w / 2), std::round(baseline)), text);
+    drawFinalText(p, QPointF(std::round(centre.x() - w / 2), std::round(baseline)), text);
     p.restore();
 }
 
@@ -311,7 +329,7 @@ const FacePainter &facePainter(const CardFace &face)
     return painterTable().at(static_cast<std::size_t>(face.cardNumber - 1));
 }
 
-QImage renderFace(const CardFace &face)
+FacePictures renderFace(const CardFace &face)
 {
     const FacePainter &painter = facePainter(face);
     const bool trump = face.suit == Suit::MajorArcana;
@@ -322,24 +340,44 @@ QImage renderFace(const CardFace &face)
     QPainter &big = canvas.painter();
     big.setClipRect(QRectF(field.x + 1, field.y + 1, field.w - 2, pictureBottom - field.y - 2));
     painter.picture(big, face);
-    QImage image = canvas.finish();
+    QImage large = canvas.finish(kSupersample);
+    QImage image = averageDown(large, kSupersample);
 
+    // The surround is drawn on each picture at its own size, so that the
+    // rendition's text and lines are as sharp as the bitmap's.
     QPainter small(&image);
     prepareFinalPainter(small);
-    drawRule(small, trump);
-    painter.lettering(small, face);
-    if (trump)
-        drawBand(small, face);
-    drawFrame(small);
+    drawSurround(small, painter, face);
     small.end();
-    return image.convertToFormat(QImage::Format_RGB32);
+    QPainter enlarged(&large);
+    prepareScaledPainter(enlarged, kSupersample);
+    drawSurround(enlarged, painter, face);
+    enlarged.end();
+    return {image.convertToFormat(QImage::Format_RGB32), large.convertToFormat(QImage::Format_RGB32)};
+}
+
+namespace {
+
+QuantizeOptions faceQuantizeOptions(int scale)
+{
+    QuantizeOptions options;
+    options.keep = {kWhite.rgb(), kField.rgb(), kBand.rgb()};
+    options.flatPixels *= scale * scale;
+    return options;
+}
+
+} // namespace
+
+FaceBitmaps faceBitmaps(const CardFace &face)
+{
+    const FacePictures pictures = renderFace(face);
+    return {quantize(pictures.bitmap, faceQuantizeOptions(1)),
+            quantize(pictures.rendition, faceQuantizeOptions(kSupersample))};
 }
 
 IndexedImage faceBitmap(const CardFace &face)
 {
-    QuantizeOptions options;
-    options.keep = {kWhite.rgb(), kField.rgb(), kBand.rgb()};
-    return quantize(renderFace(face), options);
+    return quantize(renderFace(face).bitmap, faceQuantizeOptions(1));
 }
 
 IndexedImage cardBack()
@@ -359,6 +397,11 @@ IndexedImage cardBack()
         }
     }
     return image;
+}
+
+IndexedImage cardBackRendition()
+{
+    return blockEnlarged(cardBack(), kSupersample);
 }
 
 IndexedImage previewBlank()

@@ -31,17 +31,27 @@ QPainterPath centredTextPath(const QString &text, const QFont &font, double cent
     return path.translated(std::round(centreX - ink.center().x()), 0);
 }
 
+// Palette reduction of a picture on black at `scale` times its size: black
+// kept exact, and a flat area as many pixels as it covers at that size.
+QuantizeOptions onBlack(int scale)
+{
+    QuantizeOptions options;
+    options.keep = {kBlack.rgb()};
+    options.flatPixels *= scale * scale;
+    return options;
+}
+
 } // namespace
 
 // ---- Title ------------------------------------------------------------------
 
-QImage titleLettering()
+QImage titleLettering(int scale)
 {
     constexpr int W = 452, H = 104;
-    QImage image(W, H, QImage::Format_RGB32);
+    QImage image(W * scale, H * scale, QImage::Format_RGB32);
     image.fill(kBlack);
     QPainter p(&image);
-    prepareFinalPainter(p);
+    prepareScaledPainter(p, scale);
     const QFont font = libertine(50, true);
     const QPainterPath top = centredTextPath("Quillmere", font, W / 2.0, 45);
     const QPainterPath bottom = centredTextPath("Tarot", font, W / 2.0, 95);
@@ -68,9 +78,14 @@ QImage titleLettering()
     return image;
 }
 
+IndexedImage titleRendition()
+{
+    return quantize(titleLettering(kSupersample), onBlack(kSupersample));
+}
+
 // ---- Flourishes -------------------------------------------------------------
 
-IndexedImage flourishLeft()
+IndexedImage flourishLeft(int scale)
 {
     constexpr int W = 127, H = 36;
     Canvas canvas(W, H, kBlack);
@@ -144,9 +159,7 @@ IndexedImage flourishLeft()
     }
     drawLine(p, scales, bronze.shade, 0.7);
 
-    QuantizeOptions options;
-    options.keep = {kBlack.rgb()};
-    return quantize(canvas.finish(), options);
+    return quantize(canvas.finish(scale), onBlack(scale));
 }
 
 IndexedImage mirrored(const IndexedImage &image)
@@ -161,7 +174,7 @@ IndexedImage mirrored(const IndexedImage &image)
 
 // ---- Star -------------------------------------------------------------------
 
-IndexedImage star()
+IndexedImage star(int scale)
 {
     constexpr int S = 48;
     Canvas canvas(S, S, kBlack);
@@ -216,20 +229,18 @@ IndexedImage star()
         drawShape(p, up, kGold, 1.2, 0.8);
         p.restore();
     }
-    QuantizeOptions options;
-    options.keep = {kBlack.rgb()};
-    return quantize(canvas.finish(), options);
+    return quantize(canvas.finish(scale), onBlack(scale));
 }
 
 // ---- Banners ----------------------------------------------------------------
 
-IndexedImage banner(const QString &text, int width)
+IndexedImage banner(const QString &text, int width, int scale)
 {
     constexpr int H = 33;
-    QImage image(width, H, QImage::Format_RGB32);
+    QImage image(width * scale, H * scale, QImage::Format_RGB32);
     image.fill(kBlack);
     QPainter p(&image);
-    prepareFinalPainter(p);
+    prepareScaledPainter(p, scale);
     int size = 22;
     while (size > 10 && QFontMetricsF(libertine(size)).horizontalAdvance(text) > width - 12)
         --size;
@@ -238,11 +249,9 @@ IndexedImage banner(const QString &text, int width)
     p.setFont(font);
     p.setPen(QColor(208, 208, 208));
     const double w = m.horizontalAdvance(text);
-    p.drawText(QPointF(std::round((width - w) / 2), std::round((H + m.capHeight()) / 2)), text);
+    drawFinalText(p, QPointF(std::round((width - w) / 2), std::round((H + m.capHeight()) / 2)), text);
     p.end();
-    QuantizeOptions options;
-    options.keep = {kBlack.rgb()};
-    return quantize(image, options);
+    return quantize(image, onBlack(scale));
 }
 
 // ---- Cursor -----------------------------------------------------------------

@@ -1,9 +1,10 @@
 // quillmere-artwork <repository root>
 // Draws every picture of Quillmere Tarot and writes them into the repository:
-// resources/bitmaps/101.dib ... 180.dib, resources/artwork/*, resources/icons/*,
-// docs/cards.png and docs/artwork.png.
+// resources/bitmaps/101.dib ... 180.dib, resources/renditions/*.png,
+// resources/artwork/*, resources/icons/*, docs/cards.png and docs/artwork.png.
 
 #include "BitmapFiles.h"
+#include "Canvas.h"
 #include "CardFaces.h"
 #include "ContactSheets.h"
 #include "Fonts.h"
@@ -28,10 +29,18 @@ void run(const QDir &root)
 {
     loadFonts();
 
+    // Beside each bitmap but the blank, its rendition at four times its size.
+    const auto rendition = [&root](const QString &name) {
+        return root.filePath(QString("resources/renditions/%1.png").arg(name));
+    };
     std::map<int, IndexedImage> bitmaps;
-    for (const quillmere::CardFace &face : quillmere::Card_Face_Table())
-        bitmaps[face.bitmapId] = faceBitmap(face);
+    for (const quillmere::CardFace &face : quillmere::Card_Face_Table()) {
+        const FaceBitmaps drawn = faceBitmaps(face);
+        bitmaps[face.bitmapId] = drawn.bitmap;
+        writeFile(rendition(QString::number(face.bitmapId)), pngBytes(drawn.rendition.toQImage()));
+    }
     bitmaps[quillmere::Card_Back] = cardBack();
+    writeFile(rendition(QString::number(quillmere::Card_Back)), pngBytes(cardBackRendition().toQImage()));
     bitmaps[quillmere::Preview_Blank] = previewBlank();
     if (bitmaps.size() != 80 || bitmaps.begin()->first != quillmere::FirstBitmapId ||
         bitmaps.rbegin()->first != quillmere::LastBitmapId)
@@ -58,6 +67,16 @@ void run(const QDir &root)
     writeFile(art + "banner-celtic.bmp", bmp8Bytes(celtic));
     writeFile(art + "banner-qabalistic.bmp", bmp8Bytes(qabalistic));
     writeFile(art + "hand-cursor.png", pngBytes(cursor));
+    // The pictures that are stretched get renditions at four times; the
+    // flourishes, always shown at their own size, at twice for a scale factor of 2.
+    writeFile(rendition("title"), pngBytes(titleRendition().toQImage()));
+    const IndexedImage left2 = flourishLeft(2);
+    writeFile(rendition("flourish-left"), pngBytes(left2.toQImage()));
+    writeFile(rendition("flourish-right"), pngBytes(mirrored(left2).toQImage()));
+    writeFile(rendition("star"), pngBytes(star(kSupersample).toQImage()));
+    writeFile(rendition("banner-celtic"), pngBytes(banner("THE CELTIC CROSS", 192, kSupersample).toQImage()));
+    writeFile(rendition("banner-qabalistic"),
+              pngBytes(banner("THE QABALISTIC TREE", 222, kSupersample).toQImage()));
 
     std::vector<std::pair<QString, QImage>> pictures{
         {"title.bmp", title},

@@ -52,7 +52,8 @@ struct Step {
 
 struct Trump {
     std::vector<Step> steps;
-    // Letters painted at final size over the picture, hinted.
+    // Letters painted over the picture in final pixel units with
+    // drawCentredText: hinted on the bitmap, sharp on the rendition.
     void (*lettering)(QPainter &, const CardFace &) = noLettering;
 };
 
