@@ -60,8 +60,8 @@ class CardBitmaps : public QObject {
     void format();
     void face_data();
     void face();
-    void lastTrumpsInsideTheRule_data();
-    void lastTrumpsInsideTheRule();
+    void rim_data();
+    void rim();
     void back();
     void blank();
 };
@@ -138,26 +138,7 @@ void CardBitmaps::face()
     QCOMPARE(dib.width, kFaceW);
     QCOMPARE(dib.height, kFaceH);
 
-    // The white border: every pixel within kBorder of an edge.
-    for (int y = 0; y < kFaceH; ++y) {
-        for (int x = 0; x < kFaceW; ++x) {
-            const bool border = x < kBorder || y < kBorder || x >= kFaceW - kBorder || y >= kFaceH - kBorder;
-            if (border && dib.pixel(x, y) != qRgb(255, 255, 255))
-                QFAIL(qPrintable(
-                    QString("border pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
-        }
-    }
-    // The near-black field: its outermost ring of pixels, just inside the border,
-    // and its corners are left dark by every picture.
     const int left = kBorder, top = kBorder, right = kFaceW - kBorder - 1, bottom = kFaceH - kBorder - 1;
-    for (int x = left; x <= right; ++x) {
-        QVERIFY2(nearBlack(dib.pixel(x, top)), qPrintable(QString("field top at x=%1").arg(x)));
-        QVERIFY2(nearBlack(dib.pixel(x, bottom)), qPrintable(QString("field bottom at x=%1").arg(x)));
-    }
-    for (int y = top; y <= bottom; ++y) {
-        QVERIFY2(nearBlack(dib.pixel(left, y)), qPrintable(QString("field left at y=%1").arg(y)));
-        QVERIFY2(nearBlack(dib.pixel(right, y)), qPrintable(QString("field right at y=%1").arg(y)));
-    }
     // The picture itself is more than the ground: some pixels are bright.
     int bright = 0;
     for (int y = top; y <= bottom; ++y) {
@@ -200,33 +181,45 @@ void CardBitmaps::face()
     }
 }
 
-void CardBitmaps::lastTrumpsInsideTheRule_data()
+void CardBitmaps::rim_data()
 {
-    QTest::addColumn<int>("cardNumber");
-    for (const CardFace &face : quillmere::Card_Face_Table()) {
-        if (face.suit == Suit::MajorArcana && face.cardNumber >= 12)
-            QTest::addRow("%d %s", face.cardNumber, face.name.data()) << face.cardNumber;
-    }
+    face_data();
 }
 
-// Strength to The World paint their scenes inside the faint rule (3 pixels in
-// from the field's edge, and 3 above the band). The figure kit can draw past a
-// painter's clip, so a figure lying near the edge may spill a fold or a hem
-// into the margin: between the field's edge and the rule all stays dark.
-void CardBitmaps::lastTrumpsInsideTheRule()
+// Round every picture, from the outside in: the white border, a margin of the
+// near-black field three pixels wide, and the faint rule, unbroken and all of
+// one colour. The picture and its lettering stay inside the rule, so the dark
+// margin shows all round; on the major arcana the band below ends the rule.
+void CardBitmaps::rim()
 {
     QFETCH(int, cardNumber);
     const CardFace face = *quillmere::cardFace(cardNumber);
     Dib dib;
     QVERIFY(loadDib(face.bitmapId, dib));
-    const int left = kBorder, top = kBorder, right = kFaceW - kBorder - 1;
-    const int bandTop = kFaceH - kBorder - kBandH;
-    for (int y = top; y < bandTop; ++y) {
-        for (int x = left; x <= right; ++x) {
-            const bool margin = x < left + 3 || x > right - 3 || y < top + 3 || y >= bandTop - 3;
-            if (margin && !nearBlack(dib.pixel(x, y)))
-                QFAIL(qPrintable(
-                    QString("margin pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
+    const int left = kBorder, top = kBorder, right = kFaceW - kBorder - 1, bottom = kFaceH - kBorder - 1;
+    const int bandTop = bottom + 1 - kBandH;
+    const bool major = face.suit == Suit::MajorArcana;
+    // The rule's rectangle, three pixels in from the field's edge and, on the
+    // major arcana, four pixels above the band.
+    const int ruleLeft = left + 3, ruleRight = right - 3, ruleTop = top + 3;
+    const int ruleBottom = major ? bandTop - 4 : bottom - 3;
+    const int marginBottom = major ? bandTop - 1 : bottom;
+    const QRgb rule = dib.pixel(ruleLeft, ruleTop);
+    QVERIFY2(!nearBlack(rule), qPrintable(QString("no rule at its corner, found %1").arg(hex(rule))));
+    for (int y = 0; y < kFaceH; ++y) {
+        for (int x = 0; x < kFaceW; ++x) {
+            const QRgb c = dib.pixel(x, y);
+            const bool border = x < left || y < top || x > right || y > bottom;
+            const bool onRule = ((x == ruleLeft || x == ruleRight) && y >= ruleTop && y <= ruleBottom) ||
+                                ((y == ruleTop || y == ruleBottom) && x >= ruleLeft && x <= ruleRight);
+            const bool margin = !border && y <= marginBottom &&
+                                (x < ruleLeft || x > ruleRight || y < ruleTop || y > ruleBottom);
+            const char *wrong = border && c != qRgb(255, 255, 255) ? "border"
+                                : onRule && c != rule              ? "rule"
+                                : margin && !nearBlack(c)          ? "margin"
+                                                                   : nullptr;
+            if (wrong)
+                QFAIL(qPrintable(QString("%1 pixel (%2,%3) is %4").arg(wrong).arg(x).arg(y).arg(hex(c))));
         }
     }
 }

@@ -40,9 +40,6 @@ QString latin(std::string_view text)
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The faint rule inside the field that every face shares.
-const QColor kRule{78, 66, 42};
-
 QColor suitColour(Suit suit)
 {
     switch (suit) {
@@ -60,20 +57,6 @@ QColor suitColour(Suit suit)
     return kGold.base;
 }
 
-// Text centred on a point, hinted, at final size.
-void drawCentredText(QPainter &p, const QString &text, const QFont &font, const QColor &colour,
-                     QPointF centre)
-{
-    p.save();
-    p.setFont(font);
-    p.setPen(colour);
-    const QFontMetricsF m(font);
-    const double w = m.horizontalAdvance(text);
-    const double baseline = centre.y() + (m.capHeight()) / 2;
-    drawFinalText(p, QPointF(std::round(centre.x() - w / 2), std::round(baseline)), text);
-    p.restore();
-}
-
 // ---- Numbered cards -------------------------------------------------------
 
 void numberedPicture(QPainter &p, const CardFace &face)
@@ -88,13 +71,11 @@ void numberedPicture(QPainter &p, const CardFace &face)
             paths.lineTo(pips[static_cast<std::size_t>(b)].centreX(),
                          pips[static_cast<std::size_t>(b)].centreY());
         }
-        drawLine(p, paths, QColor(96, 74, 30), 1.6);
+        drawLine(p, paths, kTreePath, 1.6);
     }
     for (std::size_t i = 0; i < pips.size(); ++i)
         paintEmblem(p, face.suit, toRect(pips[i]), static_cast<unsigned>(i * 5 + count));
 }
-
-void noLettering(QPainter &, const CardFace &) {}
 
 // ---- Aces -----------------------------------------------------------------
 
@@ -191,49 +172,16 @@ void aceLettering(QPainter &p, const CardFace &face)
     drawCentredText(p, fromUtf32(elementWord(face.suit)), ezra(17), kInk, band.center() + QPointF(0, 0.5));
 }
 
-// ---- Major arcana (placeholder pictures until their scenes are drawn) -----
-
-QRectF trumpMedallion()
-{
-    const layout::Box f = layout::fieldBox();
-    const double size = 120;
-    return {f.centreX() - size / 2, f.y + (f.h - layout::kBandHeight) / 2 - size / 2, size, size};
-}
-
-void trumpPicture(QPainter &p, const CardFace &)
-{
-    const QRectF m = trumpMedallion();
-    QPainterPath ring;
-    ring.addEllipse(m);
-    ring.addEllipse(m.adjusted(9, 9, -9, -9));
-    drawShape(p, ring, kGold, 1.6);
-    QPainterPath rays;
-    const QPointF c = m.center();
-    for (int i = 0; i < 16; ++i) {
-        const double a = i * M_PI / 8;
-        rays.moveTo(c + QPointF(std::cos(a), std::sin(a)) * (m.width() / 2 + 6));
-        rays.lineTo(c + QPointF(std::cos(a), std::sin(a)) * (m.width() / 2 + (i % 2 ? 14 : 24)));
-    }
-    drawLine(p, rays, kGold.shade, 1.6);
-}
-
-void trumpLettering(QPainter &p, const CardFace &face)
-{
-    drawCentredText(p, latin(trumpNumeral(face.cardNumber)), libertine(34, true), kGold.base,
-                    trumpMedallion().center());
-}
-
 // ---- The table -------------------------------------------------------------
 
 constexpr FacePainter kNumbered{numberedPicture, noLettering};
 constexpr FacePainter kAce{acePicturePass, aceLettering};
 constexpr FacePainter kCourt{courtPicture, noLettering};
-constexpr FacePainter kTrump{trumpPicture, trumpLettering};
 
 FacePainter painterByKind(const CardFace &face)
 {
     if (face.suit == Suit::MajorArcana)
-        return kTrump;
+        return trumpPainter(face.cardNumber);
     switch (face.rank) {
     case Rank::King:
     case Rank::Queen:
@@ -247,16 +195,14 @@ FacePainter painterByKind(const CardFace &face)
     }
 }
 
-// One row per card number. A card that gets a picture of its own replaces its
-// row here; the rest keep the painter of their kind.
+// One row per card number: each trump's own painter, and for the minor
+// arcana the painter of their kind.
 const std::array<FacePainter, 78> &painterTable()
 {
     static const std::array<FacePainter, 78> table = [] {
         std::array<FacePainter, 78> rows{};
-        for (const CardFace &face : quillmere::Card_Face_Table()) {
-            const FacePainter *own = face.suit == Suit::MajorArcana ? trumpPainter(face.cardNumber) : nullptr;
-            rows[static_cast<std::size_t>(face.cardNumber - 1)] = own ? *own : painterByKind(face);
-        }
+        for (const CardFace &face : quillmere::Card_Face_Table())
+            rows[static_cast<std::size_t>(face.cardNumber - 1)] = painterByKind(face);
         return rows;
     }();
     return table;
@@ -298,7 +244,8 @@ void drawBand(QPainter &p, const CardFace &face)
     // Each letter centred on its own ink, in a square at the band's left end.
     QPainterPath glyph = letterPath(hebrewLetter(face.cardNumber), bandLetterFont());
     const QRectF ink = glyph.boundingRect();
-    glyph.translate(std::round(band.x + 12 - ink.center().x()), std::round(band.centreY() - ink.center().y()));
+    glyph.translate(std::round(band.x + 12 - ink.center().x()),
+                    std::round(band.centreY() - ink.center().y()));
     // Filled and stroked with a thin pen: Ezra's fine upright strokes would fade
     // to grey at this size.
     p.save();
@@ -361,6 +308,21 @@ void drawSurround(QPainter &p, const FacePainter &painter, const CardFace &face)
 }
 
 } // namespace
+
+void noLettering(QPainter &, const CardFace &) {}
+
+void drawCentredText(QPainter &p, const QString &text, const QFont &font, const QColor &colour,
+                     QPointF centre)
+{
+    p.save();
+    p.setFont(font);
+    p.setPen(colour);
+    const QFontMetricsF m(font);
+    const double w = m.horizontalAdvance(text);
+    const double baseline = centre.y() + (m.capHeight()) / 2;
+    drawFinalText(p, QPointF(std::round(centre.x() - w / 2), std::round(baseline)), text);
+    p.restore();
+}
 
 const FacePainter &facePainter(const CardFace &face)
 {

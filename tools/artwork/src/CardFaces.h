@@ -6,6 +6,7 @@
 
 #include "deck/CardFaceTable.h"
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 
@@ -13,11 +14,20 @@ namespace artwork {
 
 // How one face is drawn, in two passes: `picture` on the supersampled canvas
 // (final pixel units, clipped to the field, the band left out), then
-// `lettering` on the final-size picture, where text is drawn hinted.
+// `lettering` over the finished picture, in final pixel units: once on the
+// bitmap, where text is drawn hinted, and once on the rendition through a
+// painter scaled four times, where the same glyphs are drawn sharp.
 struct FacePainter {
     void (*picture)(QPainter &, const quillmere::CardFace &);
     void (*lettering)(QPainter &, const quillmere::CardFace &);
 };
+
+// The lettering of a face that has none.
+void noLettering(QPainter &, const quillmere::CardFace &);
+// Text centred on a point, hinted, at final size (for a painter's lettering);
+// on a scaled painter the glyphs stand where they stand at final size.
+void drawCentredText(QPainter &p, const QString &text, const QFont &font, const QColor &colour,
+                     QPointF centre);
 
 // The painter of a card, from a table with one row per card number.
 const FacePainter &facePainter(const quillmere::CardFace &face);

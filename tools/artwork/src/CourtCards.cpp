@@ -3,10 +3,14 @@
 #include "Emblems.h"
 #include "Style.h"
 #include "figures/Animals.h"
+#include "figures/Architecture.h"
 #include "figures/Figure.h"
 #include "figures/Horse.h"
 #include "figures/Landscape.h"
+#include "figures/Plants.h"
+#include "figures/Sky.h"
 #include "figures/Throne.h"
+#include "figures/Water.h"
 
 #include <array>
 
@@ -43,92 +47,105 @@ struct SuitLook {
     QColor horseMane;
     Gait gait;
     int knightFacing;
+    double riderHeight; // the Knight, from soles to crown as if standing
     QColor kingHair, queenHair, pageHair;
 };
 
 const std::array<SuitLook, 4> &suitLooks()
 {
     static const std::array<SuitLook, 4> rows{{
-        {Suit::Swords,
-         Held::Sword,
-         Gesture::Raised,
-         Gesture::Raised,
-         Gesture::Aloft,
-         Gesture::Raised,
-         1.05,
-         Scenery::Clouds,
-         {{174, 196, 220}, {150, 176, 206}},
-         {{78, 104, 170}, {48, 66, 118}},
-         {{150, 60, 140}, {98, 34, 92}},
-         {{110, 112, 130}, {72, 74, 90}},
-         {{92, 110, 128}, {62, 76, 92}},
-         kWhiteHorse,
-         {226, 214, 186},
-         Gait::Prancing,
-         1,
-         kHairGrey,
-         kHairBlack,
-         kHairBrown},
-        {Suit::Wands,
-         Held::Wand,
-         Gesture::Raised,
-         Gesture::Raised,
-         Gesture::Aloft,
-         Gesture::Raised,
-         1.0,
-         Scenery::Desert,
-         {{246, 206, 160}, {236, 184, 130}},
-         {{206, 84, 38}, {140, 50, 22}},
-         {{232, 190, 64}, {176, 134, 34}},
-         {{66, 120, 70}, {42, 80, 46}},
-         {{52, 98, 62}, {32, 66, 40}},
-         kBayHorse,
-         {58, 40, 30},
-         Gait::Prancing,
-         -1,
-         {112, 62, 30},
-         {168, 66, 34},
-         {176, 96, 40}},
-        {Suit::Cups,
-         Held::Cup,
-         Gesture::Raised,
-         Gesture::Forward,
-         Gesture::Raised,
-         Gesture::Forward,
-         1.3,
-         Scenery::Sea,
-         {{166, 208, 234}, {138, 186, 220}},
-         {{34, 110, 150}, {20, 70, 102}},
-         {{232, 226, 196}, {176, 166, 136}},
-         {{64, 80, 140}, {40, 50, 96}},
-         {{160, 52, 60}, {104, 28, 38}},
-         kGreyHorse,
-         {96, 96, 106},
-         Gait::Walking,
-         1,
-         {196, 190, 180},
-         {206, 150, 70},
-         {120, 70, 34}},
-        {Suit::Pentacles,
-         Held::Pentacle,
-         Gesture::Raised,
-         Gesture::Forward,
-         Gesture::Aloft,
-         Gesture::Raised,
-         1.3,
-         Scenery::Orchard,
-         {{232, 200, 116}, {214, 172, 84}},
-         {{150, 44, 44}, {98, 24, 28}},
-         {{56, 108, 64}, {34, 72, 42}},
-         {{120, 84, 50}, {80, 54, 30}},
-         {{52, 62, 124}, {32, 38, 84}},
-         kBlackHorse,
-         {30, 26, 26},
-         Gait::Standing,
-         -1,
-         {96, 60, 34},
-         {60, 40, 30},
-         {150, 90, 40}},
+        {
+            .suit = Suit::Swords,
+            .emblem = Held::Sword,
+            .kingHold = Gesture::Raised,
+            .queenHold = Gesture::Raised,
+            .knightHold = Gesture::Aloft,
+            .pageHold = Gesture::Raised,
+            .emblemSize = 1.05,
+            .scenery = Scenery::Clouds,
+            .sky = kSwordsSky,
+            .gown = kSwordsGown,
+            .mantle = kSwordsMantle,
+            .hose = kSwordsHose,
+            .throneCloth = kSwordsThroneCloth,
+            .horseCoat = kWhiteHorse,
+            .horseMane = kPaleMane,
+            .gait = Gait::Prancing,
+            .knightFacing = 1,
+            .riderHeight = 118,
+            .kingHair = kHairGrey,
+            .queenHair = kHairBlack,
+            .pageHair = kHairBrown,
+        },
+        {
+            .suit = Suit::Wands,
+            .emblem = Held::Wand,
+            .kingHold = Gesture::Raised,
+            .queenHold = Gesture::Raised,
+            .knightHold = Gesture::Aloft,
+            .pageHold = Gesture::Raised,
+            .emblemSize = 1.0,
+            .scenery = Scenery::Desert,
+            .sky = kWandsSky,
+            .gown = kWandsGown,
+            .mantle = kWandsMantle,
+            .hose = kWandsHose,
+            .throneCloth = kWandsThroneCloth,
+            .horseCoat = kBayHorse,
+            .horseMane = kDarkMane,
+            .gait = Gait::Prancing,
+            .knightFacing = -1,
+            .riderHeight = 118,
+            .kingHair = kHairChestnut,
+            .queenHair = kHairRed,
+            .pageHair = kHairGinger,
+        },
+        {
+            .suit = Suit::Cups,
+            .emblem = Held::Cup,
+            .kingHold = Gesture::Raised,
+            .queenHold = Gesture::Forward,
+            .knightHold = Gesture::Raised,
+            .pageHold = Gesture::Forward,
+            .emblemSize = 1.3,
+            .scenery = Scenery::Sea,
+            .sky = kCupsSky,
+            .gown = kCupsGown,
+            .mantle = kCupsMantle,
+            .hose = kCupsHose,
+            .throneCloth = kCupsThroneCloth,
+            .horseCoat = kGreyHorse,
+            .horseMane = kGreyMane,
+            .gait = Gait::Walking,
+            .knightFacing = 1,
+            .riderHeight = 118,
+            .kingHair = kHairGrey,
+            .queenHair = kHairHoney,
+            .pageHair = kHairAuburn,
+        },
+        {
+            .suit = Suit::Pentacles,
+            .emblem = Held::Pentacle,
+            .kingHold = Gesture::Raised,
+            .queenHold = Gesture::Forward,
+            .knightHold = Gesture::Aloft,
+            .pageHold = Gesture::Raised,
+            .emblemSize = 1.3,
+            .scenery = Scenery::Orchard,
+            .sky = kPentaclesSky,
+            .gown = kPentaclesGown,
+            .mantle = kPentaclesMantle,
+            .hose = kBrownCloth,
+            .throneCloth = kPentaclesThroneCloth,
+            .horseCoat = kBayHorse,
+            .horseMane = kFlaxenMane,
+            .gait = Gait::Standing,
+            .knightFacing = -1,
+            .riderHeight = 130,
+            .kingHair = kHairDarkBrown,
+            .queenHair = kHairSable,
+            .pageHair = kHairTawny,
+        },
     }};
     return rows;
 }
@@ -142,7 +159,6 @@ const SuitLook &lookOf(Suit suit)
     return suitLooks()[0];
 }
 
-const Tone kGold = style::kGold;
 constexpr double kGround = 268; // where everyone stands
 constexpr double kHorizon = 170;
 
@@ -160,17 +176,16 @@ void landscape(QPainter &p, const SuitLook &look, unsigned seed)
         paintHills(p, scene, kHorizon, seed);
         break;
     case Scenery::Desert:
-        paintMountains(p, kHorizon + 4, scene.left() - 20, scene.right() + 20, 52, seed,
-                       {{214, 160, 96}, {168, 116, 62}}, false);
-        paintHills(p, scene, kHorizon + 6, seed, kNearHills, {{170, 176, 96}, {132, 138, 70}});
+        paintMountains(p, kHorizon + 4, scene.left() - 20, scene.right() + 20, 52, seed, kDesertRock, false);
+        paintHills(p, scene, kHorizon + 6, seed, kNearHills, kDryHills);
         break;
     case Scenery::Sea:
         paintWater(p, scene, kHorizon - 6, kHorizon + 24, seed);
         paintHills(p, scene, kHorizon + 22, seed);
         break;
     case Scenery::Orchard:
-        paintMountains(p, kHorizon + 4, scene.left() - 10, scene.right() + 10, 46, seed,
-                       {{120, 140, 186}, {88, 104, 150}}, true);
+        paintMountains(p, kHorizon + 4, scene.left() - 10, scene.right() + 10, 46, seed, kBlueMountains,
+                       true);
         paintCastle(p, {scene.right() - 64, kHorizon + 8}, 40, seed);
         paintHills(p, scene, kHorizon, seed);
         break;
@@ -187,7 +202,7 @@ void sideScenery(QPainter &p, const SuitLook &look, unsigned seed)
         paintTree(p, {scene.right() - 12, kHorizon + 40}, 44, seed + 1, TreeKind::Cypress);
         for (int i = 0; i < 3; ++i)
             paintBird(p, {scene.left() + 30 + i * 62.0, scene.top() + 22 + (i % 2) * 14.0}, 13,
-                      i % 2 ? -1 : 1, {{60, 64, 80}, {36, 38, 50}}, i % 2 == 0);
+                      i % 2 ? -1 : 1, kDarkBird, i % 2 == 0);
         break;
     case Scenery::Desert:
         paintTree(p, {scene.left() + 16, kHorizon + 36}, 30, seed, TreeKind::Round);
@@ -203,7 +218,7 @@ void sideScenery(QPainter &p, const SuitLook &look, unsigned seed)
         paintTree(p, {scene.right() - 18, kHorizon + 40}, 54, seed + 3, TreeKind::Round);
         for (int i = 0; i < 6; ++i) {
             const double x = scene.left() + 14 + i * 31.0;
-            paintFlower(p, {x, kGround + 6 + (i % 2) * 6.0}, 3.2, {{214, 52, 60}, {140, 26, 36}});
+            paintFlower(p, {x, kGround + 6 + (i % 2) * 6.0}, 3.2, kRedFlower);
         }
         break;
     }
@@ -229,7 +244,7 @@ void king(QPainter &p, const SuitLook &look)
     k.right = emblemHand(look, look.kingHold);
     k.left = {Gesture::Down};
     k.seed = 5;
-    paintThrone(p, k, {{{196, 184, 160}, {138, 126, 104}}, look.throneCloth, 1.0});
+    paintThrone(p, k, {kThroneStone, look.throneCloth, 1.0});
     paintFigure(p, k);
 }
 
@@ -249,7 +264,7 @@ void queen(QPainter &p, const SuitLook &look)
     q.left = emblemHand(look, look.queenHold);
     q.right = {Gesture::Down};
     q.seed = 9;
-    paintThrone(p, q, {{{210, 196, 170}, {150, 136, 110}}, look.throneCloth, 1.0});
+    paintThrone(p, q, {kPaleThroneStone, look.throneCloth, 1.0});
     paintFigure(p, q);
 }
 
@@ -266,7 +281,7 @@ void knight(QPainter &p, const SuitLook &look)
     h.mane = look.horseMane;
     h.cloth = look.mantle;
     Figure r;
-    r.height = 118;
+    r.height = look.riderHeight;
     r.robe = {look.gown, std::nullopt, Cut::Armour, look.hose, kGold};
     r.headwear = Headwear::Helm;
     r.headwearTone = look.mantle;

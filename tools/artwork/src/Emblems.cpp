@@ -212,7 +212,7 @@ void paintCrown(QPainter &p, const Frame &f)
     for (double x : {0.27, 0.5, 0.73}) {
         QPainterPath gem;
         gem.addEllipse(f.at(x, 0.835), r * 1.1, r * 1.1);
-        drawShape(p, gem, x == 0.5 ? kRuby : Tone{{60, 110, 210}, {30, 60, 140}}, r * 0.6, 0.8);
+        drawShape(p, gem, x == 0.5 ? kRuby : kSapphire, r * 0.6, 0.8);
     }
 }
 
@@ -282,7 +282,7 @@ void paintCap(QPainter &p, const Frame &f)
     drawShape(p, cap, kCrossGuard, 1.8);
     QPainterPath brim;
     brim.addRoundedRect(QRectF(f.at(0.1, 0.72), f.at(0.9, 0.95)), 3, 3);
-    drawShape(p, brim, Tone{{60, 90, 160}, {34, 52, 100}}, 1.2);
+    drawShape(p, brim, kCapBrim, 1.2);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "Style.h"
 
+#include <QImage>
+
 namespace artwork::style {
 
 void drawShape(QPainter &painter, const QPainterPath &shape, const Tone &tone, double band, double outline)
@@ -28,6 +30,22 @@ void drawLine(QPainter &painter, const QPainterPath &path, const QColor &colour,
     painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path);
     painter.restore();
+}
+
+void paintWithin(QPainter &p, const QRectF &keep, const std::function<void(QPainter &)> &draw)
+{
+    QImage layer(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter lp(&layer);
+    lp.setRenderHints(p.renderHints());
+    lp.setWorldTransform(p.worldTransform());
+    draw(lp);
+    lp.end();
+    p.save();
+    p.setClipRect(keep, Qt::IntersectClip);
+    p.resetTransform();
+    p.drawImage(0, 0, layer);
+    p.restore();
 }
 
 namespace {

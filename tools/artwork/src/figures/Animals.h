@@ -12,11 +12,6 @@ namespace artwork::figures {
 
 using style::Tone;
 
-inline const Tone kDogCoat{{222, 206, 176}, {166, 146, 112}};
-inline const Tone kWolfCoat{{148, 150, 156}, {96, 98, 108}};
-inline const Tone kLionCoat{{226, 170, 84}, {168, 112, 46}};
-inline const Tone kLionMane{{176, 102, 40}, {118, 62, 24}};
-
 // A small dog; `barking` lifts its head with the mouth open.
 void paintDog(QPainter &painter, QPointF base, double height, int facing, const Tone &coat = kDogCoat,
               bool barking = false);

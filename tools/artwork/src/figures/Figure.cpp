@@ -2,6 +2,7 @@
 
 #include "Emblems.h"
 #include "PipLayout.h"
+#include "figures/Plants.h"
 #include "figures/Shapes.h"
 
 #include <QPicture>
@@ -44,12 +45,6 @@ Proportions proportionsOf(Build build)
     }
     return proportionsOf(Build::Man);
 }
-
-const QColor kFeature{92, 48, 30};
-const QColor kLips{176, 78, 66};
-const QColor kBlush{236, 160, 140};
-const Tone kShoe{{92, 58, 36}, {60, 36, 22}};
-const Tone kIron{{150, 158, 172}, {96, 104, 122}};
 
 // Crown-to-sole height of a pose, in heads.
 double poseHeads(const Proportions &pr, Pose pose)
@@ -339,7 +334,7 @@ void paintLamp(QPainter &p, const QRectF &b, double u)
     drawShape(p, roof, kIron, 0.8);
     QPainterPath glass;
     glass.addRoundedRect(QRectF(cx - 0.32 * u, top + 0.52 * u, 0.64 * u, 0.62 * u), 0.05 * u, 0.05 * u);
-    drawShape(p, glass, Tone{{250, 226, 130}, {232, 180, 70}}, 0.8);
+    drawShape(p, glass, kLampGlass, 0.8);
     // A six-pointed star of light.
     const QPointF c(cx, top + 0.83 * u);
     QPainterPath star;
@@ -350,7 +345,7 @@ void paintLamp(QPainter &p, const QRectF &b, double u)
             i == 0 ? star.moveTo(q) : star.lineTo(q);
         }
     }
-    drawLine(p, star, QColor(210, 120, 30), std::max(0.6, 0.04 * u));
+    drawLine(p, star, kLampStar, std::max(0.6, 0.04 * u));
     QPainterPath frame;
     frame.moveTo(cx, top + 0.52 * u);
     frame.lineTo(cx, top + 1.14 * u);
@@ -402,7 +397,7 @@ void paintFlower(QPainter &p, const QRectF &b, double u, unsigned seed)
     drawShape(p, leaf, kLeaf, 0.6, 0.7);
     // A rose of five round petals (red), or a white lily when the seed is odd.
     const QPointF c(cx, b.top() + 0.3 * u);
-    const Tone petals = seed % 2 ? kParchment : Tone{{214, 48, 58}, {140, 24, 36}};
+    const Tone petals = seed % 2 ? kParchment : kRoseRed;
     QPainterPath bloom;
     for (int i = 0; i < 5; ++i) {
         const double a = -M_PI / 2 + i * 2 * M_PI / 5;
@@ -412,7 +407,7 @@ void paintFlower(QPainter &p, const QRectF &b, double u, unsigned seed)
     drawShape(p, ellipse(c, 0.08 * u, 0.08 * u), kGold, 0.4, 0.6);
 }
 
-void paintBanner(QPainter &p, const QRectF &b, double u)
+void paintBanner(QPainter &p, const QRectF &b, double u, const Flag &look)
 {
     const double x = b.left() + 0.15 * u;
     QPainterPath pole;
@@ -420,7 +415,7 @@ void paintBanner(QPainter &p, const QRectF &b, double u)
                         0.05 * u);
     drawShape(p, pole, kWood, 0.7);
     drawShape(p, ellipse(QPointF(x, b.top() + 0.14 * u), 0.14 * u, 0.14 * u), kGold, 0.6);
-    // A flag with a rippling fly end and a red cross.
+    // A flag with a rippling fly end, bearing its sign.
     QPainterPath flag;
     const double top = b.top() + 0.3 * u, h = 1.2 * u, w = b.width() - 0.2 * u;
     flag.moveTo(x + 0.06 * u, top);
@@ -429,19 +424,30 @@ void paintBanner(QPainter &p, const QRectF &b, double u)
     flag.lineTo(x + w, top + h);
     flag.cubicTo(x + w * 0.6, top + h + 0.15 * u, x + w * 0.4, top + h - 0.2 * u, x + 0.06 * u, top + h);
     flag.closeSubpath();
-    drawShape(p, flag, kParchment, 1.0);
-    QPainterPath cross;
-    const double fx = x + w * 0.42, fy = top + h * 0.5;
-    cross.moveTo(fx, fy - 0.35 * u);
-    cross.lineTo(fx, fy + 0.35 * u);
-    cross.moveTo(fx - 0.3 * u, fy);
-    cross.lineTo(fx + 0.3 * u, fy);
-    drawLine(p, cross, kCrossGuard.base, std::max(1.0, 0.12 * u));
+    drawShape(p, flag, look.cloth, 1.0);
+    switch (look.sign) {
+    case FlagSign::RedCross: {
+        QPainterPath cross;
+        const double fx = x + w * 0.42, fy = top + h * 0.5;
+        cross.moveTo(fx, fy - 0.35 * u);
+        cross.lineTo(fx, fy + 0.35 * u);
+        cross.moveTo(fx - 0.3 * u, fy);
+        cross.lineTo(fx + 0.3 * u, fy);
+        drawLine(p, cross, kCrossGuard.base, std::max(1.0, 0.12 * u));
+        break;
+    }
+    case FlagSign::WhiteRose:
+        paintWhiteRose(p, {x + w * 0.44, top + h * 0.5}, 0.42 * u);
+        break;
+    case FlagSign::None:
+        break;
+    }
 }
 
 } // namespace
 
-void paintHeld(QPainter &p, Held held, QPointF grip, double u, double angle, double ground, unsigned seed)
+void paintHeld(QPainter &p, Held held, QPointF grip, double u, double angle, double ground, unsigned seed,
+               const Flag &flag)
 {
     if (held == Held::Nothing)
         return;
@@ -484,7 +490,7 @@ void paintHeld(QPainter &p, Held held, QPointF grip, double u, double angle, dou
         paintOrb(p, b, u);
         break;
     case Held::Banner:
-        paintBanner(p, b, u);
+        paintBanner(p, b, u, flag);
         break;
     case Held::Nothing:
         break;
@@ -531,12 +537,18 @@ class FigurePainter {
     QPainterPath robeOutline() const;
     QPainterPath kneelingOutline(std::vector<QPointF> upper) const;
     void robeDetails(const QPainterPath &outline);
+    void robeFolds(const QPainterPath &outline);
+    void robeLap(const QPainterPath &outline);
+    void robeTrim(const QPainterPath &outline);
     void neck();
     void arm(int side, bool behind);
     void fist(QPointF at, QPointF along, bool holding);
     void heldThing(int side);
     void headwear(QPointF centre, double unit);
     void hairBack(QPointF c, double w, double h);
+    void backOfHead(QPointF c, double w, double h);
+    void helm(QPointF c, double w, double h);
+    void cap(QPointF c, double w, double h);
     void hairFront(QPointF c, double w, double h);
     void beard(QPointF c, double w, double h);
     void face(QPointF c, double w, double h);
@@ -849,10 +861,17 @@ QPainterPath FigurePainter::kneelingOutline(std::vector<QPointF> upper) const
 
 void FigurePainter::robeDetails(const QPainterPath &outline)
 {
+    robeFolds(outline);
+    robeLap(outline);
+    robeTrim(outline);
+}
+
+// Folds: soft lines in the shade colour falling from the waist.
+void FigurePainter::robeFolds(const QPainterPath &outline)
+{
     const Tone &gown = f_.robe.gown;
     const double line = std::max(0.8, 0.06 * u_);
     const double sole = soleY();
-    // Folds: soft lines in the shade colour falling from the waist.
     QPainterPath folds;
     Roughness rough(f_.seed);
     const bool longRobe = f_.robe.cut == Cut::Gown;
@@ -885,6 +904,14 @@ void FigurePainter::robeDetails(const QPainterPath &outline)
     p_.setClipPath(outline);
     drawLine(p_, folds, gown.shade, line);
     p_.restore();
+}
+
+// Where a seated or kneeling figure's thighs lie under the robe, they catch
+// the light.
+void FigurePainter::robeLap(const QPainterPath &outline)
+{
+    const Tone &gown = f_.robe.gown;
+    const double line = std::max(0.8, 0.06 * u_);
     if (f_.pose == Pose::Kneeling && f_.robe.cut == Cut::Gown) {
         // The raised thigh catches the light, its knee rounding at the front
         // edge, as on a seated figure's lap.
@@ -911,8 +938,13 @@ void FigurePainter::robeDetails(const QPainterPath &outline)
         drawShape(p_, smoothClosed(mirrored(b_.crown.x(), scaled)).intersected(outline), lap,
                   std::max(1.0, 0.1 * u_), line);
     }
+}
 
-    // Belt, neckline and hem in the trim colour.
+// Belt, neckline and hem in the trim colour.
+void FigurePainter::robeTrim(const QPainterPath &outline)
+{
+    const double sole = soleY();
+    const bool longRobe = f_.robe.cut == Cut::Gown;
     QPainterPath belt;
     belt.addRoundedRect(
         QRectF(at(-pr_.waistHalf - 0.05, pr_.waistY - 0.09), at(pr_.waistHalf + 0.05, pr_.waistY + 0.09)),
@@ -1006,7 +1038,7 @@ void FigurePainter::heldThing(int side)
     const Hand &h = hand(side);
     const double ground = f_.pose == Pose::Hanging ? f_.base.y() + 10 * u_ : f_.base.y();
     paintHeld(p_, h.held, heldGrip(side), u_ * h.size, heldAngle(side), ground,
-              f_.seed + static_cast<unsigned>(side + 1));
+              f_.seed + static_cast<unsigned>(side + 1), f_.flag);
 }
 
 // ---- The head ------------------------------------------------------------------
@@ -1146,6 +1178,69 @@ void FigurePainter::face(QPointF c, double w, double h)
     drawLine(p_, mouth, f_.beard == Beard::None ? kLips : kLips.darker(130), lw * 1.2);
 }
 
+void FigurePainter::helm(QPointF c, double w, double h)
+{
+    // An open-faced helm: a steel dome, cheek guards, a brim over the brow, a plume.
+    const Tone plume = headwearTone();
+    QPainterPath feather;
+    feather.moveTo(c + QPointF(0.05 * w, -0.5 * h));
+    feather.cubicTo(c + QPointF(-0.2 * w, -1.3 * h), c + QPointF(-0.9 * w, -1.25 * h),
+                    c + QPointF(-1.1 * w, -0.7 * h));
+    feather.cubicTo(c + QPointF(-0.7 * w, -0.95 * h), c + QPointF(-0.3 * w, -0.85 * h),
+                    c + QPointF(0.2 * w, -0.45 * h));
+    feather.closeSubpath();
+    drawShape(p_, f_.facing < 0 ? flippedX(feather, c.x()) : feather, plume, std::max(1.0, 0.1 * h));
+    QPainterPath dome;
+    dome.moveTo(c + QPointF(-0.58 * w, 0.3 * h));
+    dome.lineTo(c + QPointF(-0.6 * w, -0.15 * h));
+    dome.cubicTo(c + QPointF(-0.6 * w, -0.75 * h), c + QPointF(0.6 * w, -0.75 * h),
+                 c + QPointF(0.6 * w, -0.15 * h));
+    dome.lineTo(c + QPointF(0.58 * w, 0.3 * h));
+    dome.lineTo(c + QPointF(0.42 * w, 0.32 * h));
+    dome.lineTo(c + QPointF(0.42 * w, -0.12 * h));
+    dome.lineTo(c + QPointF(-0.42 * w, -0.12 * h));
+    dome.lineTo(c + QPointF(-0.42 * w, 0.32 * h));
+    dome.closeSubpath();
+    drawShape(p_, dome, kSteel, std::max(1.0, 0.1 * h));
+    QPainterPath ridge;
+    ridge.moveTo(c + QPointF(0, -0.58 * h));
+    ridge.lineTo(c + QPointF(0, -0.2 * h));
+    drawLine(p_, ridge, kSteel.shade, std::max(0.7, 0.05 * h));
+    QPainterPath brim;
+    brim.addRoundedRect(QRectF(c + QPointF(-0.64 * w, -0.22 * h), c + QPointF(0.64 * w, -0.08 * h)), 0.05 * h,
+                        0.05 * h);
+    drawShape(p_, brim, kIron, 0.6, 0.8);
+}
+
+void FigurePainter::cap(QPointF c, double w, double h)
+{
+    // A soft cap tipped to one side with a feather sweeping back.
+    const Tone cloth = headwearTone();
+    const double d = f_.facing < 0 ? -1 : 1;
+    QPainterPath feather;
+    feather.moveTo(c + QPointF(-d * 0.1 * w, -0.5 * h));
+    feather.cubicTo(c + QPointF(-d * 0.5 * w, -1.1 * h), c + QPointF(-d * 1.0 * w, -1.05 * h),
+                    c + QPointF(-d * 1.25 * w, -0.8 * h));
+    feather.cubicTo(c + QPointF(-d * 0.9 * w, -0.82 * h), c + QPointF(-d * 0.5 * w, -0.7 * h),
+                    c + QPointF(-d * 0.2 * w, -0.42 * h));
+    feather.closeSubpath();
+    drawShape(p_, feather, kParchment, std::max(0.8, 0.08 * h));
+    QPainterPath cap;
+    cap.moveTo(c + QPointF(-0.62 * w, -0.3 * h));
+    cap.cubicTo(c + QPointF(-0.75 * w, -0.95 * h), c + QPointF(0.5 * w, -1.05 * h),
+                c + QPointF(0.78 * w, -0.42 * h));
+    cap.lineTo(c + QPointF(0.6 * w, -0.28 * h));
+    cap.closeSubpath();
+    drawShape(p_, d < 0 ? flippedX(cap, c.x()) : cap, cloth, std::max(1.0, 0.12 * h));
+    QPainterPath brim;
+    brim.moveTo(c + QPointF(-0.64 * w, -0.28 * h));
+    brim.quadTo(c + QPointF(0, -0.46 * h), c + QPointF(0.66 * w, -0.3 * h));
+    brim.lineTo(c + QPointF(0.64 * w, -0.18 * h));
+    brim.quadTo(c + QPointF(0, -0.33 * h), c + QPointF(-0.62 * w, -0.16 * h));
+    brim.closeSubpath();
+    drawShape(p_, brim, f_.robe.trim, 0.6, 0.8);
+}
+
 void FigurePainter::headwear(QPointF c, double unit)
 {
     const double w = proportionsOf(f_.build).headWidth * unit, h = unit;
@@ -1163,67 +1258,12 @@ void FigurePainter::headwear(QPointF c, double unit)
         paintRankSign(p_, quillmere::Rank::Queen, box);
         break;
     }
-    case Headwear::Helm: {
-        // An open-faced helm: a steel dome, cheek guards, a brim over the brow, a plume.
-        const Tone plume = headwearTone();
-        QPainterPath feather;
-        feather.moveTo(c + QPointF(0.05 * w, -0.5 * h));
-        feather.cubicTo(c + QPointF(-0.2 * w, -1.3 * h), c + QPointF(-0.9 * w, -1.25 * h),
-                        c + QPointF(-1.1 * w, -0.7 * h));
-        feather.cubicTo(c + QPointF(-0.7 * w, -0.95 * h), c + QPointF(-0.3 * w, -0.85 * h),
-                        c + QPointF(0.2 * w, -0.45 * h));
-        feather.closeSubpath();
-        drawShape(p_, f_.facing < 0 ? flippedX(feather, c.x()) : feather, plume, std::max(1.0, 0.1 * h));
-        QPainterPath dome;
-        dome.moveTo(c + QPointF(-0.58 * w, 0.3 * h));
-        dome.lineTo(c + QPointF(-0.6 * w, -0.15 * h));
-        dome.cubicTo(c + QPointF(-0.6 * w, -0.75 * h), c + QPointF(0.6 * w, -0.75 * h),
-                     c + QPointF(0.6 * w, -0.15 * h));
-        dome.lineTo(c + QPointF(0.58 * w, 0.3 * h));
-        dome.lineTo(c + QPointF(0.42 * w, 0.32 * h));
-        dome.lineTo(c + QPointF(0.42 * w, -0.12 * h));
-        dome.lineTo(c + QPointF(-0.42 * w, -0.12 * h));
-        dome.lineTo(c + QPointF(-0.42 * w, 0.32 * h));
-        dome.closeSubpath();
-        drawShape(p_, dome, kSteel, std::max(1.0, 0.1 * h));
-        QPainterPath ridge;
-        ridge.moveTo(c + QPointF(0, -0.58 * h));
-        ridge.lineTo(c + QPointF(0, -0.2 * h));
-        drawLine(p_, ridge, kSteel.shade, std::max(0.7, 0.05 * h));
-        QPainterPath brim;
-        brim.addRoundedRect(QRectF(c + QPointF(-0.64 * w, -0.22 * h), c + QPointF(0.64 * w, -0.08 * h)),
-                            0.05 * h, 0.05 * h);
-        drawShape(p_, brim, kIron, 0.6, 0.8);
+    case Headwear::Helm:
+        helm(c, w, h);
         break;
-    }
-    case Headwear::Cap: {
-        // A soft cap tipped to one side with a feather sweeping back.
-        const Tone cloth = headwearTone();
-        const double d = f_.facing < 0 ? -1 : 1;
-        QPainterPath feather;
-        feather.moveTo(c + QPointF(-d * 0.1 * w, -0.5 * h));
-        feather.cubicTo(c + QPointF(-d * 0.5 * w, -1.1 * h), c + QPointF(-d * 1.0 * w, -1.05 * h),
-                        c + QPointF(-d * 1.25 * w, -0.8 * h));
-        feather.cubicTo(c + QPointF(-d * 0.9 * w, -0.82 * h), c + QPointF(-d * 0.5 * w, -0.7 * h),
-                        c + QPointF(-d * 0.2 * w, -0.42 * h));
-        feather.closeSubpath();
-        drawShape(p_, feather, kParchment, std::max(0.8, 0.08 * h));
-        QPainterPath cap;
-        cap.moveTo(c + QPointF(-0.62 * w, -0.3 * h));
-        cap.cubicTo(c + QPointF(-0.75 * w, -0.95 * h), c + QPointF(0.5 * w, -1.05 * h),
-                    c + QPointF(0.78 * w, -0.42 * h));
-        cap.lineTo(c + QPointF(0.6 * w, -0.28 * h));
-        cap.closeSubpath();
-        drawShape(p_, d < 0 ? flippedX(cap, c.x()) : cap, cloth, std::max(1.0, 0.12 * h));
-        QPainterPath brim;
-        brim.moveTo(c + QPointF(-0.64 * w, -0.28 * h));
-        brim.quadTo(c + QPointF(0, -0.46 * h), c + QPointF(0.66 * w, -0.3 * h));
-        brim.lineTo(c + QPointF(0.64 * w, -0.18 * h));
-        brim.quadTo(c + QPointF(0, -0.33 * h), c + QPointF(-0.62 * w, -0.16 * h));
-        brim.closeSubpath();
-        drawShape(p_, brim, f_.robe.trim, 0.6, 0.8);
+    case Headwear::Cap:
+        cap(c, w, h);
         break;
-    }
     case Headwear::Wreath: {
         QPainterPath leaves;
         for (int i = 0; i < 9; ++i) {
@@ -1235,6 +1275,36 @@ void FigurePainter::headwear(QPointF c, double unit)
         break;
     }
     }
+}
+
+void FigurePainter::backOfHead(QPointF c, double w, double h)
+{
+    // The ears at the sides, then the hair over the whole head (a bald crown
+    // in the skin, with its fringe), long hair falling over the shoulders.
+    if (f_.headwear != Headwear::Hood && f_.headwear != Headwear::Helm) {
+        for (int s : {-1, 1})
+            drawShape(p_, ellipse(c + QPointF(s * 0.5 * w, 0.04 * h), 0.09 * w, 0.14 * h), f_.skin, 0.4, 0.7);
+    }
+    if (f_.hair == Hair::Long)
+        hairBack(c, w, h);
+    const Tone hair{f_.hairColour, f_.hairColour.darker(140)};
+    const bool bald = f_.hair == Hair::Bald;
+    const std::vector<QPointF> right{{0, -0.52 * h},       {0.45 * w, -0.4 * h}, {0.53 * w, 0.0},
+                                     {0.44 * w, 0.34 * h}, {0.22 * w, 0.5 * h},  {0, 0.52 * h}};
+    std::vector<QPointF> pts;
+    for (const QPointF &q : right)
+        pts.emplace_back(q.x(), c.y() + q.y());
+    drawShape(p_, smoothClosed(mirrored(c.x(), pts)), bald ? f_.skin : hair, std::max(0.8, 0.06 * h));
+    if (bald) {
+        hairFront(c, w, h);
+        return;
+    }
+    QPainterPath strands;
+    for (double x : {-0.25, 0.0, 0.25}) {
+        strands.moveTo(c + QPointF(x * 0.4 * w, -0.45 * h));
+        strands.quadTo(c + QPointF(x * w, 0.0), c + QPointF(x * 1.2 * w, 0.42 * h));
+    }
+    drawLine(p_, strands, hair.shade, std::max(0.6, 0.04 * h));
 }
 
 void FigurePainter::head(QPointF c, double unit)
@@ -1252,6 +1322,11 @@ void FigurePainter::head(QPointF c, double unit)
         for (const QPointF &q : right)
             pts.emplace_back(q.x(), c.y() + q.y());
         drawShape(p_, smoothClosed(mirrored(c.x(), pts)), cloth, std::max(1.0, 0.1 * h));
+    }
+    if (f_.fromBehind) {
+        backOfHead(c, w, h);
+        headwear(c, unit);
+        return;
     }
     hairBack(c, w, h);
     face(c, w, h);

@@ -4,8 +4,10 @@
 // person. A painter fills in a `Figure` (where it stands, how tall, its pose,
 // clothes, headwear, hair and what each hand holds) and calls paintFigure.
 // Everything is in final pixel units on the supersampled canvas. The kit's
-// other parts are in Throne.h, Wings.h, Horse.h, Animals.h and Landscape.h;
-// FIGURES.md in tools/artwork shows how they go together.
+// other parts are beside this file, one header per subject (Throne.h,
+// Wings.h, Horse.h, Animals.h, Creatures.h, Bodies.h, Arms.h, Props.h, Sky.h,
+// Landscape.h, Water.h, Plants.h, Architecture.h); FIGURES.md in
+// tools/artwork shows how they go together.
 
 #include "Style.h"
 
@@ -57,7 +59,7 @@ enum class Gesture { Down, Raised, Forward, Aloft, Out, Behind };
 // What a hand holds. Sword, Wand, Cup and Pentacle are the suits' emblems as
 // the numbered cards draw them; Staff is a long plain staff that reaches the
 // ground; Rod a short magician's rod; Sceptre a gold rod with a knob; Banner
-// a white flag on a staff.
+// a flag on a staff (see Figure::flag).
 enum class Held {
     Nothing,
     Sword,
@@ -74,6 +76,13 @@ enum class Held {
     Banner
 };
 
+// What a banner's flag shows, and its cloth.
+enum class FlagSign { RedCross, WhiteRose, None };
+struct Flag {
+    Tone cloth = kParchment;
+    FlagSign sign = FlagSign::RedCross;
+};
+
 struct Hand {
     Gesture gesture = Gesture::Down;
     Held held = Held::Nothing;
@@ -84,19 +93,13 @@ struct Hand {
 };
 
 struct Robe {
-    Tone gown{{180, 40, 40}, {118, 22, 26}};
+    Tone gown = kGownRed;
     // A cloak falling from the shoulders behind the body, when there is one.
     std::optional<Tone> mantle;
     Cut cut = Cut::Gown;
-    Tone hose{{70, 80, 120}, {44, 50, 80}};    // legs under a tunic
-    Tone trim{{236, 188, 64}, {172, 120, 34}}; // belt, collar and hem
+    Tone hose = kHoseBlue; // legs under a tunic
+    Tone trim = kGold;     // belt, collar and hem
 };
-
-inline const Tone kSkin{{240, 196, 160}, {206, 150, 116}};
-inline const QColor kHairBrown{110, 64, 30};
-inline const QColor kHairGold{220, 170, 70};
-inline const QColor kHairGrey{196, 190, 180};
-inline const QColor kHairBlack{46, 34, 28};
 
 struct Figure {
     QPointF base{100, 280};
@@ -121,6 +124,10 @@ struct Figure {
     Hand left, right;
     // Varies folds and small details.
     unsigned seed = 1;
+    // Seen from behind: the back of the head where the face would be.
+    bool fromBehind = false;
+    // The flag of a Banner in either hand.
+    Flag flag;
 };
 
 // The figure's joints, worked out from its record: where to hang a halo, set a
@@ -168,7 +175,7 @@ QRectF figureBounds(const Figure &figure);
 // (degrees clockwise). `unit` is a head's height and sets its size. `ground`
 // is the ground's y, which a Staff reaches down to.
 void paintHeld(QPainter &painter, Held held, QPointF grip, double unit, double angle, double ground,
-               unsigned seed = 0);
+               unsigned seed = 0, const Flag &flag = {});
 QRectF heldBounds(Held held, QPointF grip, double unit, double angle, double ground);
 
 // A head on its own (hair, face, beard and headwear), for faces peeping out of

@@ -100,7 +100,7 @@ void paintHorse(QPainter &p, const Horse &h)
     const Legs legs = legsFor(h.gait);
     const double line = std::max(1.0, h.height * 0.012);
     const Tone far{h.coat.shade, h.coat.shade.darker(125)};
-    const Tone hoof{{70, 56, 46}, {44, 34, 28}};
+    const Tone &hoof = kHoof;
 
     // The tail, then the far legs, behind the body.
     const std::vector<QPointF> tail{{-0.66, -0.97}, {-0.8, -0.9},   {-0.86, -0.7},

@@ -12,19 +12,14 @@ namespace artwork::figures {
 // Prancing: the near fore leg raised high, the head up.
 enum class Gait { Standing, Walking, Prancing };
 
-inline const Tone kWhiteHorse{{236, 232, 222}, {182, 174, 160}};
-inline const Tone kBayHorse{{150, 88, 48}, {100, 56, 30}};
-inline const Tone kBlackHorse{{62, 56, 58}, {36, 32, 34}};
-inline const Tone kGreyHorse{{176, 176, 180}, {124, 124, 132}};
-
 struct Horse {
     QPointF base{100, 280}; // the ground under the middle of the body
     double height = 100;    // at the withers, in pixels; nose to tail is about 1.7 times this
     int facing = 1;         // 1: head to the right, -1: to the left
     Gait gait = Gait::Walking;
     Tone coat = kWhiteHorse;
-    QColor mane{226, 210, 170};
-    Tone cloth{{60, 90, 170}, {34, 52, 110}}; // the saddle cloth hanging over its flanks
+    QColor mane = kFlaxenMane;
+    Tone cloth = kSaddleBlue; // the saddle cloth hanging over its flanks
 };
 
 // Where a rider's hips go.

@@ -2,6 +2,8 @@
 
 #include "Style.h"
 
+#include <QtMath>
+
 #include <cmath>
 
 namespace artwork::figures::shapes {
@@ -15,6 +17,23 @@ QPointF unitVector(QPointF v)
 {
     const double l = length(v);
     return l > 1e-9 ? v / l : QPointF(0, 1);
+}
+
+QPointF polar(QPointF c, double r, double degrees)
+{
+    const double a = qDegreesToRadians(degrees);
+    return c + QPointF(std::cos(a), std::sin(a)) * r;
+}
+
+QPointF heading(double degrees)
+{
+    const double a = qDegreesToRadians(degrees);
+    return {std::sin(a), -std::cos(a)};
+}
+
+double angleOf(QPointF d)
+{
+    return std::atan2(d.y(), d.x()) * 180 / M_PI;
 }
 
 std::vector<QPointF> limbSides(const std::vector<QPointF> &chain, const std::vector<double> &half)

@@ -62,6 +62,12 @@ inline QPointF lerp(QPointF a, QPointF b, double t)
 
 double length(QPointF v);
 QPointF unitVector(QPointF v);
+// The direction of `v` in degrees, clockwise from the x axis on screen.
+double angleOf(QPointF v);
+// The point `r` from `c` towards `degrees`, clockwise from the x axis on screen.
+QPointF polar(QPointF c, double r, double degrees);
+// The unit direction `degrees` clockwise from straight up.
+QPointF heading(double degrees);
 // v turned a quarter to the right on screen (x right, y down).
 inline QPointF normal(QPointF v)
 {

@@ -11,16 +11,18 @@ namespace artwork::figures {
 using namespace style;
 using namespace shapes;
 
-QRectF paintThrone(QPainter &p, const Figure &seated, const ThroneLook &look)
-{
-    const Body b = bodyOf(seated);
-    const double u = b.unit, cx = b.crown.x();
-    const double half = b.shoulderHalf + 0.75 * u;
-    const double top = b.crown.y() - look.rise * u;
-    const double seatY = b.seatY, ground = seated.base.y();
-    const double line = std::max(1.2, 0.1 * u);
+namespace {
 
-    // The back: a tall slab with a round-arched top and a finial at each corner.
+// The throne's measures, taken from the sitter's body.
+struct ThroneMeasures {
+    double u, cx, half, top, seatY, ground, line;
+};
+
+// The back: a tall slab with a round-arched top, the diapered hanging inside
+// it and a finial at each corner.
+void paintThroneBack(QPainter &p, const ThroneMeasures &m, const ThroneLook &look)
+{
+    const double u = m.u, cx = m.cx, half = m.half, top = m.top, seatY = m.seatY, line = m.line;
     QPainterPath back;
     back.moveTo(cx - half, seatY);
     back.lineTo(cx - half, top + half * 0.55);
@@ -62,8 +64,13 @@ QRectF paintThrone(QPainter &p, const Figure &seated, const ThroneLook &look)
         drawShape(p, ellipse(knob, 0.26 * u, 0.26 * u), kGold, 0.8);
         drawShape(p, ellipse(knob + QPointF(0, -0.34 * u), 0.12 * u, 0.14 * u), kGold, 0.5);
     }
+}
 
-    // The seat and the arms: a slab on a stepped base, the arms ending in scrolls.
+// The seat and the arms: a slab on a stepped base with carved panels, the arms
+// ending in scrolls, all on a plinth.
+void paintThroneSeat(QPainter &p, const ThroneMeasures &m, const ThroneLook &look)
+{
+    const double u = m.u, cx = m.cx, half = m.half, seatY = m.seatY, ground = m.ground, line = m.line;
     const double seatHalf = half + 0.3 * u;
     for (int s : {-1, 1}) {
         QPainterPath armRest;
@@ -95,58 +102,70 @@ QRectF paintThrone(QPainter &p, const Figure &seated, const ThroneLook &look)
     plinth.addRect(QRectF(QPointF(cx - seatHalf - 0.2 * u, ground - 0.3 * u),
                           QPointF(cx + seatHalf + 0.2 * u, ground + 0.15 * u)));
     drawShape(p, plinth, look.frame, line);
-    return {cx - 0.7 * u, top - 0.05 * u, 1.4 * u, std::max(0.6 * u, b.crown.y() - 0.6 * u - top)};
 }
 
-void paintWings(QPainter &p, const Figure &figure, const WingsLook &look)
+} // namespace
+
+QRectF paintThrone(QPainter &p, const Figure &seated, const ThroneLook &look)
 {
-    const Body b = bodyOf(figure);
-    const double u = b.unit, L = look.span * u;
-    const QPointF root = (b.shoulder[0] + b.shoulder[1]) / 2 + QPointF(0, 0.25 * u);
-    const double lift = std::clamp(look.lift, 0.0, 1.0);
-    const double line = std::max(1.0, 0.08 * u);
-    for (int s : {-1, 1}) {
-        auto at = [&](double x, double y) { return root + QPointF(s * x * L, y * L); };
-        const double apexY = -(0.35 + 0.5 * lift);
-        // The long flight feathers first, fanned from the wing's outer edge
-        // down towards the tail, each a long rounded blade.
-        const int feathers = 8;
-        for (int i = feathers - 1; i >= 0; --i) {
-            const double t = static_cast<double>(i) / (feathers - 1);
-            const QPointF from = lerp(at(0.78, apexY + 0.3), at(0.22, 0.35), t);
-            const double angle = (0.55 - 0.45 * t); // radians out from straight down
-            const QPointF dir(s * std::sin(angle), std::cos(angle));
-            const double len = (0.62 - 0.22 * t) * L;
-            const QPointF to = from + dir * len;
-            drawShape(p, limb({from, lerp(from, to, 0.55), to}, {0.08 * L, 0.085 * L, 0.04 * L}), look.tips,
-                      line);
-            QPainterPath quill;
-            quill.moveTo(lerp(from, to, 0.1));
-            quill.lineTo(lerp(from, to, 0.85));
-            drawLine(p, quill, look.tips.shade, std::max(0.6, 0.04 * u));
+    const Body b = bodyOf(seated);
+    const double u = b.unit;
+    const double top = b.crown.y() - look.rise * u;
+    const ThroneMeasures m{u,       b.crown.x(),     b.shoulderHalf + 0.75 * u, top,
+                           b.seatY, seated.base.y(), std::max(1.2, 0.1 * u)};
+    paintThroneBack(p, m, look);
+    paintThroneSeat(p, m, look);
+    return {m.cx - 0.7 * u, top - 0.05 * u, 1.4 * u, std::max(0.6 * u, b.crown.y() - 0.6 * u - top)};
+}
+
+void paintRamHead(QPainter &p, QPointF c, double size, const Tone &tone)
+{
+    const double s = size;
+    const double line = std::max(0.8, s * 0.04);
+    // The horns: thick coils curling down and forward beside the face.
+    for (int side : {-1, 1}) {
+        std::vector<QPointF> chain;
+        std::vector<double> half;
+        const QPointF hub = c + QPointF(side * 0.27 * s, -0.04 * s);
+        const int steps = 9;
+        for (int i = 0; i <= steps; ++i) {
+            const double t = static_cast<double>(i) / steps;
+            // From above the brow, out over the top, down and curling back in.
+            const double a = qDegreesToRadians(-150.0 + 330.0 * t);
+            const double r = s * (0.22 - 0.14 * t);
+            chain.push_back(hub + QPointF(side * std::cos(a) * r, std::sin(a) * r));
+            half.push_back(s * (0.09 - 0.05 * t));
         }
-        // The coverts: from the back up the leading edge to the wing's bend, down its outer edge.
-        const std::vector<QPointF> body{at(0.02, 0.05),        at(0.1, -0.2),         at(0.3, apexY * 0.75),
-                                        at(0.52, apexY),       at(0.7, apexY + 0.02), at(0.86, apexY + 0.22),
-                                        at(0.8, apexY + 0.42), at(0.55, 0.0),         at(0.3, 0.38),
-                                        at(0.1, 0.36)};
-        const QPainterPath coverts = smoothClosed(body);
-        drawShape(p, coverts, look.feathers, std::max(1.2, 0.1 * u));
-        // Rows of small rounded feathers on the coverts.
-        QPainterPath scales;
-        for (int row = 0; row < 2; ++row) {
-            for (int i = 0; i < 4; ++i) {
-                const double t = (i + 0.5) / 4;
-                const QPointF q = lerp(at(0.72 - row * 0.14, apexY + 0.3 + row * 0.12),
-                                       at(0.2 - row * 0.05, 0.2 + row * 0.05), t);
-                scales.moveTo(q + QPointF(-0.05 * L, -0.02 * L));
-                scales.quadTo(q + QPointF(0, 0.06 * L), q + QPointF(0.05 * L, -0.02 * L));
-            }
+        drawShape(p, limb(chain, half), kGold, std::max(1.0, s * 0.05), line);
+        QPainterPath ridges;
+        for (int i = 2; i < steps; i += 2) {
+            const QPointF along =
+                unitVector(chain[static_cast<std::size_t>(i + 1)] - chain[static_cast<std::size_t>(i - 1)]);
+            const QPointF n = normal(along) * half[static_cast<std::size_t>(i)];
+            ridges.moveTo(chain[static_cast<std::size_t>(i)] + n);
+            ridges.lineTo(chain[static_cast<std::size_t>(i)] - n);
         }
-        p.save();
-        p.setClipPath(coverts);
-        drawLine(p, scales, look.feathers.shade, std::max(0.6, 0.05 * u));
-        p.restore();
+        drawLine(p, ridges, kGold.shade, std::max(0.6, s * 0.025));
+    }
+    // Ears sticking out under the horns, then the face: a broad brow narrowing to the muzzle.
+    for (int side : {-1, 1})
+        drawShape(p, ellipse(c + QPointF(side * 0.24 * s, 0.06 * s), 0.11 * s, 0.045 * s, side * 25.0), tone,
+                  std::max(0.6, s * 0.03), line);
+    const std::vector<QPointF> right{{0, -0.24 * s},       {0.15 * s, -0.2 * s}, {0.15 * s, 0.02 * s},
+                                     {0.09 * s, 0.24 * s}, {0.08 * s, 0.36 * s}, {0, 0.38 * s}};
+    std::vector<QPointF> pts;
+    for (const QPointF &q : right)
+        pts.emplace_back(q.x(), c.y() + q.y());
+    drawShape(p, smoothClosed(mirrored(c.x(), pts)), {tone.base.lighter(108), tone.shade},
+              std::max(1.0, s * 0.05), line);
+    // A tuft of wool on the brow.
+    drawShape(p, ellipse(c + QPointF(0, -0.18 * s), 0.1 * s, 0.06 * s), {tone.base.lighter(118), tone.base},
+              0.4, std::max(0.6, s * 0.03));
+    for (int side : {-1, 1}) {
+        drawShape(p, ellipse(c + QPointF(side * 0.085 * s, -0.02 * s), 0.035 * s, 0.025 * s),
+                  {kOutline, kOutline}, 0, 0);
+        drawShape(p, ellipse(c + QPointF(side * 0.04 * s, 0.32 * s), 0.022 * s, 0.016 * s),
+                  {kOutline, kOutline}, 0, 0);
     }
 }
 

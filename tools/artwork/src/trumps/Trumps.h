@@ -1,25 +1,24 @@
 #pragma once
 
-// The major arcana's own pictures. Each trump has a painter of its own, listed
-// in a table with its number; a trump without one keeps the placeholder.
+// The major arcana's pictures, by card number: the painter the face table
+// uses, and the figures alone for the checks. How a trump is painted, and
+// where each one is, is in Trump.h.
 
 #include "CardFaces.h"
 
-#include <vector>
+#include <QPainter>
+#include <QRectF>
 
 namespace artwork {
 
-struct TrumpPainter {
-    int cardNumber; // 1 (The Fool) to 22 (The World)
-    FacePainter painter;
-};
+// The picture of a trump: inside the faint rule and above the band.
+QRectF trumpScene();
 
-// The painters of the first eleven trumps (The Fool to The Wheel of Fortune)
-// and of the last eleven (Strength to The World), each kept in a file of its own.
-const std::vector<TrumpPainter> &firstTrumps();
-const std::vector<TrumpPainter> &lastTrumps();
+// The painter of trump `cardNumber`, 1 (The Fool) to 22 (The World).
+const FacePainter &trumpPainter(int cardNumber);
 
-// The painter of a trump, or nullptr while it has none of its own.
-const FacePainter *trumpPainter(int cardNumber);
+// Paints only the figures of trump `cardNumber`, unclipped, in final pixel
+// units; false for any other card number.
+bool paintTrumpFigures(QPainter &p, int cardNumber);
 
 } // namespace artwork

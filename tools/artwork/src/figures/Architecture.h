@@ -1,0 +1,50 @@
+#pragma once
+
+// Buildings and furniture: pillars, towers, castles and a walled city, stone
+// floors and masonry, a table, a bench, hangings, coffins. In final pixel
+// units, in the kit's style.
+
+#include "figures/Figure.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRectF>
+
+#include <optional>
+
+namespace artwork::figures {
+
+// A pillar filling `shaft` with a capital above and a base below it.
+void paintPillar(QPainter &painter, const QRectF &shaft, const Tone &stone = kStone);
+// A round tower standing on `base`, `width` wide and `height` tall to the top
+// of its battlements, with a slit window; a pointed roof in `roof` when given.
+void paintTower(QPainter &painter, QPointF base, double width, double height, const Tone &stone = kStone,
+                const std::optional<Tone> &roof = std::nullopt);
+// A castle on a hill far off: a wall between towers, `width` wide, standing on `base`.
+void paintCastle(QPainter &painter, QPointF base, double width, unsigned seed, const Tone &stone = kStone);
+// A walled city along the horizon, its walls standing on y = baseY.
+void paintCity(QPainter &p, double baseY, double left, double right, unsigned seed);
+
+// A floor of stone slabs across `scene` from y = top down.
+void paintStoneFloor(QPainter &p, const QRectF &scene, double top, const Tone &stone);
+// Courses of stone laid over `wall` (already painted): joints every `course`
+// pixels, staggered.
+void paintMasonry(QPainter &p, const QPainterPath &wall, double course, const QColor &joint);
+
+// A wooden table: its top surface (covered in `top`) from y = backY to y = topY,
+// an apron below, legs down to `bottom`.
+void paintTable(QPainter &p, double left, double right, double backY, double topY, double bottom,
+                const Tone &top);
+// A plain stone bench block for a seated figure, from its seat down to the ground.
+void paintBench(QPainter &p, const Figure &seated, const Tone &stone);
+// A hanging cloth between two pillars, strewn with pomegranates and palm leaves.
+void paintVeil(QPainter &p, const QRectF &area, const Tone &cloth, const Tone &fruit);
+// A plain hanging cloth with folds falling from a gold rod.
+void paintCurtain(QPainter &p, const QRectF &area, const Tone &cloth);
+
+// An open coffin seen a little from above, `width` wide, its front's foot
+// at `foot`: the inside first (before whoever rises from it), then the front.
+void paintCoffinBack(QPainter &p, QPointF foot, double width, double height);
+void paintCoffinFront(QPainter &p, QPointF foot, double width, double height);
+
+} // namespace artwork::figures
