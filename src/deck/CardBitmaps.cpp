@@ -1,7 +1,7 @@
 #include "CardBitmaps.h"
 
 #include "CardFaceTable.h"
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 
 #include <QResource>
 #include <QtEndian>

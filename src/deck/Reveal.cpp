@@ -2,7 +2,7 @@
 
 #include "CardFaceTable.h"
 #include "Deck.h"
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 
 #include <QLabel>
 #include <algorithm>

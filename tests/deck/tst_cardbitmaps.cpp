@@ -1,6 +1,6 @@
 #include "deck/CardBitmaps.h"
 #include "deck/CardFaceTable.h"
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 
 #include <QTest>
 #include <QtEndian>

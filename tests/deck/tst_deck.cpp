@@ -1,7 +1,7 @@
 #include "deck/ClockSeededRandom.h"
 #include "deck/Deck.h"
 #include "deck/Reveal.h"
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 
 #include <QLabel>
 #include <QRegularExpression>

@@ -2,7 +2,7 @@
 #include "deck/CardFaceTable.h"
 #include "deck/Deck.h"
 #include "deck/Reveal.h"
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 #include "windows/ImageControl.h"
 
 #include <QLabel>

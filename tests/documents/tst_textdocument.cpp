@@ -1,7 +1,7 @@
 #include "../support/DocumentShapes.h"
 #include "../support/TestFolder.h"
 #include "documents/TextDocument.h"
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 
 #include <QPlainTextEdit>
 #include <QTest>
