@@ -105,7 +105,8 @@ void SpreadWindow::command(const char *name, const QString &caption, void (Windo
 }
 
 template <typename Window>
-void SpreadWindow::wire(ImageControl *slot, void (Window::*dblClick)(), void (Window::*mouseDown)(short, short, float, float))
+void SpreadWindow::wire(ImageControl *slot, void (Window::*dblClick)(),
+                        void (Window::*mouseDown)(short, short, float, float))
 {
     auto *window = static_cast<Window *>(this);
     connect(slot, &ImageControl::DblClick, window, dblClick);

@@ -50,16 +50,14 @@ void TestImageControl::pressesReportTheirButtonCode_data()
     QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<QPoint>("at");
     QTest::addColumn<QVariantList>("reported"); // button code, shift state, X and Y in twips
-    QTest::newRow("left, shift and ctrl")
-        << Qt::LeftButton << (Qt::ShiftModifier | Qt::ControlModifier) << QPoint(2, 3)
-        << QVariantList{short(1), short(3), 30.0f, 45.0f};
+    QTest::newRow("left, shift and ctrl") << Qt::LeftButton << (Qt::ShiftModifier | Qt::ControlModifier) << QPoint(2, 3)
+                                          << QVariantList{short(1), short(3), 30.0f, 45.0f};
     QTest::newRow("right, alt") << Qt::RightButton << Qt::KeyboardModifiers(Qt::AltModifier) << QPoint(10, 20)
                                 << QVariantList{short(2), short(4), 150.0f, 300.0f};
     QTest::newRow("middle") << Qt::MiddleButton << Qt::KeyboardModifiers() << QPoint(77, 116)
                             << QVariantList{short(4), short(0), 1155.0f, 1740.0f};
-    QTest::newRow("a button past sixteen bits")
-        << Qt::ExtraButton24 << Qt::KeyboardModifiers() << QPoint(1, 1)
-        << QVariantList{short(0), short(0), 15.0f, 15.0f};
+    QTest::newRow("a button past sixteen bits") << Qt::ExtraButton24 << Qt::KeyboardModifiers() << QPoint(1, 1)
+                                                << QVariantList{short(0), short(0), 15.0f, 15.0f};
 }
 
 void TestImageControl::pressesReportTheirButtonCode()

@@ -61,8 +61,10 @@ void addWindowRows()
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
+    // clang-format off
     QTest::newRow("main") << WindowKind::Main << "Image3" << "Image2";
     QTest::newRow("celtic") << WindowKind::Celtic << "Image7" << "Image4";
+    // clang-format on
 }
 
 // Where the slot stands in its window, or null.
