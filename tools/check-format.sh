@@ -5,8 +5,10 @@
 set -eu
 cd "$(dirname "$0")/.."
 
-folders="src tests bench fuzz"
-not_yet="tests/artwork" # formatted once the artwork generator's restructuring has landed
+folders="src tests bench fuzz tools/artwork"
+# Left out until the artwork generator's restructuring has landed; then
+# emptied, and make format run once.
+not_yet="tests/artwork tools/artwork"
 
 command -v clang-format >/dev/null 2>&1 || { echo "check-format.sh: clang-format is missing (sh setup.sh test installs it)" >&2; exit 1; }
 
