@@ -1,6 +1,7 @@
 // The picture control alone: what it reports of the mouse, and how it shows a
 // picture. Which picture it paints at which size (bitmap or rendition) is in
 // tst_crisppictures.
+#include "../support/DoubleClick.h"
 #include "windows/ImageControl.h"
 
 #include <QPainter>
@@ -20,15 +21,6 @@ struct Control {
         control.show();
     }
 };
-
-// As the X server delivers a double click: press, release, double click, release.
-void doubleClick(ImageControl *control, Qt::MouseButton button)
-{
-    QTest::mousePress(control, button);
-    QTest::mouseRelease(control, button);
-    QTest::mouseDClick(control, button);
-    QTest::mouseRelease(control, button);
-}
 
 } // namespace
 

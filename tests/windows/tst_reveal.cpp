@@ -1,7 +1,8 @@
 // The reveal as the user starts it: a double click on a card slot of a real
 // window deals the next card of that window's deck onto that slot.
+#include "../support/DealtCards.h"
+#include "../support/DoubleClick.h"
 #include "../support/ShellFixture.h"
-#include "deck/CardBitmaps.h"
 #include "deck/CardFaceTable.h"
 #include "errors/FatalError.h"
 #include "windows/ImageControl.h"
@@ -11,31 +12,11 @@
 #include <QTest>
 
 using namespace quillmere;
+using namespace DealtCards;
 
 Q_DECLARE_METATYPE(quillmere::WindowKind)
 
 namespace {
-
-QImage rgb(const QPixmap &pixmap)
-{
-    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-QImage bitmap(int id)
-{
-    return CardBitmaps::loadImage(id).convertToFormat(QImage::Format_RGB32);
-}
-
-int cardAt(const SpreadWindow &window, int row)
-{
-    return static_cast<int>(*window.deck().cardOrder()[static_cast<std::size_t>(row)][1]);
-}
-
-QString nameOf(int card)
-{
-    const std::string_view name = cardFace(card)->name;
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
 
 SpreadWindow *openShown(ShellFixture &f, WindowKind kind)
 {
@@ -43,15 +24,6 @@ SpreadWindow *openShown(ShellFixture &f, WindowKind kind)
     if (window)
         f.shell.show(window);
     return window;
-}
-
-// As the X server delivers a double click: press, release, double click, release.
-void doubleClick(ImageControl *slot, Qt::MouseButton button = Qt::LeftButton)
-{
-    QTest::mousePress(slot, button);
-    QTest::mouseRelease(slot, button);
-    QTest::mouseDClick(slot, button);
-    QTest::mouseRelease(slot, button);
 }
 
 // Two slots of the window, named so that neither is the first or the last of
@@ -112,7 +84,7 @@ void TestReveal::doubleClickDealsTheNextCardOntoThatSlot()
         const int card = cardAt(*window, row);
         QCOMPARE(window->Label1->text(), QString::number(card));
         QVERIFY(!window->Label1->isVisible());
-        QCOMPARE(rgb(slot->picture()), bitmap(cardFace(card)->bitmapId));
+        QCOMPARE(rgb(slot->picture()), faceAtRow(*window, row));
         QCOMPARE(slot->accessibleDescription(), nameOf(card));
         QCOMPARE(window->deck().dealPosition(), qint16(row + 1));
         if (row == 2) {
@@ -121,7 +93,7 @@ void TestReveal::doubleClickDealsTheNextCardOntoThatSlot()
         }
     }
     // Dealing onto b left a's card as it was, and every other slot face down.
-    QCOMPARE(rgb(a->picture()), bitmap(cardFace(cardAt(*window, 2))->bitmapId));
+    QCOMPARE(rgb(a->picture()), faceAtRow(*window, 2));
     QCOMPARE(a->accessibleDescription(), nameOf(cardAt(*window, 2)));
     for (ImageControl *slot : window->cardSlots()) {
         if (slot != a && slot != b)
@@ -158,7 +130,7 @@ void TestReveal::onlyTheLeftButtonDeals()
     // The same slot deals at once to the left button.
     doubleClick(slot);
     QCOMPARE(window->deck().dealPosition(), qint16(2));
-    QCOMPARE(rgb(slot->picture()), bitmap(cardFace(cardAt(*window, 1))->bitmapId));
+    QCOMPARE(rgb(slot->picture()), faceAtRow(*window, 1));
 }
 
 void TestReveal::captionsArePlainDigits_data()

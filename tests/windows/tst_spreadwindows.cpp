@@ -1,3 +1,5 @@
+#include "../support/DealtCards.h"
+#include "../support/DoubleClick.h"
 #include "../support/ShellFixture.h"
 #include "deck/CardBitmaps.h"
 #include "deck/CardFaceTable.h"
@@ -18,26 +20,11 @@
 #include <set>
 
 using namespace quillmere;
+using namespace DealtCards;
 
 Q_DECLARE_METATYPE(quillmere::WindowKind)
 
 namespace {
-
-QImage rgb(const QPixmap &pixmap)
-{
-    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-QImage bitmap(int id)
-{
-    return CardBitmaps::loadImage(id).convertToFormat(QImage::Format_RGB32);
-}
-
-QImage faceAtRow(const SpreadWindow &window, int row)
-{
-    const int card = static_cast<int>(*window.deck().cardOrder()[static_cast<std::size_t>(row)][1]);
-    return bitmap(cardFace(card)->bitmapId);
-}
 
 void addSpreadRows()
 {
@@ -60,15 +47,6 @@ SpreadWindow *openAtDesignSize(ShellFixture &f, WindowKind kind)
     window->showNormal();
     const QSize design = window->proportionalLayout()->reference();
     return QTest::qWaitFor([&] { return window->centralWidget()->size() == design; }) ? window : nullptr;
-}
-
-void doubleClick(ImageControl *control)
-{
-    // As the X server delivers it: press, release, double click, release.
-    QTest::mousePress(control, Qt::LeftButton);
-    QTest::mouseRelease(control, Qt::LeftButton);
-    QTest::mouseDClick(control, Qt::LeftButton);
-    QTest::mouseRelease(control, Qt::LeftButton);
 }
 
 } // namespace
