@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_CONFIGURE = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all setup setup-test configure configure-test build run test test-sanitize bench artwork package screenshots clean
+.PHONY: all setup setup-test configure configure-test build run test test-sanitize bench artwork package screenshots format format-check clean
 
 all: build
 
@@ -68,6 +68,14 @@ screenshots: setup-test configure
 bench: configure-test
 	@cmake --build $(BUILD) -j $(JOBS)
 	sh bench/run-all.sh $(BUILD)
+
+# The C++ sources against .clang-format: format-check lists the files that
+# differ (CI runs it), format rewrites them.
+format: setup-test
+	sh tools/check-format.sh --fix
+
+format-check: setup-test
+	sh tools/check-format.sh
 
 artwork:
 	@sh setup.sh artwork

@@ -14,8 +14,9 @@ for goal in "${@:-run}"; do
         run) ;;
         # The tests: a private X session with a window manager, input and
         # window inspection, picture checks, the desktop entry and metadata
-        # validators, a desktop launcher; and Google Benchmark.
-        test) packages="$packages libbenchmark-dev
+        # validators, a desktop launcher; Google Benchmark; and clang-format
+        # for the check of the code's formatting.
+        test) packages="$packages libbenchmark-dev clang-format
                         xvfb xauth openbox xdotool x11-utils imagemagick
                         desktop-file-utils appstream libglib2.0-bin
                         dpkg-dev file lintian

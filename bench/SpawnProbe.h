@@ -77,7 +77,7 @@ inline bool spawnProbe(const char *probe, const char *folder, std::initializer_l
 // What it leaves out stays unknown here.
 struct ProbeReport {
     ProbeOutput output;
-    int fields = 0;          // how many of the five the probe printed
+    int fields = 0; // how many of the five the probe printed
     long long paintNs = 0;
     long long commandNs = 0; // 0 when no command opened the window timed
     std::string painted;     // "window" or "box"; empty when not reported
@@ -94,8 +94,8 @@ struct ProbeReport {
     double cpuMs() const
     {
         const rusage &usage = output.usage;
-        return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
-               + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+        return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
+               double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     }
 };
 
@@ -108,8 +108,8 @@ inline bool runStartProbe(const char *probe, const char *folder, std::initialize
     if (!spawnProbe(probe, folder, arguments, report.output))
         return false;
     char painted[16] = {};
-    report.fields = std::sscanf(report.output.line.c_str(), "%lld %lld %15s %ld %d", &report.paintNs,
-                                &report.commandNs, painted, &report.peakKb, &report.renditions);
+    report.fields = std::sscanf(report.output.line.c_str(), "%lld %lld %15s %ld %d", &report.paintNs, &report.commandNs,
+                                painted, &report.peakKb, &report.renditions);
     if (report.fields < 4) {
         // Only the paint time is understood from a line this short.
         report.commandNs = 0;

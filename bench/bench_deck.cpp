@@ -29,7 +29,6 @@ static void BM_LoadAndDecodeFace(benchmark::State &state)
 }
 BENCHMARK(BM_LoadAndDecodeFace);
 
-
 // The same shuffle with a clock that costs nothing: what the clock readings cost.
 static void BM_Shuffle_The_Deck_FrozenClock(benchmark::State &state)
 {

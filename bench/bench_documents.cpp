@@ -94,7 +94,7 @@ void addCase(const char *window, const char *document, const QByteArray *bytes, 
     for (const char *name : {"meanings.txt", "about.txt"})
         QFile::copy(shipped.filePath(QString::fromLatin1(name)), c->folder->filePath(QString::fromLatin1(name)));
     const QString target = c->folder->filePath(c->window == "information" ? QStringLiteral("about.txt")
-                                                                            : QStringLiteral("meanings.txt"));
+                                                                          : QStringLiteral("meanings.txt"));
     if (bytes) {
         QFile::remove(target);
         QFile file(target);
@@ -170,8 +170,9 @@ int main(int argc, char **argv)
         addCase("main", document.name, &document.bytes, false);
     // The narrowest panes, where a long line wraps most often; and the Information window.
     for (const char *window : {"celtic", "qabalistic", "information"}) {
-        for (const char *name : {"every limit at once", "one line, left-to-right and right-to-left letters taking turns",
-                                 "one line, one word"})
+        for (const char *name :
+             {"every limit at once", "one line, left-to-right and right-to-left letters taking turns",
+              "one line, one word"})
             addCase(window, name, named(atCapacity, name), false);
     }
     // How soon a document past the capacity is refused, and the largest refused outright.
@@ -179,8 +180,8 @@ int main(int argc, char **argv)
         addCase("main", name, named(pastCapacity, name), true);
     const QByteArray oneHugeLine = DocumentShapes::fill("x", 10 * 1024 * 1024);
     addCase("main", "10 MB in one line", &oneHugeLine, true);
-    addCase("information", "one letter too many, taking turns", named(pastCapacity, "one letter too many, taking turns"),
-            true);
+    addCase("information", "one letter too many, taking turns",
+            named(pastCapacity, "one letter too many, taking turns"), true);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

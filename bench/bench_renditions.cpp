@@ -4,9 +4,9 @@
 #include "deck/CardBitmaps.h"
 #include "deck/Renditions.h"
 
-#include <QGuiApplication>
 #include <QBuffer>
 #include <QDirIterator>
+#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 using namespace quillmere;
@@ -107,8 +107,7 @@ int main(int argc, char **argv)
     for (const std::string format : {"png", "png-rgb", "jpg90", "bmp8"}) {
         benchmark::RegisterBenchmark(("BM_DecodeRendition/face/" + format).c_str(), BM_DecodeRendition, kFace, format)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("BM_DecodeRendition/title/" + format).c_str(), BM_DecodeRendition, kTitle,
-                                     format)
+        benchmark::RegisterBenchmark(("BM_DecodeRendition/title/" + format).c_str(), BM_DecodeRendition, kTitle, format)
             ->Unit(benchmark::kMillisecond);
     }
     for (auto scale : {BM_ScaleFaceRendition, BM_ScaleFaceBitmap}) {

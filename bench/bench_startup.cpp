@@ -71,8 +71,8 @@ void registerProbes(const Scenario &scenario)
     };
     for (const auto &probe : probes) {
         if (probe.path && *probe.path)
-            benchmark::RegisterBenchmark((std::string(scenario.name) + "/" + probe.name).c_str(), BM_Probe,
-                                         probe.path, probe.takesCommand ? scenario.command : nullptr)
+            benchmark::RegisterBenchmark((std::string(scenario.name) + "/" + probe.name).c_str(), BM_Probe, probe.path,
+                                         probe.takesCommand ? scenario.command : nullptr)
                 ->UseManualTime()
                 ->Iterations(1)
                 ->Unit(benchmark::kMillisecond);

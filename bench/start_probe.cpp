@@ -177,7 +177,7 @@ int main(int argc, char *argv[])
     const auto from = [&shell](WindowKind to) {
         return [&shell, to] { shell.navigate(shell.loaded(WindowKind::Main), to); };
     };
-    FirstPaint watcher(is("information")                      ? "quillmere::Form2"
+    FirstPaint watcher(is("information")                    ? "quillmere::Form2"
                        : is("celtic") || is("celtic-dealt") ? "quillmere::Form3"
                        : is("qabalistic")                   ? "quillmere::Form4"
                                                             : "quillmere::SpreadWindow");

@@ -3,7 +3,7 @@
 // an image of exactly the expected size holding the pixels and colours the bytes
 // describe. Any other exception ends the run as a crash.
 #include "deck/CardBitmaps.h"
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 
 #include <QImage>
 #include <QString>

@@ -1,7 +1,7 @@
 #include "CardBitmaps.h"
 
 #include "CardFaceTable.h"
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 
 #include <QResource>
 #include <QtEndian>
@@ -53,7 +53,10 @@ QImage decode(QByteArrayView dib, int bitmapId)
     const qint32 height = int32At(dib, 8);
     if (width != size.width() || height != size.height())
         reject(bitmapId, QStringLiteral("it measures %1 by %2 pixels instead of %3 by %4")
-                             .arg(width).arg(height).arg(size.width()).arg(size.height()));
+                             .arg(width)
+                             .arg(height)
+                             .arg(size.width())
+                             .arg(size.height()));
     if (uint16At(dib, 12) != 1)
         reject(bitmapId, QStringLiteral("it has %1 planes instead of 1").arg(uint16At(dib, 12)));
     if (uint16At(dib, 14) != 8)

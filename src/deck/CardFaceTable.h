@@ -12,12 +12,12 @@ enum class Suit { MajorArcana, Swords, Wands, Cups, Pentacles };
 enum class Rank { None, King, Queen, Knight, Page, Ten, Nine, Eight, Seven, Six, Five, Four, Three, Two, Ace };
 
 struct CardFace {
-    int cardNumber;          // 1..78
-    int bitmapId;            // 101..180, never 141 or 142
+    int cardNumber; // 1..78
+    int bitmapId;   // 101..180, never 141 or 142
     Suit suit;
-    Rank rank;               // Rank::None for the major arcana
-    std::string_view name;   // as a reader names the card: "The Fool", "Ace of Pentacles"
-    std::string_view title;  // printed on the face's band; empty for the minor arcana
+    Rank rank;              // Rank::None for the major arcana
+    std::string_view name;  // as a reader names the card: "The Fool", "Ace of Pentacles"
+    std::string_view title; // printed on the face's band; empty for the minor arcana
 };
 
 inline constexpr int FirstCardNumber = 1;

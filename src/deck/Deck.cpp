@@ -1,6 +1,6 @@
 #include "Deck.h"
 
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 
 #include <cmath>
 

@@ -8,7 +8,8 @@
 
 namespace quillmere {
 
-Form2::Form2(Shell &) : Text1(new QPlainTextEdit(QStringLiteral("Text1"))), m_layout(new ProportionalLayout(ReferenceSize))
+Form2::Form2(Shell &)
+    : Text1(new QPlainTextEdit(QStringLiteral("Text1"))), m_layout(new ProportionalLayout(ReferenceSize))
 {
     setWindowTitle(QStringLiteral("Quillmere Tarot Information"));
     setWindowIcon(Artwork::programIcon());

@@ -1,6 +1,6 @@
 #include "TextDocument.h"
 
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 
 #include <QDir>
 #include <QFile>

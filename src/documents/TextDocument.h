@@ -15,9 +15,9 @@ namespace quillmere {
 // place to break it (one long word, or left-to-right and right-to-left letters
 // taking turns). Documents beyond any of these are refused with a message.
 struct DocumentCapacity {
-    qint64 bytes;          // the size of the file
-    qsizetype lines;       // lines as the pane shows them
-    qsizetype lineLength;  // characters (UTF-16 code units) in the longest of them
+    qint64 bytes;         // the size of the file
+    qsizetype lines;      // lines as the pane shows them
+    qsizetype lineLength; // characters (UTF-16 code units) in the longest of them
 };
 inline constexpr DocumentCapacity Capacity{2 * 1024 * 1024, 20'000, 5'000};
 
@@ -25,8 +25,8 @@ inline constexpr DocumentCapacity Capacity{2 * 1024 * 1024, 20'000, 5'000};
 // also at a lone CR or LF and at a paragraph separator (U+2029, and U+FDD0 and
 // U+FDD1, which it takes as frame boundaries), so those end a line here too.
 struct DocumentShape {
-    qsizetype lines = 0;        // lines that end in a break; the empty rest after the last is not one
-    qsizetype longestLine = 0;  // its length in UTF-16 code units
+    qsizetype lines = 0;             // lines that end in a break; the empty rest after the last is not one
+    qsizetype longestLine = 0;       // its length in UTF-16 code units
     qsizetype longestLineNumber = 0; // 1 for the first line; 0 for an empty document
 };
 DocumentShape documentShape(QStringView document);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FatalError.h"
+#include "errors/FatalError.h"
 
 #include <QObject>
 #include <QPointer>

@@ -2,7 +2,6 @@
 
 #include "windows/Artwork.h"
 
-
 #include <QApplication>
 
 namespace quillmere {

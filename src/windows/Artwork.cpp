@@ -1,6 +1,6 @@
 #include "Artwork.h"
 
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 
 #include <QApplication>
 

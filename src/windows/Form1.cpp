@@ -32,7 +32,7 @@ Form1::Form1(Shell &shell) : SpreadWindow(shell, ReferenceSize)
     Label5 = addLabel("Label5", {9240, 5280, 735, 255}, QStringLiteral("Future"), kCaption);
     addTextPane({5640, 5760, 4695, 1815});
     Label2 = addLabel("Label2", {3840, 8160, 4095, 255},
-                   QStringLiteral("Double-click to deal \u00b7 right-click to enlarge"), kNotice);
+                      QStringLiteral("Double-click to deal \u00b7 right-click to enlarge"), kNotice);
 
     wire(Image1, &Form1::Image1_DblClick, &Form1::Image1_MouseDown);
     wire(Image2, &Form1::Image2_DblClick, &Form1::Image2_MouseDown);

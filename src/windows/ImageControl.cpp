@@ -65,8 +65,8 @@ QPixmap ImageControl::renditionFor(QSize devicePixels)
     // asks for another paint once this one is over: no window waits for a
     // rendition to be decoded before it first shows.
     const QSize bitmapSize = pixmap().size();
-    const QImage source =
-        m_painted ? Renditions::load(m_rendition, bitmapSize) : Renditions::cached(m_rendition, bitmapSize);
+    const QImage source = m_painted ? Renditions::load(m_rendition, bitmapSize)
+                                    : Renditions::cached(m_rendition, bitmapSize);
     if (source.isNull()) {
         if (!m_painted)
             QTimer::singleShot(0, this, qOverload<>(&QWidget::update));
@@ -76,9 +76,8 @@ QPixmap ImageControl::renditionFor(QSize devicePixels)
     // the palette's format, dithered to a fixed cube of colours.
     const QImage rgb = source.convertToFormat(source.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                                        : QImage::Format_RGB32);
-    m_scaled = QPixmap::fromImage(rgb.size() == devicePixels
-                                      ? rgb
-                                      : rgb.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    m_scaled = QPixmap::fromImage(
+        rgb.size() == devicePixels ? rgb : rgb.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     m_scaled.setDevicePixelRatio(devicePixelRatioF());
     m_scaledFrom = m_rendition;
     return m_scaled;
@@ -108,8 +107,8 @@ void ImageControl::paintEvent(QPaintEvent *event)
 void ImageControl::reportPress(const QMouseEvent *event)
 {
     const QPointF at = event->position();
-    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()),
-                   float(at.x()) * kTwipsPerPixel, float(at.y()) * kTwipsPerPixel);
+    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()) * kTwipsPerPixel,
+                   float(at.y()) * kTwipsPerPixel);
 }
 
 void ImageControl::mousePressEvent(QMouseEvent *event)

@@ -4,13 +4,14 @@
 #include "deck/CardBitmaps.h"
 #include "deck/CardFaceTable.h"
 #include "deck/Renditions.h"
-#include "deck/Reveal.h"
 #include "documents/TextDocument.h"
+#include "errors/FatalError.h"
 #include "shell/ProportionalLayout.h"
 
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 namespace quillmere {
 
@@ -142,7 +143,19 @@ void SpreadWindow::faceDownReset()
 
 void SpreadWindow::Next_Card()
 {
-    quillmere::Next_Card(m_deck, *Label1);
+    Label1->setText(QString::number(m_deck.dealNext()));
+}
+
+const CardFace &SpreadWindow::dealtCard(const QLabel &label)
+{
+    bool isNumber = false;
+    const double number = label.text().toDouble(&isNumber);
+    const auto &table = Card_Face_Table();
+    const auto row = std::find_if(table.begin(), table.end(),
+                                  [number](const CardFace &face) { return face.cardNumber == number; });
+    if (!isNumber || row == table.end())
+        throw FatalError(QStringLiteral("No card is numbered \"%1\".").arg(label.text()));
+    return *row;
 }
 
 void SpreadWindow::Reveal(ImageControl *slot)

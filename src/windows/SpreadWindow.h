@@ -15,6 +15,7 @@ class QPlainTextEdit;
 namespace quillmere {
 
 class ProportionalLayout;
+struct CardFace;
 
 // What the three spread windows share: card slots that start face down, a
 // preview pane, the meanings text, the hidden Label1 and the window's own deck.
@@ -30,8 +31,13 @@ public:
     // preview blank, the meanings read.
     void Form_Load();
 
-    // Deals the next card: its number goes into Label1's caption.
+    // Deals the next card of the deck: its number, as plain digits, goes into
+    // Label1's caption.
     void Next_Card();
+
+    // The card whose number a caption of Label1 holds, as the reveal reads it
+    // back. Throws FatalError when the caption names no card.
+    static const CardFace &dealtCard(const QLabel &label);
 
     // The commands every spread window has. Shuffle: a fresh deck, every slot
     // face down, the preview blank.
@@ -64,7 +70,11 @@ protected:
     template <typename Window>
     void wire(ImageControl *slot, void (Window::*dblClick)(), void (Window::*mouseDown)(short, short, float, float));
 
-    // What the slot and pane handlers do.
+    // What the slot and pane handlers do. The reveal, on a double click of a
+    // card slot: deals the next card (Next_Card), reads its number back from
+    // Label1, loads that card's face afresh and shows it on the slot, named for
+    // assistive technology. A face that fails to load ends the program through
+    // the shell's guard.
     void Reveal(ImageControl *slot);
     void CopyToPreview(ImageControl *slot, short Button);
     void ClearPreview();
@@ -95,7 +105,8 @@ void SpreadWindow::command(const char *name, const QString &caption, void (Windo
 }
 
 template <typename Window>
-void SpreadWindow::wire(ImageControl *slot, void (Window::*dblClick)(), void (Window::*mouseDown)(short, short, float, float))
+void SpreadWindow::wire(ImageControl *slot, void (Window::*dblClick)(),
+                        void (Window::*mouseDown)(short, short, float, float))
 {
     auto *window = static_cast<Window *>(this);
     connect(slot, &ImageControl::DblClick, window, dblClick);

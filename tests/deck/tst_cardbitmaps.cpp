@@ -1,6 +1,6 @@
 #include "deck/CardBitmaps.h"
 #include "deck/CardFaceTable.h"
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 
 #include <QTest>
 #include <QtEndian>
@@ -121,6 +121,7 @@ void TestCardBitmaps::rejectsDamagedBitmaps_data()
     const QByteArray good = makeDib(200, 303);
     QByteArray d;
 
+    // clang-format off
     QTest::newRow("empty") << QByteArray() << 148 << "its header is cut short (0 bytes)";
     QTest::newRow("header cut short") << good.left(39) << 148 << "its header is cut short (39 bytes)";
     QTest::newRow("pixels cut short") << good.left(good.size() - 1) << 163 << "it holds 61663 bytes instead of 61664";
@@ -145,6 +146,7 @@ void TestCardBitmaps::rejectsDamagedBitmaps_data()
     QTest::newRow("short palette") << d << 149 << "its palette has 16 colours instead of 256";
     d = good; poke32(d, 32, 0x7fffffff);
     QTest::newRow("absurd palette") << d << 149 << "its palette has 2147483647 colours instead of 256";
+    // clang-format on
 }
 
 void TestCardBitmaps::rejectsDamagedBitmaps()

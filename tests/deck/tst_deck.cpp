@@ -1,10 +1,7 @@
 #include "deck/ClockSeededRandom.h"
 #include "deck/Deck.h"
-#include "deck/Reveal.h"
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 
-#include <QLabel>
-#include <QRegularExpression>
 #include <QTest>
 #include <cmath>
 #include <limits>
@@ -44,8 +41,6 @@ private slots:
     void everyDrawFollowsAReseed();
     void dealingRunsThroughTheOrderAndWraps();
     void shuffleAfterDealsStartsOver();
-    void captionsArePlainDigits_data();
-    void captionsArePlainDigits();
     void dealingAnUnshuffledDeckFails();
     void generatorStaysBelowOne();
     void firstCardIsRoughlyUniform();
@@ -154,34 +149,6 @@ void TestDeck::shuffleAfterDealsStartsOver()
     deck.Shuffle_The_Deck();
     QCOMPARE(deck.dealPosition(), qint16(1));
     QCOMPARE(deck.dealNext(), cardAt(deck, 1));
-}
-
-void TestDeck::captionsArePlainDigits_data()
-{
-    QTest::addColumn<int>("card");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("1") << 1 << "1";
-    QTest::newRow("7") << 7 << "7";
-    QTest::newRow("78") << 78 << "78";
-}
-
-void TestDeck::captionsArePlainDigits()
-{
-    QFETCH(int, card);
-    QFETCH(QString, caption);
-    Deck deck;
-    deck.Shuffle_The_Deck();
-    QLabel Label1(QStringLiteral("Label1"));
-    const QRegularExpression digits(QStringLiteral("^[1-9][0-9]?$"));
-    for (int deal = 1; deal <= 78; ++deal) {
-        Next_Card(deck, Label1);
-        QVERIFY2(digits.match(Label1.text()).hasMatch(), qPrintable(Label1.text()));
-        if (cardAt(deck, deal) == card) {
-            QCOMPARE(Label1.text(), caption);
-            return;
-        }
-    }
-    QFAIL("the card never came up");
 }
 
 void TestDeck::dealingAnUnshuffledDeckFails()

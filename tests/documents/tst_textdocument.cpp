@@ -1,7 +1,7 @@
 #include "../support/DocumentShapes.h"
 #include "../support/TestFolder.h"
 #include "documents/TextDocument.h"
-#include "shell/FatalError.h"
+#include "errors/FatalError.h"
 
 #include <QPlainTextEdit>
 #include <QTest>
@@ -38,12 +38,14 @@ void TestTextDocument::linesEndInCrLf_data()
     QTest::newRow("CR CR LF") << QByteArray("a\r\r\n") << "a\r\n\r\n";
     QTest::newRow("LF CR") << QByteArray("a\n\rb") << "a\n\r\nb\r\n";
     QTest::newRow("only CRs") << QByteArray("\r\r\r") << "\r\n\r\n\r\n";
-    QTest::newRow("Windows-1252") << QByteArray("\x93Tarot\x94 \x80\xe9") << QString::fromUtf8("\u201cTarot\u201d \u20ac\u00e9\r\n");
+    QTest::newRow("Windows-1252") << QByteArray("\x93Tarot\x94 \x80\xe9")
+                                  << QString::fromUtf8("\u201cTarot\u201d \u20ac\u00e9\r\n");
     QTest::newRow("valid UTF-8") << QByteArray("caf\xc3\xa9 \xe2\x80\x94") << QString::fromUtf8("caf\u00e9 \u2014\r\n");
     QTest::newRow("byte order mark dropped") << QByteArray("\xef\xbb\xbfPast") << "Past\r\n";
     QTest::newRow("byte order mark alone is one empty line") << QByteArray("\xef\xbb\xbf") << "\r\n";
     QTest::newRow("invalid UTF-8 falls back") << QByteArray("caf\xe9\xc3") << QString::fromUtf8("caf\u00e9\u00c3\r\n");
-    QTest::newRow("NUL bytes kept") << QByteArray("a\0b", 3) << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b\r\n"));
+    QTest::newRow("NUL bytes kept") << QByteArray("a\0b", 3)
+                                    << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b\r\n"));
 }
 
 void TestTextDocument::linesEndInCrLf()
@@ -143,12 +145,14 @@ void TestTextDocument::unreadableDocumentsFail_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("expected");
+    // clang-format off
     QTest::newRow("missing") << "missing" << "was not found";
     QTest::newRow("directory") << "directory" << "is a folder";
     QTest::newRow("FIFO") << "fifo" << "not an ordinary file";
     QTest::newRow("link to /dev/zero") << "devzero" << "not an ordinary file";
     QTest::newRow("dangling link") << "dangling" << "was not found";
     QTest::newRow("too large") << "large" << "too large";
+    // clang-format on
 }
 
 void TestTextDocument::unreadableDocumentsFail()

@@ -60,8 +60,8 @@ void TestBadInput::documents_data()
     QTest::addColumn<QString>("expected"); // what the message says, or "shown"
     for (const char *document : {"meanings.txt", "about.txt"}) {
         const auto row = [document](const char *kind, const char *expected) {
-            QTest::addRow("%s %s", document, kind) << QString::fromLatin1(document) << QString::fromLatin1(kind)
-                                                   << QString::fromLatin1(expected);
+            QTest::addRow("%s %s", document, kind)
+                << QString::fromLatin1(document) << QString::fromLatin1(kind) << QString::fromLatin1(expected);
         };
         row("missing", "was not found");
         row("directory", "is a folder, not a text file");

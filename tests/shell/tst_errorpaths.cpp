@@ -137,8 +137,10 @@ void TestErrorPaths::documentBeyondCapacity_data()
         const auto document = std::find_if(past.begin(), past.end(),
                                            [limit](const auto &d) { return qstrcmp(d.name, limit) == 0; });
         QVERIFY(document != past.end());
-        for (auto [kind, name] : {std::pair{WindowKind::Main, "main"}, {WindowKind::Celtic, "celtic"},
-                                  {WindowKind::Qabalistic, "qabalistic"}, {WindowKind::Information, "information"}})
+        for (auto [kind, name] : {std::pair{WindowKind::Main, "main"},
+                                  {WindowKind::Celtic, "celtic"},
+                                  {WindowKind::Qabalistic, "qabalistic"},
+                                  {WindowKind::Information, "information"}})
             QTest::addRow("%s, %s", name, limit) << kind << document->bytes << QString::fromUtf8(document->refusal);
     }
 }
@@ -151,7 +153,8 @@ void TestErrorPaths::documentBeyondCapacity()
     const QString document = kind == WindowKind::Information ? QStringLiteral("about.txt")
                                                              : QStringLiteral("meanings.txt");
     QString message;
-    failToOpen(kind, [&](ShellFixture &f) { QVERIFY(f.folder.write(document, bytes)); }, message);
+    failToOpen(
+        kind, [&](ShellFixture &f) { QVERIFY(f.folder.write(document, bytes)); }, message);
     if (QTest::currentTestFailed())
         return;
     QVERIFY2(message.startsWith(QStringLiteral("The file \u201c%1\u201d %2").arg(document, refusal)),
@@ -166,9 +169,11 @@ void TestErrorPaths::pictureFailsWhileAWindowOpens_data()
     QTest::addColumn<int>("failure");
     QTest::addColumn<QString>("message");
     const QString missing = QStringLiteral("Picture 141 is missing from the program.");
-    const QString damaged = QStringLiteral("Picture 142 of the program is damaged: it holds 1000 bytes instead of 61664.");
-    for (auto [kind, name, slotCount] : {std::tuple{WindowKind::Main, "main", 3}, {WindowKind::Celtic, "celtic", 10},
-                                     {WindowKind::Qabalistic, "qabalistic", 10}}) {
+    const QString damaged = QStringLiteral(
+        "Picture 142 of the program is damaged: it holds 1000 bytes instead of 61664.");
+    for (auto [kind, name, slotCount] : {std::tuple{WindowKind::Main, "main", 3},
+                                         {WindowKind::Celtic, "celtic", 10},
+                                         {WindowKind::Qabalistic, "qabalistic", 10}}) {
         // The slots and the pane show their pictures from the moment they are
         // built; the opening steps then load them again.
         QTest::addRow("%s, card back missing as the slots are built", name)
@@ -192,10 +197,13 @@ void TestErrorPaths::pictureFailsWhileAWindowOpens()
     std::optional<FailingPictures> failing;
     auto loads = std::make_shared<int>(0);
     QString reported;
-    failToOpen(kind, [&](ShellFixture &) {
-        failing.emplace([picture, loadsBefore, loads](int id) { return id == picture && ++*loads > loadsBefore; },
-                        FailingPictures::Failure(failure));
-    }, reported);
+    failToOpen(
+        kind,
+        [&](ShellFixture &) {
+            failing.emplace([picture, loadsBefore, loads](int id) { return id == picture && ++*loads > loadsBefore; },
+                            FailingPictures::Failure(failure));
+        },
+        reported);
     if (QTest::currentTestFailed())
         return;
     QCOMPARE(reported, message);
@@ -207,7 +215,8 @@ void TestErrorPaths::pictureFailsInAnOpenWindow_data()
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QString>("moment");
     for (const char *moment : {"reveal", "shuffle", "clearing the preview"}) {
-        for (auto [kind, name] : {std::pair{WindowKind::Main, "main"}, {WindowKind::Celtic, "celtic"},
+        for (auto [kind, name] : {std::pair{WindowKind::Main, "main"},
+                                  {WindowKind::Celtic, "celtic"},
                                   {WindowKind::Qabalistic, "qabalistic"}})
             QTest::addRow("%s, %s", name, moment) << kind << QString::fromLatin1(moment);
     }

@@ -71,8 +71,8 @@ QString TestMonkey::checkSound(const ShellFixture &f) const
             return QStringLiteral("%1 shows neither the back nor a face").arg(slot->objectName());
     }
     const ImageControl *pane = window->previewPane();
-    const bool blank = pane->accessibleDescription() == QLatin1String("Empty")
-                       && pane->picture().size() == CardBitmaps::FaceSize;
+    const bool blank = pane->accessibleDescription() == QLatin1String("Empty") &&
+                       pane->picture().size() == CardBitmaps::FaceSize;
     if (pane->picture().isNull() || !(blank || showsACard(pane)))
         return QStringLiteral("the preview pane shows nothing it should");
     return {};
@@ -87,7 +87,7 @@ void TestMonkey::randomActionsKeepEverythingSound()
     const quint64 seed = qEnvironmentVariable("MONKEY_SEED").toULongLong(&given);
     const quint64 used = given ? seed : std::random_device{}();
     const int actions = qEnvironmentVariableIsSet("MONKEY_ACTIONS") ? qEnvironmentVariableIntValue("MONKEY_ACTIONS")
-                                                                     : 100000;
+                                                                    : 100000;
     qInfo("monkey: seed %llu, %d actions (MONKEY_SEED=%llu repeats this run)", used, actions, used);
     std::mt19937_64 random(used);
     const auto pick = [&random](int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(random)); };
@@ -151,7 +151,10 @@ void TestMonkey::randomActionsKeepEverythingSound()
         const QString fault = checkSound(f);
         if (!fault.isEmpty())
             QFAIL(qPrintable(QStringLiteral("after action %1 (kind %2) of the run with MONKEY_SEED=%3: %4")
-                                 .arg(i + 1).arg(action).arg(used).arg(fault)));
+                                 .arg(i + 1)
+                                 .arg(action)
+                                 .arg(used)
+                                 .arg(fault)));
     }
     qInfo("monkey: %d double clicks, %d presses, %d pane clicks, %d pane double clicks, %d shuffles, "
           "%d moves, %d Information, %d resizes, %d Information closes",

@@ -65,9 +65,11 @@ void TestShell::unreadableMeaningsEndTheProgramBeforeAnyWindow_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("expected");
+    // clang-format off
     QTest::newRow("missing") << "missing" << "was not found";
     QTest::newRow("a folder") << "folder" << "is a folder";
     QTest::newRow("damaged link") << "dangling" << "was not found";
+    // clang-format on
 }
 
 void TestShell::unreadableMeaningsEndTheProgramBeforeAnyWindow()
@@ -113,13 +115,12 @@ void TestShell::windowStates_data()
         << QStringList{"Form1+Form2", "Form2+Form3", "Form2+Form4", "Form1+Form2"};
     QTest::newRow("closing the information window")
         << QStringList{"info", "closeInfo", "info"} << QStringList{"Form1+Form2", "Form1", "Form1+Form2"};
-    QTest::newRow("information alone, then ended")
-        << QStringList{"info", "ccs", "close", "closeInfo"}
-        << QStringList{"Form1+Form2", "Form2+Form3", "Form2", "ended"};
+    QTest::newRow("information alone, then ended") << QStringList{"info", "ccs", "close", "closeInfo"}
+                                                   << QStringList{"Form1+Form2", "Form2+Form3", "Form2", "ended"};
     QTest::newRow("closing the only window ends") << QStringList{"qts", "close"} << QStringList{"Form4", "ended"};
     QTest::newRow("exit") << QStringList{"exit"} << QStringList{"ended"};
-    QTest::newRow("exit closes information too") << QStringList{"info", "ccs", "exit"}
-                                                 << QStringList{"Form1+Form2", "Form2+Form3", "ended"};
+    QTest::newRow("exit closes information too")
+        << QStringList{"info", "ccs", "exit"} << QStringList{"Form1+Form2", "Form2+Form3", "ended"};
 }
 
 void TestShell::windowStates()

@@ -70,7 +70,8 @@ inline QList<Document> atCapacity()
         {"one line of Windows-1252 letters", QByteArray(length, '\xe9')},
         {"one line of wide three-byte UTF-8 letters", QByteArray("\xe5\xa1\x94").repeated(length)},
         {"one line of four-byte UTF-8 pictographs", QByteArray("\xf0\x9f\x82\xa1").repeated(length / 2)},
-        {"one line of letters under combining marks", QByteArray("a\xcc\x81\xcc\x82\xcc\x83\xcc\x84").repeated(length / 5)},
+        {"one line of letters under combining marks",
+         QByteArray("a\xcc\x81\xcc\x82\xcc\x83\xcc\x84").repeated(length / 5)},
     };
 }
 
@@ -81,7 +82,8 @@ inline QList<Document> pastCapacity()
                   "the messages below quote the capacity");
     const qsizetype lines = Capacity.lines, length = Capacity.lineLength;
     const char *tooManyLines = "has too many lines to show: 20,001, where the limit is 20,000.";
-    const char *firstLineTooLong = "has a line too long to show: line 1 has 5,001 characters, where the limit is 5,000.";
+    const char *firstLineTooLong =
+        "has a line too long to show: line 1 has 5,001 characters, where the limit is 5,000.";
     return {
         {"one byte too many", fill(prose(198) + "\r\n", Capacity.bytes + 1),
          "is too large to show: 2,097,153 bytes, where the limit is 2,097,152 bytes (2 MB)."},

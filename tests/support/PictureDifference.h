@@ -7,8 +7,8 @@
 
 // How far apart two pictures of one size are, pixel by pixel.
 struct PictureDifference {
-    double mean = 255;     // mean absolute difference per channel, 0 to 255
-    double farShare = 1;   // share of pixels with a channel more than 64 apart
+    double mean = 255;   // mean absolute difference per channel, 0 to 255
+    double farShare = 1; // share of pixels with a channel more than 64 apart
 
     static PictureDifference between(const QImage &a, const QImage &b)
     {

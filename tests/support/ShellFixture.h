@@ -40,7 +40,8 @@ struct ShellFixture {
     QList<quillmere::SpreadWindow *> spreadWindows() const
     {
         QList<quillmere::SpreadWindow *> loaded;
-        for (auto kind : {quillmere::WindowKind::Main, quillmere::WindowKind::Celtic, quillmere::WindowKind::Qabalistic}) {
+        for (auto kind :
+             {quillmere::WindowKind::Main, quillmere::WindowKind::Celtic, quillmere::WindowKind::Qabalistic}) {
             if (auto *window = qobject_cast<quillmere::SpreadWindow *>(shell.loaded(kind)))
                 loaded << window;
         }

@@ -6,7 +6,6 @@
 #include "deck/CardBitmaps.h"
 #include "deck/CardFaceTable.h"
 #include "deck/Renditions.h"
-#include "deck/Reveal.h"
 #include "shell/ProportionalLayout.h"
 #include "windows/Form1.h"
 
@@ -55,7 +54,7 @@ const CardFace &dealATrump(Form1 *window, ImageControl *slot)
 {
     for (;;) {
         QTest::mouseDClick(slot, Qt::LeftButton);
-        const CardFace &card = dealtCard(*window->Label1);
+        const CardFace &card = SpreadWindow::dealtCard(*window->Label1);
         if (card.suit == Suit::MajorArcana)
             return card;
     }

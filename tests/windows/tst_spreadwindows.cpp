@@ -1,9 +1,11 @@
+#include "../support/DealtCards.h"
+#include "../support/DoubleClick.h"
 #include "../support/ShellFixture.h"
 #include "deck/CardBitmaps.h"
 #include "deck/CardFaceTable.h"
 #include "documents/Form2.h"
-#include "windows/Artwork.h"
 #include "shell/ProportionalLayout.h"
+#include "windows/Artwork.h"
 #include "windows/Form1.h"
 #include "windows/Form3.h"
 #include "windows/Form4.h"
@@ -18,26 +20,11 @@
 #include <set>
 
 using namespace quillmere;
+using namespace DealtCards;
 
 Q_DECLARE_METATYPE(quillmere::WindowKind)
 
 namespace {
-
-QImage rgb(const QPixmap &pixmap)
-{
-    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-}
-
-QImage bitmap(int id)
-{
-    return CardBitmaps::loadImage(id).convertToFormat(QImage::Format_RGB32);
-}
-
-QImage faceAtRow(const SpreadWindow &window, int row)
-{
-    const int card = static_cast<int>(*window.deck().cardOrder()[static_cast<std::size_t>(row)][1]);
-    return bitmap(cardFace(card)->bitmapId);
-}
 
 void addSpreadRows()
 {
@@ -60,15 +47,6 @@ SpreadWindow *openAtDesignSize(ShellFixture &f, WindowKind kind)
     window->showNormal();
     const QSize design = window->proportionalLayout()->reference();
     return QTest::qWaitFor([&] { return window->centralWidget()->size() == design; }) ? window : nullptr;
-}
-
-void doubleClick(ImageControl *control)
-{
-    // As the X server delivers it: press, release, double click, release.
-    QTest::mousePress(control, Qt::LeftButton);
-    QTest::mouseRelease(control, Qt::LeftButton);
-    QTest::mouseDClick(control, Qt::LeftButton);
-    QTest::mouseRelease(control, Qt::LeftButton);
 }
 
 } // namespace
@@ -187,7 +165,8 @@ void TestSpreadWindows::controlsStandAtTheirDesignRectangles()
     layout->setGeometry(QRect(QPoint(), uneven));
     QCOMPARE(widget->geometry(), ProportionalLayout::scaled(twips, reference, uneven));
     const QRectF exact(twips.x() / 15.0 * 1277 / reference.width(), twips.y() / 15.0 * 709 / reference.height(),
-                       twips.width() / 15.0 * 1277 / reference.width(), twips.height() / 15.0 * 709 / reference.height());
+                       twips.width() / 15.0 * 1277 / reference.width(),
+                       twips.height() / 15.0 * 709 / reference.height());
     QVERIFY(std::abs(widget->x() - exact.x()) <= 0.5 && std::abs(widget->y() - exact.y()) <= 0.5);
     QVERIFY(std::abs(widget->width() - exact.width()) <= 1.0 && std::abs(widget->height() - exact.height()) <= 1.0);
 }
@@ -477,10 +456,12 @@ void TestSpreadWindows::positionLabelsStandUnderTheirSlots_data()
     QTest::addColumn<QString>("slot"); // the card slot it names, or none
     QTest::addColumn<QColor>("colour");
     const QColor caption(192, 192, 192), notice(128, 128, 128);
+    // clang-format off
     QTest::newRow("Past") << "Label4" << "Past" << "Image2" << caption;
     QTest::newRow("Present") << "Label3" << "Present" << "Image1" << caption;
     QTest::newRow("Future") << "Label5" << "Future" << "Image3" << caption;
     QTest::newRow("notice") << "Label2" << "Double-click to deal \u00b7 right-click to enlarge" << QString() << notice;
+    // clang-format on
 }
 
 void TestSpreadWindows::positionLabelsStandUnderTheirSlots()
@@ -550,8 +531,9 @@ void TestSpreadWindows::textPanesWrapAndOpenAtTheTop()
     ShellFixture f;
     // Far more text than the pane shows, in lines far wider than the pane.
     const QByteArray line = QByteArray("the card of the day turns up again ").repeated(12);
-    QVERIFY(f.folder.write(kind == WindowKind::Information ? QStringLiteral("about.txt") : QStringLiteral("meanings.txt"),
-                           "FIRST LINE " + (line + "\r\n").repeated(200)));
+    QVERIFY(
+        f.folder.write(kind == WindowKind::Information ? QStringLiteral("about.txt") : QStringLiteral("meanings.txt"),
+                       "FIRST LINE " + (line + "\r\n").repeated(200)));
     QWidget *window = f.shell.load(kind);
     auto *spread = qobject_cast<SpreadWindow *>(window);
     QPlainTextEdit *pane = spread ? spread->Text1 : qobject_cast<Form2 *>(window)->Text1;
