@@ -20,7 +20,7 @@ exec 3>&-
 tries=0
 while [ ! -s "$scratch/display" ]; do
     tries=$((tries + 1))
-    [ $tries -gt 100 ] && { echo "xsession: Xvfb did not start" >&2; cat "$scratch/xvfb.log" >&2; exit 1; }
+    [ $tries -gt 300 ] && { echo "xsession: Xvfb did not start" >&2; cat "$scratch/xvfb.log" >&2; exit 1; }
     sleep 0.1
 done
 DISPLAY=:$(cat "$scratch/display")
@@ -33,7 +33,7 @@ wm_pid=$!
 tries=0
 until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
     tries=$((tries + 1))
-    [ $tries -gt 100 ] && { echo "xsession: openbox did not start" >&2; exit 1; }
+    [ $tries -gt 300 ] && { echo "xsession: openbox did not start" >&2; exit 1; }
     sleep 0.1
 done
 
