@@ -19,8 +19,7 @@ QByteArray readAll(const QString &relative)
 
 std::uint32_t le16(const QByteArray &b, int o)
 {
-    return static_cast<std::uint8_t>(b[o]) | static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[o + 1]))
-                                                 << 8;
+    return static_cast<std::uint8_t>(b[o]) | static_cast<std::uint32_t>(static_cast<std::uint8_t>(b[o + 1])) << 8;
 }
 
 std::uint32_t le32(const QByteArray &b, int o)
@@ -48,8 +47,7 @@ bool parseDib8(const QByteArray &b, int o, Dib &dib, QString &why)
     dib.imageSize = le32(b, o + 20);
     dib.clrUsed = le32(b, o + 32);
     dib.clrImportant = le32(b, o + 36);
-    if (dib.headerSize != 40 || dib.bitCount != 8 || dib.compression != 0 || dib.width <= 0 ||
-        dib.height <= 0) {
+    if (dib.headerSize != 40 || dib.bitCount != 8 || dib.compression != 0 || dib.width <= 0 || dib.height <= 0) {
         why = "not an 8-bit uncompressed DIB with a 40-byte header";
         return false;
     }

@@ -21,7 +21,7 @@ Q_DECLARE_METATYPE(artwork::layout::Arrangement)
 class CardLayout : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void pipsInsideFieldAndApart_data();
     void pipsInsideFieldAndApart();
     void arrangementsAreSymmetric_data();
@@ -35,10 +35,8 @@ void CardLayout::pipsInsideFieldAndApart_data()
 {
     QTest::addColumn<Suit>("suit");
     QTest::addColumn<int>("count");
-    const std::pair<Suit, const char *> suits[] = {{Suit::Swords, "Swords"},
-                                                   {Suit::Wands, "Wands"},
-                                                   {Suit::Cups, "Cups"},
-                                                   {Suit::Pentacles, "Pentacles"}};
+    const std::pair<Suit, const char *> suits[] = {
+        {Suit::Swords, "Swords"}, {Suit::Wands, "Wands"}, {Suit::Cups, "Cups"}, {Suit::Pentacles, "Pentacles"}};
     for (const auto &[suit, name] : suits) {
         for (int count = 1; count <= 10; ++count)
             QTest::addRow("%s %d", name, count) << suit << count;
@@ -65,8 +63,7 @@ void CardLayout::pipsInsideFieldAndApart()
     }
     for (std::size_t i = 0; i < pips.size(); ++i) {
         for (std::size_t j = i + 1; j < pips.size(); ++j)
-            QVERIFY2(!pips[i].near(pips[j], kPipGap - 1e-6),
-                     qPrintable(QString("pips %1 and %2 touch").arg(i).arg(j)));
+            QVERIFY2(!pips[i].near(pips[j], kPipGap - 1e-6), qPrintable(QString("pips %1 and %2 touch").arg(i).arg(j)));
     }
 }
 
@@ -90,9 +87,8 @@ void CardLayout::arrangementsAreSymmetric()
     const auto spots = pipSpots(count, arrangement);
     QCOMPARE(static_cast<int>(spots.size()), count);
     auto has = [&](double u, double v) {
-        return std::any_of(spots.begin(), spots.end(), [&](const Spot &s) {
-            return std::abs(s.u - u) < 1e-9 && std::abs(s.v - v) < 1e-9;
-        });
+        return std::any_of(spots.begin(), spots.end(),
+                           [&](const Spot &s) { return std::abs(s.u - u) < 1e-9 && std::abs(s.v - v) < 1e-9; });
     };
     for (const Spot &s : spots) {
         QVERIFY(s.u >= 0 && s.u <= 1 && s.v >= 0 && s.v <= 1);

@@ -54,7 +54,7 @@ QString hex(QRgb c)
 class CardBitmaps : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void everyNumberHasOneFile();
     void format_data();
     void format();
@@ -71,8 +71,7 @@ void CardBitmaps::everyNumberHasOneFile()
     QStringList expected;
     for (int id = quillmere::FirstBitmapId; id <= quillmere::LastBitmapId; ++id)
         expected << QString("%1.dib").arg(id);
-    const QStringList found =
-        QDir(sourcePath("resources/bitmaps")).entryList({"*.dib"}, QDir::Files, QDir::Name);
+    const QStringList found = QDir(sourcePath("resources/bitmaps")).entryList({"*.dib"}, QDir::Files, QDir::Name);
     QCOMPARE(found, expected);
 }
 
@@ -238,8 +237,7 @@ void CardBitmaps::back()
             const bool dot = x % 4 == (y % 2 == 0 ? 0 : 2);
             const QRgb expected = frame || dot ? qRgb(0, 0, 0) : qRgb(0, 0, 255);
             if (dib.pixel(x, y) != expected)
-                QFAIL(
-                    qPrintable(QString("back pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
+                QFAIL(qPrintable(QString("back pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
         }
     }
 }
@@ -253,8 +251,7 @@ void CardBitmaps::blank()
     for (int y = 0; y < kFaceH; ++y) {
         for (int x = 0; x < kFaceW; ++x) {
             if (dib.pixel(x, y) != qRgb(192, 192, 192))
-                QFAIL(
-                    qPrintable(QString("blank pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
+                QFAIL(qPrintable(QString("blank pixel (%1,%2) is %3").arg(x).arg(y).arg(hex(dib.pixel(x, y)))));
         }
     }
 }

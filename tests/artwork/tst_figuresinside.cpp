@@ -22,7 +22,7 @@ using quillmere::Suit;
 class FiguresInside : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void insideThePicture_data();
     void insideThePicture();
 };

@@ -43,7 +43,7 @@ const QRgb kFlat[] = {qRgb(12, 12, 12),   qRgb(255, 255, 255), qRgb(0, 0, 255), 
 class Quantize : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void flatAreasStayExact_data();
     void flatAreasStayExact();
     void fewColoursAreKeptAsTheyAre();
@@ -86,8 +86,7 @@ void Quantize::flatAreasStayExact()
     int n = 0;
     for (int y = size / 4; y < 3 * size / 4; ++y) {
         const QRgb in = source.pixel(size / 2, y), got = out.colourAt(size / 2, y);
-        error += std::abs(qRed(in) - qRed(got)) + std::abs(qGreen(in) - qGreen(got)) +
-                 std::abs(qBlue(in) - qBlue(got));
+        error += std::abs(qRed(in) - qRed(got)) + std::abs(qGreen(in) - qGreen(got)) + std::abs(qBlue(in) - qBlue(got));
         ++n;
     }
     QVERIFY2(error / n < (maxColours == 256 ? 12 : 60), qPrintable(QString("mean error %1").arg(error / n)));

@@ -2,8 +2,8 @@
 // drawn at a whole multiple of its size, so that averaged back down to the
 // bitmap's size it matches the bitmap closely.
 
-#include "PictureFiles.h"
 #include "../support/PictureDifference.h"
+#include "PictureFiles.h"
 
 #include "deck/CardFaceTable.h"
 
@@ -52,7 +52,7 @@ QImage averagedDown(const QImage &source, int factor)
 class Renditions : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void sameAsItsBitmap_data();
     void sameAsItsBitmap();
     void tellsCardsApart();
@@ -137,8 +137,12 @@ void Renditions::everyBitmapButTheBlankHasOne()
         if (id != quillmere::Preview_Blank)
             expected << QString("%1.png").arg(id);
     }
-    expected << "banner-celtic.png" << "banner-qabalistic.png" << "flourish-left.png" << "flourish-right.png"
-             << "star.png" << "title.png";
+    expected << "banner-celtic.png"
+             << "banner-qabalistic.png"
+             << "flourish-left.png"
+             << "flourish-right.png"
+             << "star.png"
+             << "title.png";
     const QStringList found = QDir(sourcePath("resources/renditions")).entryList({"*.png"}, QDir::Files, QDir::Name);
     QCOMPARE(found, expected);
 }

@@ -21,9 +21,8 @@ bool readPng(const QByteArray &b, PngInfo &info)
     if (!b.startsWith("\x89PNG\r\n\x1a\n") || b.size() < 33)
         return false;
     auto be32 = [&b](int o) {
-        return static_cast<int>(
-            static_cast<std::uint8_t>(b[o]) << 24 | static_cast<std::uint8_t>(b[o + 1]) << 16 |
-            static_cast<std::uint8_t>(b[o + 2]) << 8 | static_cast<std::uint8_t>(b[o + 3]));
+        return static_cast<int>(static_cast<std::uint8_t>(b[o]) << 24 | static_cast<std::uint8_t>(b[o + 1]) << 16 |
+                                static_cast<std::uint8_t>(b[o + 2]) << 8 | static_cast<std::uint8_t>(b[o + 3]));
     };
     int o = 8;
     while (o + 8 <= b.size()) {
@@ -64,7 +63,7 @@ int count(const QImage &image, bool (*test)(QRgb))
 class WindowArtwork : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void bmpFormat_data();
     void bmpFormat();
     void title();
@@ -115,8 +114,7 @@ void WindowArtwork::bmpFormat()
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), QSize(width, height));
     // Every picture lies on black: the corners are black.
-    for (const QPoint &p :
-         {QPoint(0, 0), QPoint(width - 1, 0), QPoint(0, height - 1), QPoint(width - 1, height - 1)})
+    for (const QPoint &p : {QPoint(0, 0), QPoint(width - 1, 0), QPoint(0, height - 1), QPoint(width - 1, height - 1)})
         QCOMPARE(image.pixel(p) | 0xff000000u, qRgb(0, 0, 0));
     // And there is something on the black in the picture's light colours.
     int light = 0;
@@ -168,8 +166,8 @@ void WindowArtwork::pngFormat_data()
     QTest::newRow("hand-cursor") << "artwork/hand-cursor.png" << 32 << true << 256 << true;
     QTest::newRow("icon 32") << "icons/quillmere-tarot-32.png" << 32 << true << 16 << false;
     for (int size : {64, 128, 256})
-        QTest::addRow("icon %d", size)
-            << QString("icons/quillmere-tarot-%1.png").arg(size) << size << false << 0 << false;
+        QTest::addRow("icon %d", size) << QString("icons/quillmere-tarot-%1.png").arg(size) << size << false << 0
+                                       << false;
 }
 
 void WindowArtwork::pngFormat()
@@ -189,8 +187,7 @@ void WindowArtwork::pngFormat()
         QCOMPARE(info.colourType, 2); // RGB, no alpha channel
     if (maxColours > 0) {
         QVERIFY(info.paletteEntries >= 2);
-        QVERIFY2(info.paletteEntries <= maxColours,
-                 qPrintable(QString("%1 colours").arg(info.paletteEntries)));
+        QVERIFY2(info.paletteEntries <= maxColours, qPrintable(QString("%1 colours").arg(info.paletteEntries)));
     }
     QCOMPARE(info.transparency, transparent);
 
@@ -201,8 +198,8 @@ void WindowArtwork::pngFormat()
 
 void WindowArtwork::cursor()
 {
-    const QImage image = QImage::fromData(readAll("resources/artwork/hand-cursor.png"), "PNG")
-                             .convertToFormat(QImage::Format_ARGB32);
+    const QImage image =
+        QImage::fromData(readAll("resources/artwork/hand-cursor.png"), "PNG").convertToFormat(QImage::Format_ARGB32);
     QVERIFY(!image.isNull());
     // The hot spot is the top-left pixel: the fingertip, opaque and red.
     const QRgb tip = image.pixel(0, 0);
@@ -241,9 +238,8 @@ void WindowArtwork::iconDesign_data()
 void WindowArtwork::iconDesign()
 {
     QFETCH(int, size);
-    const QImage image =
-        QImage::fromData(readAll(QString("resources/icons/quillmere-tarot-%1.png").arg(size)), "PNG")
-            .convertToFormat(QImage::Format_ARGB32);
+    const QImage image = QImage::fromData(readAll(QString("resources/icons/quillmere-tarot-%1.png").arg(size)), "PNG")
+                             .convertToFormat(QImage::Format_ARGB32);
     QVERIFY(!image.isNull());
     auto at = [&](double fx, double fy) {
         return image.pixel(static_cast<int>(fx * (size - 1)), static_cast<int>(fy * (size - 1)));

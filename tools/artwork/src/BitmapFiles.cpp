@@ -83,8 +83,7 @@ IndexedImage blockEnlarged(const IndexedImage &image, int factor)
 
 QByteArray dibBytes(const IndexedImage &image)
 {
-    if (image.palette.size() > 256 ||
-        image.pixels.size() != static_cast<std::size_t>(image.width * image.height))
+    if (image.palette.size() > 256 || image.pixels.size() != static_cast<std::size_t>(image.width * image.height))
         throw std::runtime_error("dibBytes: malformed indexed picture");
     const std::uint32_t row = paddedRow(image.width);
     QByteArray out;

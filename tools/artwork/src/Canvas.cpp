@@ -49,8 +49,7 @@ QImage averageDown(const QImage &image, int factor)
                     sum[3] += qAlpha(c);
                 }
             }
-            out[x] =
-                qRgba((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n, (sum[3] + n / 2) / n);
+            out[x] = qRgba((sum[0] + n / 2) / n, (sum[1] + n / 2) / n, (sum[2] + n / 2) / n, (sum[3] + n / 2) / n);
         }
     }
     return small;

@@ -13,7 +13,7 @@ namespace artwork {
 inline constexpr int kSupersample = 4;
 
 class Canvas {
-  public:
+public:
     Canvas(int width, int height, QColor ground);
     ~Canvas();
     Canvas(const Canvas &) = delete;
@@ -26,7 +26,7 @@ class Canvas {
     // rendition shown where the picture is enlarged.
     QImage finish(int scale = 1);
 
-  private:
+private:
     QImage big_;
     std::unique_ptr<QPainter> painter_;
 };

@@ -66,10 +66,8 @@ void numberedPicture(QPainter &p, const CardFace &face)
     if (layout::arrangementFor(face.suit, count) == layout::Arrangement::TreeOfLife) {
         QPainterPath paths;
         for (const auto &[a, b] : layout::treePaths()) {
-            paths.moveTo(pips[static_cast<std::size_t>(a)].centreX(),
-                         pips[static_cast<std::size_t>(a)].centreY());
-            paths.lineTo(pips[static_cast<std::size_t>(b)].centreX(),
-                         pips[static_cast<std::size_t>(b)].centreY());
+            paths.moveTo(pips[static_cast<std::size_t>(a)].centreX(), pips[static_cast<std::size_t>(a)].centreY());
+            paths.lineTo(pips[static_cast<std::size_t>(b)].centreX(), pips[static_cast<std::size_t>(b)].centreY());
         }
         drawLine(p, paths, kTreePath, 1.6);
     }
@@ -113,8 +111,7 @@ AceLayout aceLayout(Suit suit)
         break;
     }
     const double width = 104, height = 20;
-    const QRectF band(area.centreX() - width / 2, std::round(emblem.top() + h * at - height / 2), width,
-                      height);
+    const QRectF band(area.centreX() - width / 2, std::round(emblem.top() + h * at - height / 2), width, height);
     return {emblem, band};
 }
 
@@ -244,8 +241,7 @@ void drawBand(QPainter &p, const CardFace &face)
     // Each letter centred on its own ink, in a square at the band's left end.
     QPainterPath glyph = letterPath(hebrewLetter(face.cardNumber), bandLetterFont());
     const QRectF ink = glyph.boundingRect();
-    glyph.translate(std::round(band.x + 12 - ink.center().x()),
-                    std::round(band.centreY() - ink.center().y()));
+    glyph.translate(std::round(band.x + 12 - ink.center().x()), std::round(band.centreY() - ink.center().y()));
     // Filled and stroked with a thin pen: Ezra's fine upright strokes would fade
     // to grey at this size.
     p.save();
@@ -311,8 +307,7 @@ void drawSurround(QPainter &p, const FacePainter &painter, const CardFace &face)
 
 void noLettering(QPainter &, const CardFace &) {}
 
-void drawCentredText(QPainter &p, const QString &text, const QFont &font, const QColor &colour,
-                     QPointF centre)
+void drawCentredText(QPainter &p, const QString &text, const QFont &font, const QColor &colour, QPointF centre)
 {
     p.save();
     p.setFont(font);

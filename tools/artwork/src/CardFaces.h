@@ -26,8 +26,7 @@ struct FacePainter {
 void noLettering(QPainter &, const quillmere::CardFace &);
 // Text centred on a point, hinted, at final size (for a painter's lettering);
 // on a scaled painter the glyphs stand where they stand at final size.
-void drawCentredText(QPainter &p, const QString &text, const QFont &font, const QColor &colour,
-                     QPointF centre);
+void drawCentredText(QPainter &p, const QString &text, const QFont &font, const QColor &colour, QPointF centre);
 
 // The painter of a card, from a table with one row per card number.
 const FacePainter &facePainter(const quillmere::CardFace &face);

@@ -57,8 +57,7 @@ QImage artworkSheet(const std::vector<std::pair<QString, QImage>> &pictures)
         for (int cy = 0; cy < image.height(); cy += 4) {
             for (int cx = 0; cx < image.width(); cx += 4) {
                 const bool dark = ((cx + cy) / 4) % 2;
-                p.fillRect(gap + cx, y + cy, std::min(4, image.width() - cx),
-                           std::min(4, image.height() - cy),
+                p.fillRect(gap + cx, y + cy, std::min(4, image.width() - cx), std::min(4, image.height() - cy),
                            dark ? QColor(90, 90, 96) : QColor(130, 130, 136));
             }
         }

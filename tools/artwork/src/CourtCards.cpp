@@ -184,8 +184,7 @@ void landscape(QPainter &p, const SuitLook &look, unsigned seed)
         paintHills(p, scene, kHorizon + 22, seed);
         break;
     case Scenery::Orchard:
-        paintMountains(p, kHorizon + 4, scene.left() - 10, scene.right() + 10, 46, seed, kBlueMountains,
-                       true);
+        paintMountains(p, kHorizon + 4, scene.left() - 10, scene.right() + 10, 46, seed, kBlueMountains, true);
         paintCastle(p, {scene.right() - 64, kHorizon + 8}, 40, seed);
         paintHills(p, scene, kHorizon, seed);
         break;
@@ -201,8 +200,8 @@ void sideScenery(QPainter &p, const SuitLook &look, unsigned seed)
         paintTree(p, {scene.left() + 14, kHorizon + 34}, 52, seed, TreeKind::Cypress);
         paintTree(p, {scene.right() - 12, kHorizon + 40}, 44, seed + 1, TreeKind::Cypress);
         for (int i = 0; i < 3; ++i)
-            paintBird(p, {scene.left() + 30 + i * 62.0, scene.top() + 22 + (i % 2) * 14.0}, 13,
-                      i % 2 ? -1 : 1, kDarkBird, i % 2 == 0);
+            paintBird(p, {scene.left() + 30 + i * 62.0, scene.top() + 22 + (i % 2) * 14.0}, 13, i % 2 ? -1 : 1,
+                      kDarkBird, i % 2 == 0);
         break;
     case Scenery::Desert:
         paintTree(p, {scene.left() + 16, kHorizon + 36}, 30, seed, TreeKind::Round);
@@ -210,8 +209,8 @@ void sideScenery(QPainter &p, const SuitLook &look, unsigned seed)
         break;
     case Scenery::Sea:
         for (int i = 0; i < 2; ++i)
-            paintBird(p, {scene.left() + 40 + i * 100.0, scene.top() + 40 + i * 22.0}, 16, i % 2 ? -1 : 1,
-                      kCloud, i == 0);
+            paintBird(p, {scene.left() + 40 + i * 100.0, scene.top() + 40 + i * 22.0}, 16, i % 2 ? -1 : 1, kCloud,
+                      i == 0);
         break;
     case Scenery::Orchard:
         paintTree(p, {scene.left() + 18, kHorizon + 44}, 60, seed, TreeKind::Round);

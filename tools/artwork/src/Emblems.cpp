@@ -16,10 +16,7 @@ namespace {
 // Maps fractions of the box to pixel positions.
 struct Frame {
     QRectF box;
-    QPointF at(double fx, double fy) const
-    {
-        return {box.left() + fx * box.width(), box.top() + fy * box.height()};
-    }
+    QPointF at(double fx, double fy) const { return {box.left() + fx * box.width(), box.top() + fy * box.height()}; }
     double x(double f) const { return box.left() + f * box.width(); }
     double y(double f) const { return box.top() + f * box.height(); }
 };

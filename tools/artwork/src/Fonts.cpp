@@ -15,8 +15,7 @@ QString g_libertine, g_libertineBold, g_display, g_ezra;
 QString load(const QString &path, const char *package)
 {
     if (!QFile::exists(path))
-        throw std::runtime_error(path.toStdString() + " is missing: install " + package +
-                                 " (sh setup.sh artwork)");
+        throw std::runtime_error(path.toStdString() + " is missing: install " + package + " (sh setup.sh artwork)");
     const int id = QFontDatabase::addApplicationFont(path);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     if (families.isEmpty())

@@ -261,8 +261,7 @@ void landscape(QPainter &p, const QRectF &c)
     paintTree(p, {c.left() + 330, c.bottom() - 50}, 110, 2, TreeKind::Cypress);
     paintTree(p, {c.left() + 370, c.bottom() - 30}, 70, 3);
     for (int i = 0; i < 8; ++i)
-        paintFlower(p, {c.left() + 100 + i * 22.0, c.bottom() - 20 - (i % 3) * 8.0}, 5,
-                    i % 2 ? kRose : kWhiteCloth);
+        paintFlower(p, {c.left() + 100 + i * 22.0, c.bottom() - 20 - (i % 3) * 8.0}, 5, i % 2 ? kRose : kWhiteCloth);
 }
 
 // The moon and stars at night.

@@ -21,10 +21,8 @@ constexpr std::array<Spot, 4> k4{{{0, 0}, {1, 0}, {0, 1}, {1, 1}}};
 constexpr std::array<Spot, 5> k5{{{0, 0}, {1, 0}, {0.5, 0.5}, {0, 1}, {1, 1}}};
 constexpr std::array<Spot, 6> k6{{{0, 0}, {1, 0}, {0, 0.5}, {1, 0.5}, {0, 1}, {1, 1}}};
 constexpr std::array<Spot, 7> k7{{{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0, 1}, {1, 1}}};
-constexpr std::array<Spot, 8> k8{
-    {{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0.5, 0.75}, {0, 1}, {1, 1}}};
-constexpr std::array<Spot, 9> k9{
-    {{0, 0}, {1, 0}, {0, T}, {1, T}, {0.5, 0.5}, {0, TT}, {1, TT}, {0, 1}, {1, 1}}};
+constexpr std::array<Spot, 8> k8{{{0, 0}, {1, 0}, {0.5, 0.25}, {0, 0.5}, {1, 0.5}, {0.5, 0.75}, {0, 1}, {1, 1}}};
+constexpr std::array<Spot, 9> k9{{{0, 0}, {1, 0}, {0, T}, {1, T}, {0.5, 0.5}, {0, TT}, {1, TT}, {0, 1}, {1, 1}}};
 constexpr std::array<Spot, 10> k10{
     {{0, 0}, {1, 0}, {0.5, 1.0 / 6}, {0, T}, {1, T}, {0, TT}, {1, TT}, {0.5, 5.0 / 6}, {0, 1}, {1, 1}}};
 
@@ -42,25 +40,10 @@ constexpr std::array<Spot, 7> r7{
     {{0.125, Up}, {0.375, Up}, {0.625, Up}, {0.875, Up}, {0.25, Lo}, {0.5, Lo}, {0.75, Lo}}};
 constexpr std::array<Spot, 8> r8{
     {{0.125, Up}, {0.375, Up}, {0.625, Up}, {0.875, Up}, {0.125, Lo}, {0.375, Lo}, {0.625, Lo}, {0.875, Lo}}};
-constexpr std::array<Spot, 9> r9{{{0, Up},
-                                  {0.25, Up},
-                                  {0.5, Up},
-                                  {0.75, Up},
-                                  {1, Up},
-                                  {0.125, Lo},
-                                  {0.375, Lo},
-                                  {0.625, Lo},
-                                  {0.875, Lo}}};
-constexpr std::array<Spot, 10> r10{{{0, Up},
-                                    {0.25, Up},
-                                    {0.5, Up},
-                                    {0.75, Up},
-                                    {1, Up},
-                                    {0, Lo},
-                                    {0.25, Lo},
-                                    {0.5, Lo},
-                                    {0.75, Lo},
-                                    {1, Lo}}};
+constexpr std::array<Spot, 9> r9{
+    {{0, Up}, {0.25, Up}, {0.5, Up}, {0.75, Up}, {1, Up}, {0.125, Lo}, {0.375, Lo}, {0.625, Lo}, {0.875, Lo}}};
+constexpr std::array<Spot, 10> r10{
+    {{0, Up}, {0.25, Up}, {0.5, Up}, {0.75, Up}, {1, Up}, {0, Lo}, {0.25, Lo}, {0.5, Lo}, {0.75, Lo}, {1, Lo}}};
 
 // The tree of ten, from the crown down; heights in steps of the classic
 // drawing (crown 0, the upper pair 1, the middle pair 3, the centre 4, the

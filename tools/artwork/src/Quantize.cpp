@@ -81,8 +81,7 @@ std::vector<QRgb> medianCut(std::vector<Entry> entries, int boxes)
         for (std::size_t i = 0; i < work.size(); ++i) {
             if (work[i].end - work[i].begin < 2)
                 continue;
-            const double score =
-                static_cast<double>(work[i].range) * std::sqrt(static_cast<double>(work[i].weight));
+            const double score = static_cast<double>(work[i].range) * std::sqrt(static_cast<double>(work[i].weight));
             if (score > best) {
                 best = score;
                 pick = i;
@@ -93,8 +92,7 @@ std::vector<QRgb> medianCut(std::vector<Entry> entries, int boxes)
         const Box box = work[pick];
         const int axis = box.longestAxis;
         std::sort(entries.begin() + static_cast<std::ptrdiff_t>(box.begin),
-                  entries.begin() + static_cast<std::ptrdiff_t>(box.end),
-                  [axis](const Entry &a, const Entry &b) {
+                  entries.begin() + static_cast<std::ptrdiff_t>(box.end), [axis](const Entry &a, const Entry &b) {
                       const int ca = channel(a.colour, axis), cb = channel(b.colour, axis);
                       return ca != cb ? ca < cb : a.colour < b.colour;
                   });
@@ -161,8 +159,7 @@ IndexedImage quantize(const QImage &source, const QuantizeOptions &options)
             else
                 rest.push_back(e);
         }
-        const std::vector<QRgb> edges =
-            medianCut(rest, options.maxColours - static_cast<int>(palette.size()));
+        const std::vector<QRgb> edges = medianCut(rest, options.maxColours - static_cast<int>(palette.size()));
         for (QRgb c : edges) {
             if (!isKept(c))
                 palette.push_back(c);

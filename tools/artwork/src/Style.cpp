@@ -50,8 +50,7 @@ void paintWithin(QPainter &p, const QRectF &keep, const std::function<void(QPain
 
 namespace {
 
-void catmullRom(QPainterPath &path, const QPointF &p0, const QPointF &p1, const QPointF &p2,
-                const QPointF &p3)
+void catmullRom(QPainterPath &path, const QPointF &p0, const QPointF &p1, const QPointF &p2, const QPointF &p3)
 {
     path.cubicTo(p1 + (p2 - p0) / 6.0, p2 - (p3 - p1) / 6.0, p2);
 }

@@ -16,8 +16,7 @@ namespace artwork::style {
 
 // Fills the shape in its base colour, lays the shade band (`band` pixels wide)
 // along its lower right, and outlines it.
-void drawShape(QPainter &painter, const QPainterPath &shape, const Tone &tone, double band = 1.6,
-               double outline = 1.0);
+void drawShape(QPainter &painter, const QPainterPath &shape, const Tone &tone, double band = 1.6, double outline = 1.0);
 // A line in the outline colour (engraving, ribs, wrappings).
 void drawLine(QPainter &painter, const QPainterPath &path, const QColor &colour, double width = 1.0);
 
@@ -34,12 +33,12 @@ void paintWithin(QPainter &painter, const QRectF &keep, const std::function<void
 
 // Small deterministic pseudo-random numbers for rough edges (no global state).
 class Roughness {
-  public:
+public:
     explicit Roughness(unsigned seed) : state_(seed * 2654435761u + 12345u) {}
     // A number in [-1, 1].
     double next();
 
-  private:
+private:
     unsigned state_;
 };
 

@@ -75,8 +75,7 @@ void run(const QDir &root)
     writeFile(rendition("flourish-right"), pngBytes(mirrored(left2).toQImage()));
     writeFile(rendition("star"), pngBytes(star(kSupersample).toQImage()));
     writeFile(rendition("banner-celtic"), pngBytes(banner("THE CELTIC CROSS", 192, kSupersample).toQImage()));
-    writeFile(rendition("banner-qabalistic"),
-              pngBytes(banner("THE QABALISTIC TREE", 222, kSupersample).toQImage()));
+    writeFile(rendition("banner-qabalistic"), pngBytes(banner("THE QABALISTIC TREE", 222, kSupersample).toQImage()));
 
     std::vector<std::pair<QString, QImage>> pictures{
         {"title.bmp", title},
@@ -133,8 +132,7 @@ void preview(const QStringList &args)
 
 int main(int argc, char **argv)
 {
-    const bool previewing =
-        argc >= 3 && (std::string(argv[1]) == "--kit" || std::string(argv[1]) == "--faces");
+    const bool previewing = argc >= 3 && (std::string(argv[1]) == "--kit" || std::string(argv[1]) == "--faces");
     if (argc != 2 && !previewing) {
         std::fprintf(stderr,
                      "usage: %s <repository root>\n"

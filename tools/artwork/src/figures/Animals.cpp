@@ -40,10 +40,9 @@ Profile canineProfile(const Canine &c)
                   {0.54, -1.02},
                   {0.54, -0.84}};
     } else {
-        pr.top = {{-0.6, -0.95},         {-0.3, -0.96},         {0.05, -1.0},          {0.26, -1.1},
-                  {0.34, -1.3},          {0.42, -1.4},          {0.56, -1.4},          {0.66, -1.34},
-                  {0.82 + snout, -1.28}, {0.86 + snout, -1.22}, {0.82 + snout, -1.16}, {0.66, -1.12},
-                  {0.58, -1.06},         {0.56, -0.96},         {0.54, -0.82}};
+        pr.top = {{-0.6, -0.95},         {-0.3, -0.96}, {0.05, -1.0},  {0.26, -1.1},          {0.34, -1.3},
+                  {0.42, -1.4},          {0.56, -1.4},  {0.66, -1.34}, {0.82 + snout, -1.28}, {0.86 + snout, -1.22},
+                  {0.82 + snout, -1.16}, {0.66, -1.12}, {0.58, -1.06}, {0.56, -0.96},         {0.54, -0.82}};
     }
     pr.foreLeg = {{0.4, -0.66}, {0.41, -0.36}, {0.42, -0.08}, {0.48, 0.0}};
     pr.foreHalf = {0.12, 0.08, 0.065, 0.065};
@@ -67,12 +66,9 @@ void paintCanine(QPainter &p, QPointF base, double height, int facing, const Ton
     else
         tail = {{-0.56, -0.92}, {-0.76, -1.06}, {-0.84, -1.3}, {-0.76, -1.34}, {-0.7, -1.14}, {-0.56, -1.02}};
     drawShape(p, t.map(smoothClosed(tail)), coat, line);
-    drawShape(p,
-              t.map(limb({{0.3, -0.62}, {0.3, -0.34}, {0.29, -0.08}, {0.34, 0.0}}, {0.1, 0.07, 0.06, 0.06})),
-              far, line);
-    drawShape(p,
-              t.map(limb({{-0.32, -0.62}, {-0.36, -0.4}, {-0.42, -0.2}, {-0.34, -0.02}},
-                         {0.15, 0.09, 0.065, 0.06})),
+    drawShape(p, t.map(limb({{0.3, -0.62}, {0.3, -0.34}, {0.29, -0.08}, {0.34, 0.0}}, {0.1, 0.07, 0.06, 0.06})), far,
+              line);
+    drawShape(p, t.map(limb({{-0.32, -0.62}, {-0.36, -0.4}, {-0.42, -0.2}, {-0.34, -0.02}}, {0.15, 0.09, 0.065, 0.06})),
               far, line);
     drawShape(p, t.map(profileOutline(canineProfile(c))), coat, std::max(1.2, height * 0.04));
     // Ears: a wolf's stand up in a point, a dog's fold over.
@@ -139,12 +135,10 @@ void paintLion(QPainter &p, QPointF base, double height, int facing, const Tone 
     drawLine(p, t.map(tail), kOutline, line * 4.2);
     drawLine(p, t.map(tail), coat.base, line * 2.4);
     drawShape(p, t.map(ellipse(QPointF(-1.15, -0.57), 0.07, 0.1, 20)), mane, line * 0.8);
-    drawShape(p,
-              t.map(limb({{0.32, -0.6}, {0.33, -0.3}, {0.34, -0.06}, {0.4, 0.0}}, {0.1, 0.07, 0.06, 0.06})),
+    drawShape(p, t.map(limb({{0.32, -0.6}, {0.33, -0.3}, {0.34, -0.06}, {0.4, 0.0}}, {0.1, 0.07, 0.06, 0.06})), far,
+              line);
+    drawShape(p, t.map(limb({{-0.4, -0.6}, {-0.46, -0.36}, {-0.5, -0.18}, {-0.44, 0.0}}, {0.14, 0.09, 0.06, 0.06})),
               far, line);
-    drawShape(
-        p, t.map(limb({{-0.4, -0.6}, {-0.46, -0.36}, {-0.5, -0.18}, {-0.44, 0.0}}, {0.14, 0.09, 0.06, 0.06})),
-        far, line);
     Profile pr;
     pr.top = {{-0.7, -0.92}, {-0.4, -0.95}, {0.1, -0.98},  {0.42, -1.05}, {0.6, -1.12},
               {0.74, -1.08}, {0.8, -0.96},  {0.76, -0.86}, {0.66, -0.82}, {0.58, -0.76}};
@@ -183,10 +177,10 @@ void paintBird(QPainter &p, QPointF c, double span, int facing, const Tone &tone
     const double line = std::max(0.8, span * 0.035);
     const double up = wingsUp ? 1.0 : -0.6;
     auto at = [&](double x, double y) { return c + QPointF(x * span, y * span); };
-    const QPainterPath wings =
-        limb({at(-0.5, -0.16 * up), at(-0.3, -0.14 * up), at(-0.12, -0.02 * up), at(0, 0.04),
-              at(0.12, -0.02 * up), at(0.3, -0.14 * up), at(0.5, -0.16 * up)},
-             {0.012 * span, 0.05 * span, 0.07 * span, 0.07 * span, 0.07 * span, 0.05 * span, 0.012 * span});
+    const QPainterPath wings = limb(
+        {at(-0.5, -0.16 * up), at(-0.3, -0.14 * up), at(-0.12, -0.02 * up), at(0, 0.04), at(0.12, -0.02 * up),
+         at(0.3, -0.14 * up), at(0.5, -0.16 * up)},
+        {0.012 * span, 0.05 * span, 0.07 * span, 0.07 * span, 0.07 * span, 0.05 * span, 0.012 * span});
     drawShape(p, wings, tone, line);
     drawShape(p, ellipse(at(0, 0.06), 0.07 * span, 0.12 * span), tone, line * 0.8, line);
     drawShape(p, ellipse(at(facing * 0.05, -0.06), 0.06 * span, 0.06 * span), tone, 0, line);

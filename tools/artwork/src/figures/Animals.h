@@ -24,8 +24,7 @@ void paintLion(QPainter &painter, QPointF base, double height, int facing, const
                const Tone &mane = kLionMane);
 // A bird in flight seen from the side, wings raised (`wingsUp` true) or lowered;
 // `span` is from wing tip to wing tip.
-void paintBird(QPainter &painter, QPointF centre, double span, int facing, const Tone &tone,
-               bool wingsUp = true);
+void paintBird(QPainter &painter, QPointF centre, double span, int facing, const Tone &tone, bool wingsUp = true);
 // A fish, leaping or swimming along `degrees` (0 is level, head to the right).
 void paintFish(QPainter &painter, QPointF centre, double length, double degrees, const Tone &tone);
 

@@ -64,8 +64,8 @@ void paintTower(QPainter &p, QPointF base, double width, double height, const To
         drawShape(p, cone, *roof, std::max(1.0, width * 0.12));
     }
     QPainterPath slit;
-    slit.addRoundedRect(QRectF(base.x() - width * 0.07, top + height * 0.3, width * 0.14, height * 0.18),
-                        width * 0.07, width * 0.07);
+    slit.addRoundedRect(QRectF(base.x() - width * 0.07, top + height * 0.3, width * 0.14, height * 0.18), width * 0.07,
+                        width * 0.07);
     drawShape(p, slit, {kOutline, kOutline}, 0, 0);
 }
 
@@ -76,10 +76,8 @@ void paintCastle(QPainter &p, QPointF base, double width, unsigned seed, const T
     QPainterPath wall;
     wall.addRect(QRectF(base.x() - width * 0.4, base.y() - h * 0.55, width * 0.8, h * 0.55));
     drawShape(p, wall, stone, std::max(1.0, width * 0.03));
-    paintTower(p, base + QPointF(-width * 0.4, 0), width * 0.2, h * (0.85 + 0.1 * rough.next()), stone,
-               kCastleRoof);
-    paintTower(p, base + QPointF(width * 0.4, 0), width * 0.2, h * (0.85 + 0.1 * rough.next()), stone,
-               kCastleRoof);
+    paintTower(p, base + QPointF(-width * 0.4, 0), width * 0.2, h * (0.85 + 0.1 * rough.next()), stone, kCastleRoof);
+    paintTower(p, base + QPointF(width * 0.4, 0), width * 0.2, h * (0.85 + 0.1 * rough.next()), stone, kCastleRoof);
     paintTower(p, base + QPointF(width * 0.05, 0), width * 0.26, h * 1.15, stone);
 }
 
@@ -104,8 +102,7 @@ void paintStoneFloor(QPainter &p, const QRectF &scene, double top, const Tone &s
     drawLine(p, joints, stone.shade, 0.9);
 }
 
-void paintTable(QPainter &p, double left, double right, double backY, double topY, double bottom,
-                const Tone &top)
+void paintTable(QPainter &p, double left, double right, double backY, double topY, double bottom, const Tone &top)
 {
     const double apron = 16, leg = 10, inset = 8;
     for (double x : {left + 6, right - 6 - leg}) {
@@ -213,8 +210,7 @@ void paintCity(QPainter &p, double baseY, double left, double right, unsigned se
     for (int i = 0; i < towers; ++i) {
         const double x = left + (right - left) * (i + 0.5) / towers + 4 * rough.next();
         const double h = 30 + 12 * std::abs(rough.next());
-        paintTower(p, {x, baseY}, 14 + 3 * rough.next(), h, stone,
-                   i % 2 ? std::optional<Tone>(roof) : std::nullopt);
+        paintTower(p, {x, baseY}, 14 + 3 * rough.next(), h, stone, i % 2 ? std::optional<Tone>(roof) : std::nullopt);
     }
 }
 

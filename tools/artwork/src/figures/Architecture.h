@@ -33,8 +33,7 @@ void paintMasonry(QPainter &p, const QPainterPath &wall, double course, const QC
 
 // A wooden table: its top surface (covered in `top`) from y = backY to y = topY,
 // an apron below, legs down to `bottom`.
-void paintTable(QPainter &p, double left, double right, double backY, double topY, double bottom,
-                const Tone &top);
+void paintTable(QPainter &p, double left, double right, double backY, double topY, double bottom, const Tone &top);
 // A plain stone bench block for a seated figure, from its seat down to the ground.
 void paintBench(QPainter &p, const Figure &seated, const Tone &stone);
 // A hanging cloth between two pillars, strewn with pomegranates and palm leaves.

@@ -20,9 +20,8 @@ QPointF elbowTowards(QPointF s, QPointF &h, double upper, double fore, QPointF b
 }
 
 // An arm from `s` to `hand`, one head `u` high, `w` thick.
-void armFrom(QPainter &p, QPointF s, QPointF hand, QPointF bend, double u, const ArmMeasures &m,
-             const Tone &sleeve, const Tone &skin, const Tone &trim, bool holding, bool cuff, bool bare,
-             double bodyX)
+void armFrom(QPainter &p, QPointF s, QPointF hand, QPointF bend, double u, const ArmMeasures &m, const Tone &sleeve,
+             const Tone &skin, const Tone &trim, bool holding, bool cuff, bool bare, double bodyX)
 {
     const double w = m.thickness * u;
     QPointF h = hand;
@@ -45,8 +44,7 @@ void armFrom(QPainter &p, QPointF s, QPointF hand, QPointF bend, double u, const
     }
     drawShape(p, ellipse(h + along * 0.04 * u, 0.19 * u, 0.12 * u, angle), skin, 0.5, 0.8);
     const QPointF thumbSide = normal(along) * (h.x() < bodyX ? -1.0 : 1.0);
-    drawShape(p, ellipse(h - thumbSide * 0.1 * u - along * 0.04 * u, 0.09 * u, 0.05 * u, angle + 30), skin, 0,
-              0.7);
+    drawShape(p, ellipse(h - thumbSide * 0.1 * u - along * 0.04 * u, 0.09 * u, 0.05 * u, angle + 30), skin, 0, 0.7);
 }
 
 } // namespace
@@ -77,27 +75,25 @@ void paintBlessingHand(QPainter &p, const Figure &f, int side)
     const QPointF h = b.hand[i], up(0, -1), across(-side, 0);
     // Two fingers straight up, side by side, then the palm with the folded fingers over their roots.
     for (double off : {-0.06, 0.07})
-        drawShape(p, limb({h + across * off * u, h + across * off * u + up * 0.52 * u}, {0.06 * u, 0.05 * u}),
-                  f.skin, 0.3, 0.8);
+        drawShape(p, limb({h + across * off * u, h + across * off * u + up * 0.52 * u}, {0.06 * u, 0.05 * u}), f.skin,
+                  0.3, 0.8);
     drawShape(p, ellipse(h + QPointF(0, 0.02 * u), 0.19 * u, 0.17 * u), f.skin, 0.5, 0.8);
     // The thumb folded across the palm.
-    drawShape(p, ellipse(h + across * 0.1 * u + QPointF(0, 0.06 * u), 0.1 * u, 0.05 * u, -side * 30.0),
-              f.skin, 0, 0.7);
+    drawShape(p, ellipse(h + across * 0.1 * u + QPointF(0, 0.06 * u), 0.1 * u, 0.05 * u, -side * 30.0), f.skin, 0, 0.7);
 }
 
-void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, const Tone &sleeve,
-              bool holding, bool cuff)
+void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, const Tone &sleeve, bool holding,
+              bool cuff)
 {
     const Body b = bodyOf(figure);
-    armFrom(p, b.shoulder[static_cast<std::size_t>(side > 0)], hand, bend, b.unit, armMeasures(figure.build),
-            sleeve, figure.skin, figure.robe.trim, holding, cuff, false, b.crown.x());
+    armFrom(p, b.shoulder[static_cast<std::size_t>(side > 0)], hand, bend, b.unit, armMeasures(figure.build), sleeve,
+            figure.skin, figure.robe.trim, holding, cuff, false, b.crown.x());
 }
 
 void paintBareArmFrom(QPainter &p, QPointF shoulder, QPointF hand, QPointF bend, double unit, Build build,
                       const Tone &skin, bool holding)
 {
-    armFrom(p, shoulder, hand, bend, unit, armMeasures(build), skin, skin, skin, holding, false, true,
-            shoulder.x());
+    armFrom(p, shoulder, hand, bend, unit, armMeasures(build), skin, skin, skin, holding, false, true, shoulder.x());
 }
 
 } // namespace artwork::figures

@@ -23,8 +23,8 @@ void paintBlessingHand(QPainter &p, const Figure &f, int side);
 // `bend` (a point the elbow leans to), in `sleeve`, with a cuff in the robe's
 // trim and the hand in the figure's skin: open, or closed round something
 // when `holding`.
-void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, const Tone &sleeve,
-              bool holding, bool cuff = true);
+void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, const Tone &sleeve, bool holding,
+              bool cuff = true);
 
 // A bare arm from an explicit shoulder, for bodies drawn without the kit
 // (Bodies.h).

@@ -78,8 +78,7 @@ double legWidth(Build build, double u)
 }
 
 // A bare leg from the hip through the knee to the ankle, `w` its width.
-void paintBareLeg(QPainter &p, QPointF hip, QPointF knee, QPointF ankle, double w, const Tone &tone,
-                  double line)
+void paintBareLeg(QPainter &p, QPointF hip, QPointF knee, QPointF ankle, double w, const Tone &tone, double line)
 {
     drawShape(p,
               limb({hip, lerp(hip, knee, 0.5), knee, lerp(knee, ankle, 0.3), ankle},
@@ -95,10 +94,9 @@ StandingBody paintBareTorso(QPainter &p, QPointF hips, double u, Build build, co
     const bool man = build != Build::Woman;
     const double line = std::max(1.0, 0.1 * u);
     const double sh = man ? 0.92 : 0.78, waist = man ? 0.56 : 0.46, hip = man ? 0.66 : 0.74;
-    const std::vector<QPointF> right{{0.16, -2.32},      {sh * 0.58, -2.06},   {sh, -1.9},
-                                     {sh * 0.92, -1.55}, {waist + 0.12, -1.2}, {waist, -0.7},
-                                     {hip - 0.1, -0.3},  {hip, 0.06},          {hip - 0.12, 0.36},
-                                     {0.3, 0.46},        {0.0, 0.44}};
+    const std::vector<QPointF> right{{0.16, -2.32},        {sh * 0.58, -2.06}, {sh, -1.9},        {sh * 0.92, -1.55},
+                                     {waist + 0.12, -1.2}, {waist, -0.7},      {hip - 0.1, -0.3}, {hip, 0.06},
+                                     {hip - 0.12, 0.36},   {0.3, 0.46},        {0.0, 0.44}};
     std::vector<QPointF> pts;
     for (const QPointF &q : right)
         pts.emplace_back(q.x() * u, hips.y() + q.y() * u);
@@ -127,8 +125,7 @@ StandingBody paintStandingNude(QPainter &p, QPointF hips, double u, Build build,
             // the hock, bent the other way, then the cannon down to a cloven hoof.
             const QPointF hip = at(s * 0.3, 0.15), knee = at(s * 0.5, 1.3), hock = at(s * 0.24, 2.45),
                           fetlock = at(s * 0.36, 3.3);
-            drawShape(p, limb({hip, knee, hock, fetlock}, {0.4 * w, 0.24 * w, 0.15 * w, 0.12 * w}), legTone,
-                      line);
+            drawShape(p, limb({hip, knee, hock, fetlock}, {0.4 * w, 0.24 * w, 0.15 * w, 0.12 * w}), legTone, line);
             QPainterPath tufts;
             for (const QPointF &joint : {knee, hock}) {
                 tufts.moveTo(joint + QPointF(s * 0.16 * u, -0.05 * u));
@@ -174,8 +171,7 @@ void paintFlowingHair(QPainter &p, QPointF centre, double u, const QColor &colou
         for (std::size_t i = 0; i < lock.size(); ++i)
             half.push_back(u * (0.2 - 0.18 * static_cast<double>(i) / static_cast<double>(lock.size() - 1)));
         drawShape(p, limb(lock, half), hair, std::max(0.8, 0.06 * u), std::max(0.8, 0.05 * u));
-        strands.addPath(
-            smoothOpen({lerp(lock[0], lock[1], 0.5), lock[1], lock[2], lerp(lock[2], lock[3], 0.6)}));
+        strands.addPath(smoothOpen({lerp(lock[0], lock[1], 0.5), lock[1], lock[2], lerp(lock[2], lock[3], 0.6)}));
     }
     drawLine(p, strands, hair.shade, std::max(0.6, 0.04 * u));
 }
@@ -197,9 +193,9 @@ void paintDancerScarf(QPainter &p, QPointF hips, double u, const Tone &scarf)
     folds.moveTo(at(0.45, 0.05));
     folds.quadTo(at(0.1, 0.3), at(-0.35, 0.3));
     drawLine(p, folds, scarf.shade, std::max(0.8, 0.06 * u));
-    const QPainterPath highEnd =
-        limb({at(-0.6, -2.0), at(-1.2, -2.5), at(-1.75, -2.15), at(-2.2, -2.55), at(-2.45, -2.35)},
-             {0.2 * u, 0.24 * u, 0.2 * u, 0.14 * u, 0.05 * u});
+    const QPainterPath highEnd = limb(
+        {at(-0.6, -2.0), at(-1.2, -2.5), at(-1.75, -2.15), at(-2.2, -2.55), at(-2.45, -2.35)},
+        {0.2 * u, 0.24 * u, 0.2 * u, 0.14 * u, 0.05 * u});
     drawShape(p, highEnd, scarf, std::max(1.0, 0.1 * u), 1.0);
 }
 
@@ -211,9 +207,8 @@ void paintDancer(QPainter &p, QPointF hips, double u, const Tone &scarf)
     const Tone &skin = kSkin;
     const double w = legWidth(Build::Woman, u), line = std::max(1.0, 0.1 * u);
     // The scarf's floating end behind her, low on the right.
-    const QPainterPath lowEnd =
-        limb({at(0.3, 0.2), at(1.0, 0.6), at(1.6, 0.35), at(2.1, 0.8), at(2.35, 0.62)},
-             {0.22 * u, 0.26 * u, 0.24 * u, 0.18 * u, 0.06 * u});
+    const QPainterPath lowEnd = limb({at(0.3, 0.2), at(1.0, 0.6), at(1.6, 0.35), at(2.1, 0.8), at(2.35, 0.62)},
+                                     {0.22 * u, 0.26 * u, 0.24 * u, 0.18 * u, 0.06 * u});
     drawShape(p, lowEnd, scarf, std::max(1.0, 0.1 * u), 1.0);
     // The crossed leg bent behind, its foot at the other's knee; then the leg she stands on.
     paintBareLeg(p, at(0.3, 0.15), at(1.1, 1.35), at(-0.1, 2.0), w, skin, line);
@@ -232,8 +227,8 @@ void paintDancer(QPainter &p, QPointF hips, double u, const Tone &scarf)
     for (int s : {-1, 1}) {
         const QPointF hand = at(s * 1.75, 0.0);
         paintHeld(p, Held::Rod, hand, u * 1.25, s * 30.0, 0);
-        paintBareArmFrom(p, body.shoulder[static_cast<std::size_t>(s > 0)], hand, at(s * 1.3, -1.1), u,
-                         Build::Woman, skin, true);
+        paintBareArmFrom(p, body.shoulder[static_cast<std::size_t>(s > 0)], hand, at(s * 1.3, -1.1), u, Build::Woman,
+                         skin, true);
     }
 }
 
@@ -276,8 +271,8 @@ void paintHorns(QPainter &p, QPointF c, double unit, double size)
         const std::vector<QPointF> chain{
             rootAt, rootAt + QPointF(s * 0.22 * u, -0.38 * u), rootAt + QPointF(s * 0.5 * u, -0.62 * u),
             rootAt + QPointF(s * 0.86 * u, -0.66 * u), rootAt + QPointF(s * 1.04 * u, -0.5 * u)};
-        drawShape(p, limb(chain, {0.16 * u, 0.13 * u, 0.1 * u, 0.06 * u, 0.015 * u}), horn,
-                  std::max(0.8, 0.06 * u), std::max(0.8, 0.05 * u));
+        drawShape(p, limb(chain, {0.16 * u, 0.13 * u, 0.1 * u, 0.06 * u, 0.015 * u}), horn, std::max(0.8, 0.06 * u),
+                  std::max(0.8, 0.05 * u));
         QPainterPath rings;
         for (int i = 1; i <= 3; ++i) {
             const QPointF q = lerp(chain[i - 1], chain[i], 0.5);

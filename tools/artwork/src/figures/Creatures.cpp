@@ -165,8 +165,7 @@ void sphinxHead(QPainter &p, QPointF c, double h)
         drawLine(p, shape, kOutline, std::max(0.8, h * 0.05));
     };
     std::vector<QPointF> lappets;
-    for (const QPointF &q :
-         std::vector<QPointF>{{0, -0.55}, {0.56, -0.4}, {0.62, 0.2}, {0.7, 0.66}, {0.3, 0.72}})
+    for (const QPointF &q : std::vector<QPointF>{{0, -0.55}, {0.56, -0.4}, {0.62, 0.2}, {0.7, 0.66}, {0.3, 0.72}})
         lappets.emplace_back(q.x() * w, c.y() + q.y() * h);
     striped(smoothClosed(mirrored(c.x(), lappets)));
     Figure face;
@@ -176,8 +175,7 @@ void sphinxHead(QPainter &p, QPointF c, double h)
     paintHead(p, face, c, h);
     QPainterPath cap;
     cap.moveTo(c + QPointF(-0.56 * w, 0.04 * h));
-    cap.cubicTo(c + QPointF(-0.62 * w, -0.66 * h), c + QPointF(0.62 * w, -0.66 * h),
-                c + QPointF(0.56 * w, 0.04 * h));
+    cap.cubicTo(c + QPointF(-0.62 * w, -0.66 * h), c + QPointF(0.62 * w, -0.66 * h), c + QPointF(0.56 * w, 0.04 * h));
     cap.lineTo(c + QPointF(0.44 * w, 0.02 * h));
     cap.quadTo(c + QPointF(0.4 * w, -0.26 * h), c + QPointF(0, -0.26 * h));
     cap.quadTo(c + QPointF(-0.4 * w, -0.26 * h), c + QPointF(-0.44 * w, 0.02 * h));
@@ -202,10 +200,10 @@ void paintSphinx(QPainter &p, QPointF base, double size, int facing)
     drawLine(p, t.map(tail), coat.base, std::max(1.2, s * 0.025));
     // A lion's body sitting up on its haunches in profile, the forelegs
     // straight, the neck rising from the shoulders to carry the head.
-    const std::vector<QPointF> body{
-        {-0.44, 0.0},  {-0.5, -0.14}, {-0.44, -0.3}, {-0.28, -0.38}, {-0.1, -0.5},  {0.0, -0.62},
-        {0.03, -0.76}, {0.05, -0.9},  {0.25, -0.92}, {0.27, -0.78},  {0.29, -0.66}, {0.31, -0.5},
-        {0.27, -0.32}, {0.27, -0.1},  {0.3, -0.03},  {0.44, -0.03},  {0.44, 0.0}};
+    const std::vector<QPointF> body{{-0.44, 0.0},  {-0.5, -0.14}, {-0.44, -0.3}, {-0.28, -0.38}, {-0.1, -0.5},
+                                    {0.0, -0.62},  {0.03, -0.76}, {0.05, -0.9},  {0.25, -0.92},  {0.27, -0.78},
+                                    {0.29, -0.66}, {0.31, -0.5},  {0.27, -0.32}, {0.27, -0.1},   {0.3, -0.03},
+                                    {0.44, -0.03}, {0.44, 0.0}};
     drawShape(p, t.map(smoothClosed(body)), coat, std::max(1.2, s * 0.04));
     QPainterPath lines;
     lines.moveTo(-0.14, -0.01);
@@ -281,8 +279,7 @@ Jaws paintRaisedLionHead(QPainter &p, QPointF base, double height, int facing)
     head.rotate(-28);
     head.scale(0.9, 0.9);
     for (int s : {-1, 1})
-        drawShape(p, head.map(ellipse(QPointF(-0.04 + s * 0.02, -0.24 + s * 0.0), 0.08, 0.07)), kLionCoat,
-                  line);
+        drawShape(p, head.map(ellipse(QPointF(-0.04 + s * 0.02, -0.24 + s * 0.0), 0.08, 0.07)), kLionCoat, line);
     const std::vector<QPointF> face{{-0.16, -0.06}, {-0.1, -0.2}, {0.06, -0.25}, {0.2, -0.2}, {0.33, -0.12},
                                     {0.42, -0.06},  {0.44, 0.02}, {0.4, 0.06},   {0.24, 0.1}, {0.36, 0.2},
                                     {0.34, 0.27},   {0.16, 0.28}, {-0.04, 0.22}, {-0.14, 0.1}};
@@ -364,9 +361,8 @@ void paintCrayfish(QPainter &p, QPointF c, double length, double degrees)
     }
     drawLine(p, t.map(legs), kOutline, line * 1.6);
     for (int s : {-1, 1}) {
-        drawShape(p,
-                  t.map(limb({{s * 0.08, -0.14}, {s * 0.2, -0.26}, {s * 0.2, -0.36}}, {0.035, 0.035, 0.04})),
-                  shell, line, line);
+        drawShape(p, t.map(limb({{s * 0.08, -0.14}, {s * 0.2, -0.26}, {s * 0.2, -0.36}}, {0.035, 0.035, 0.04})), shell,
+                  line, line);
         // A pincer: two blades with a gap between.
         QPainterPath claw = smoothClosed({{s * 0.2, -0.34},
                                           {s * 0.3, -0.4},
@@ -387,10 +383,8 @@ void paintCrayfish(QPainter &p, QPointF c, double length, double degrees)
     // The carapace and the jointed tail fanning out at its end.
     drawShape(p, t.map(ellipse(QPointF(0, -0.06), 0.08, 0.16)), shell, line * 1.4, line);
     for (int i = 0; i < 4; ++i)
-        drawShape(p, t.map(ellipse(QPointF(0, 0.12 + i * 0.065), 0.075 - i * 0.006, 0.04)), shell, line,
-                  line);
-    const std::vector<QPointF> fan{{0, 0.34}, {0.1, 0.44},   {0.04, 0.46},
-                                   {0, 0.42}, {-0.04, 0.46}, {-0.1, 0.44}};
+        drawShape(p, t.map(ellipse(QPointF(0, 0.12 + i * 0.065), 0.075 - i * 0.006, 0.04)), shell, line, line);
+    const std::vector<QPointF> fan{{0, 0.34}, {0.1, 0.44}, {0.04, 0.46}, {0, 0.42}, {-0.04, 0.46}, {-0.1, 0.44}};
     drawShape(p, t.map(smoothClosed(fan)), shell, line, line);
     for (int s : {-1, 1})
         drawShape(p, t.map(ellipse(QPointF(s * 0.04, -0.2), 0.018, 0.018)), {kOutline, kOutline}, 0, 0);

@@ -117,8 +117,7 @@ std::pair<QPointF, QPointF> elbowChoices(QPointF s, QPointF &h, double upper, do
         dist = reach;
     }
     dist = std::max(dist, std::abs(upper - fore) + 1e-3);
-    const double cosA =
-        std::clamp((upper * upper + dist * dist - fore * fore) / (2 * upper * dist), -1.0, 1.0);
+    const double cosA = std::clamp((upper * upper + dist * dist - fore * fore) / (2 * upper * dist), -1.0, 1.0);
     const double a = std::acos(cosA);
     const QPointF u = unitVector(d);
     auto rotated = [&](double angle) {
@@ -155,8 +154,7 @@ Body bodyOf(const Figure &f)
     b.headWidth = pr.headWidth * u;
     b.headCentre = at(0, 0.5);
     b.neck = at(0, 1.18);
-    b.shoulder = {at(-(pr.shoulderHalf - 0.22), pr.shoulderY + 0.14),
-                  at(pr.shoulderHalf - 0.22, pr.shoulderY + 0.14)};
+    b.shoulder = {at(-(pr.shoulderHalf - 0.22), pr.shoulderY + 0.14), at(pr.shoulderHalf - 0.22, pr.shoulderY + 0.14)};
     b.waist = at(0, pr.waistY);
     b.hips = at(0, pr.hipY);
     b.shoulderHalf = pr.shoulderHalf * u;
@@ -265,11 +263,9 @@ void paintStaff(QPainter &p, const QRectF &b, double u, unsigned seed)
     const double cx = b.center().x(), half = 0.09 * u;
     const int steps = 8;
     for (int i = 0; i <= steps; ++i)
-        pts.emplace_back(cx + half + 0.02 * u * rough.next(),
-                         b.top() + 0.35 * u + (b.height() - 0.35 * u) * i / steps);
+        pts.emplace_back(cx + half + 0.02 * u * rough.next(), b.top() + 0.35 * u + (b.height() - 0.35 * u) * i / steps);
     for (int i = steps; i >= 0; --i)
-        pts.emplace_back(cx - half + 0.02 * u * rough.next(),
-                         b.top() + 0.35 * u + (b.height() - 0.35 * u) * i / steps);
+        pts.emplace_back(cx - half + 0.02 * u * rough.next(), b.top() + 0.35 * u + (b.height() - 0.35 * u) * i / steps);
     drawShape(p, smoothClosed(pts), kWood, std::max(0.8, half * 0.6));
     // A turned knob at the top.
     drawShape(p, ellipse(QPointF(cx, b.top() + 0.22 * u), 0.17 * u, 0.22 * u), kWood, 0.8);
@@ -278,8 +274,8 @@ void paintStaff(QPainter &p, const QRectF &b, double u, unsigned seed)
 void paintRod(QPainter &p, const QRectF &b, double u)
 {
     QPainterPath rod;
-    rod.addRoundedRect(QRectF(b.center().x() - 0.08 * u, b.top() + 0.1 * u, 0.16 * u, b.height() - 0.1 * u),
-                       0.06 * u, 0.06 * u);
+    rod.addRoundedRect(QRectF(b.center().x() - 0.08 * u, b.top() + 0.1 * u, 0.16 * u, b.height() - 0.1 * u), 0.06 * u,
+                       0.06 * u);
     drawShape(p, rod, kWood, 0.8);
     // White tips at both ends.
     for (double y : {b.top() + 0.18 * u, b.bottom() - 0.12 * u})
@@ -290,8 +286,7 @@ void paintSceptre(QPainter &p, const QRectF &b, double u)
 {
     const double cx = b.center().x();
     QPainterPath rod;
-    rod.addRoundedRect(QRectF(cx - 0.08 * u, b.top() + 0.45 * u, 0.16 * u, b.height() - 0.45 * u), 0.05 * u,
-                       0.05 * u);
+    rod.addRoundedRect(QRectF(cx - 0.08 * u, b.top() + 0.45 * u, 0.16 * u, b.height() - 0.45 * u), 0.05 * u, 0.05 * u);
     drawShape(p, rod, kGold, 0.8);
     // A knob with a small cross.
     QPainterPath cross;
@@ -411,8 +406,7 @@ void paintBanner(QPainter &p, const QRectF &b, double u, const Flag &look)
 {
     const double x = b.left() + 0.15 * u;
     QPainterPath pole;
-    pole.addRoundedRect(QRectF(x - 0.07 * u, b.top() + 0.2 * u, 0.14 * u, b.height() - 0.2 * u), 0.05 * u,
-                        0.05 * u);
+    pole.addRoundedRect(QRectF(x - 0.07 * u, b.top() + 0.2 * u, 0.14 * u, b.height() - 0.2 * u), 0.05 * u, 0.05 * u);
     drawShape(p, pole, kWood, 0.7);
     drawShape(p, ellipse(QPointF(x, b.top() + 0.14 * u), 0.14 * u, 0.14 * u), kGold, 0.6);
     // A flag with a rippling fly end, bearing its sign.
@@ -513,9 +507,8 @@ QRectF heldBounds(Held held, QPointF grip, double u, double angle, double ground
 namespace {
 
 class FigurePainter {
-  public:
-    FigurePainter(QPainter &p, const Figure &f)
-        : p_(p), f_(f), pr_(proportionsOf(f.build)), b_(bodyOf(f)), u_(b_.unit)
+public:
+    FigurePainter(QPainter &p, const Figure &f) : p_(p), f_(f), pr_(proportionsOf(f.build)), b_(bodyOf(f)), u_(b_.unit)
     {
     }
 
@@ -523,7 +516,7 @@ class FigurePainter {
     void paintRider();
     void head(QPointF centre, double unit);
 
-  private:
+private:
     QPointF at(double x, double y) const { return {b_.crown.x() + x * u_, b_.crown.y() + y * u_}; }
     double soleY() const { return poseHeads(pr_, f_.pose); }
     Tone sleeveTone() const { return f_.robe.cut == Cut::Armour ? kSteel : f_.robe.gown; }
@@ -554,10 +547,7 @@ class FigurePainter {
     void face(QPointF c, double w, double h);
 
     const Hand &hand(int side) const { return side < 0 ? f_.left : f_.right; }
-    Gesture gesture(int side) const
-    {
-        return f_.pose == Pose::Hanging ? Gesture::Behind : hand(side).gesture;
-    }
+    Gesture gesture(int side) const { return f_.pose == Pose::Hanging ? Gesture::Behind : hand(side).gesture; }
     double heldAngle(int side) const;
     QPointF heldGrip(int side) const;
 
@@ -714,10 +704,8 @@ void FigurePainter::legs()
             shoe(at(fc * 0.55, sole), fc);
         } else {
             // The back leg with the heel lifting, then the front one.
-            leg({at(-fc * 0.2, pr_.hipY + 0.2), at(-fc * 0.42, pr_.kneeY), at(-fc * 0.7, sole - 0.2)}, true,
-                fc);
-            leg({at(fc * 0.25, pr_.hipY + 0.2), at(fc * 0.5, pr_.kneeY - 0.05), at(fc * 0.62, sole - 0.12)},
-                false, fc);
+            leg({at(-fc * 0.2, pr_.hipY + 0.2), at(-fc * 0.42, pr_.kneeY), at(-fc * 0.7, sole - 0.2)}, true, fc);
+            leg({at(fc * 0.25, pr_.hipY + 0.2), at(fc * 0.5, pr_.kneeY - 0.05), at(fc * 0.62, sole - 0.12)}, false, fc);
         }
         break;
     }
@@ -727,8 +715,7 @@ void FigurePainter::legs()
             shoe(at(0.42, sole), 0);
         } else {
             for (int s : {-1, 1})
-                leg({at(s * 0.55, pr_.hipY + 0.3), at(s * 0.5, pr_.hipY + 1.1), at(s * 0.45, sole - 0.12)},
-                    false, 0);
+                leg({at(s * 0.55, pr_.hipY + 0.3), at(s * 0.5, pr_.hipY + 1.1), at(s * 0.45, sole - 0.12)}, false, 0);
         }
         break;
     case Pose::Kneeling: {
@@ -750,10 +737,9 @@ void FigurePainter::legs()
     case Pose::Hanging: {
         const int fc = f_.facing;
         // The free leg bends behind the other, its foot at the knee: a figure four.
-        leg({at(fc * 0.3, pr_.hipY + 0.2), at(fc * 1.15, pr_.kneeY - 0.5), at(-fc * 0.05, pr_.kneeY + 0.15)},
-            true, -fc);
-        leg({at(-fc * 0.2, pr_.hipY + 0.2), at(-fc * 0.12, pr_.kneeY), at(-fc * 0.05, sole - 0.12)}, false,
-            0);
+        leg({at(fc * 0.3, pr_.hipY + 0.2), at(fc * 1.15, pr_.kneeY - 0.5), at(-fc * 0.05, pr_.kneeY + 0.15)}, true,
+            -fc);
+        leg({at(-fc * 0.2, pr_.hipY + 0.2), at(-fc * 0.12, pr_.kneeY), at(-fc * 0.05, sole - 0.12)}, false, 0);
         break;
     }
     case Pose::Riding:
@@ -779,9 +765,9 @@ QPainterPath FigurePainter::robeOutline() const
                                        {0.25, sole - 0.08}});
             right.push_back({0, sole - 0.1});
         } else {
-            right.insert(right.end(), {{pr_.hipHalf + 0.45, pr_.hipY + 0.3},
-                                       {pr_.hipHalf + 0.45, pr_.hipY + 0.85},
-                                       {0.3, pr_.hipY + 0.95}});
+            right.insert(
+                right.end(),
+                {{pr_.hipHalf + 0.45, pr_.hipY + 0.3}, {pr_.hipHalf + 0.45, pr_.hipY + 0.85}, {0.3, pr_.hipY + 0.95}});
             right.push_back({0, pr_.hipY + 0.9});
         }
         break;
@@ -804,8 +790,7 @@ QPainterPath FigurePainter::robeOutline() const
             right.push_back({0, sole - 0.14});
         } else {
             const double hem = pr_.hipY + 1.0;
-            right.insert(right.end(),
-                         {{pr_.hipHalf + 0.16, hem - 0.2}, {pr_.hipHalf + 0.12, hem}, {0.3, hem - 0.02}});
+            right.insert(right.end(), {{pr_.hipHalf + 0.16, hem - 0.2}, {pr_.hipHalf + 0.12, hem}, {0.3, hem - 0.02}});
             right.push_back({0, hem});
         }
         break;
@@ -817,8 +802,7 @@ QPainterPath FigurePainter::robeOutline() const
     // A walking gown swings back at the hem.
     if (f_.pose == Pose::Walking && longRobe) {
         for (QPointF &q : points) {
-            const double t =
-                std::clamp((q.y() - (b_.crown.y() + pr_.hipY * u_)) / ((sole - pr_.hipY) * u_), 0.0, 1.0);
+            const double t = std::clamp((q.y() - (b_.crown.y() + pr_.hipY * u_)) / ((sole - pr_.hipY) * u_), 0.0, 1.0);
             q.rx() += -f_.facing * 0.25 * u_ * t * t;
         }
     }
@@ -833,13 +817,13 @@ QPainterPath FigurePainter::kneelingOutline(std::vector<QPointF> upper) const
     upper.push_back({hh + 0.05, pr_.hipY});
     const bool gown = f_.robe.cut == Cut::Gown;
     const double hem = gown ? sole - 0.05 : pr_.hipY + 0.9;
-    const std::vector<QPointF> raised =
-        gown ? std::vector<QPointF>{{hh + 0.42, pr_.hipY + 0.3},
-                                    {hh + 0.5, pr_.hipY + 0.65},
-                                    {hh + 0.38, sole - 0.5},
-                                    {hh + 0.45, hem},
-                                    {0.2, hem}}
-             : std::vector<QPointF>{{hh + 0.3, pr_.hipY + 0.5}, {hh + 0.35, hem}, {0.2, hem}};
+    const std::vector<QPointF> raised = gown ? std::vector<QPointF>{{hh + 0.42, pr_.hipY + 0.3},
+                                                                    {hh + 0.5, pr_.hipY + 0.65},
+                                                                    {hh + 0.38, sole - 0.5},
+                                                                    {hh + 0.45, hem},
+                                                                    {0.2, hem}}
+                                             : std::vector<QPointF>{
+                                                   {hh + 0.3, pr_.hipY + 0.5}, {hh + 0.35, hem}, {0.2, hem}};
     const std::vector<QPointF> down = gown ? std::vector<QPointF>{{hh + 0.15, pr_.hipY + 0.8},
                                                                   {hh + 0.4, sole - 0.2},
                                                                   {hh + 0.62, sole},
@@ -916,27 +900,25 @@ void FigurePainter::robeLap(const QPainterPath &outline)
         // The raised thigh catches the light, its knee rounding at the front
         // edge, as on a seated figure's lap.
         const double k = pr_.hipHalf + 0.42, fc = f_.facing;
-        const std::vector<QPointF> thigh{
-            at(fc * 0.02, pr_.hipY + 0.02),    at(fc * k * 0.6, pr_.hipY - 0.02),
-            at(fc * k, pr_.hipY + 0.12),       at(fc * (k + 0.06), pr_.hipY + 0.42),
-            at(fc * k * 0.8, pr_.hipY + 0.66), at(fc * k * 0.4, pr_.hipY + 0.62),
-            at(fc * 0.02, pr_.hipY + 0.5)};
+        const std::vector<QPointF> thigh{at(fc * 0.02, pr_.hipY + 0.02),    at(fc * k * 0.6, pr_.hipY - 0.02),
+                                         at(fc * k, pr_.hipY + 0.12),       at(fc * (k + 0.06), pr_.hipY + 0.42),
+                                         at(fc * k * 0.8, pr_.hipY + 0.66), at(fc * k * 0.4, pr_.hipY + 0.62),
+                                         at(fc * 0.02, pr_.hipY + 0.5)};
         drawShape(p_, smoothClosed(thigh).intersected(outline), {gown.base.lighter(118), gown.base},
                   std::max(1.0, 0.1 * u_), line);
     }
     if (f_.pose == Pose::Seated) {
         // The lap: the thighs' tops catch the light, the knees round at its front edge.
         const double k = pr_.hipHalf + 0.42;
-        const std::vector<QPointF> right{{0, pr_.hipY + 0.02},       {k * 0.6, pr_.hipY - 0.02},
-                                         {k, pr_.hipY + 0.12},       {k + 0.06, pr_.hipY + 0.42},
-                                         {k * 0.8, pr_.hipY + 0.66}, {k * 0.4, pr_.hipY + 0.62},
-                                         {0.12, pr_.hipY + 0.5},     {0, pr_.hipY + 0.48}};
+        const std::vector<QPointF> right{
+            {0, pr_.hipY + 0.02},       {k * 0.6, pr_.hipY - 0.02}, {k, pr_.hipY + 0.12},   {k + 0.06, pr_.hipY + 0.42},
+            {k * 0.8, pr_.hipY + 0.66}, {k * 0.4, pr_.hipY + 0.62}, {0.12, pr_.hipY + 0.5}, {0, pr_.hipY + 0.48}};
         std::vector<QPointF> scaled;
         for (const QPointF &q : right)
             scaled.emplace_back(q.x() * u_, b_.crown.y() + q.y() * u_);
         const Tone lap{gown.base.lighter(118), gown.base};
-        drawShape(p_, smoothClosed(mirrored(b_.crown.x(), scaled)).intersected(outline), lap,
-                  std::max(1.0, 0.1 * u_), line);
+        drawShape(p_, smoothClosed(mirrored(b_.crown.x(), scaled)).intersected(outline), lap, std::max(1.0, 0.1 * u_),
+                  line);
     }
 }
 
@@ -947,8 +929,8 @@ void FigurePainter::robeTrim(const QPainterPath &outline)
     const bool longRobe = f_.robe.cut == Cut::Gown;
     QPainterPath belt;
     belt.addRoundedRect(
-        QRectF(at(-pr_.waistHalf - 0.05, pr_.waistY - 0.09), at(pr_.waistHalf + 0.05, pr_.waistY + 0.09)),
-        0.05 * u_, 0.05 * u_);
+        QRectF(at(-pr_.waistHalf - 0.05, pr_.waistY - 0.09), at(pr_.waistHalf + 0.05, pr_.waistY + 0.09)), 0.05 * u_,
+        0.05 * u_);
     drawShape(p_, belt.intersected(outline), f_.robe.trim, 0.6, 0.8);
     QPainterPath neckline;
     neckline.moveTo(at(-0.3, 1.14));
@@ -980,8 +962,7 @@ void FigurePainter::torso()
     robeDetails(outline);
     if (f_.robe.cut == Cut::Armour) {
         for (int s : {-1, 1})
-            drawShape(p_, ellipse(at(s * (pr_.shoulderHalf - 0.08), 1.5), 0.3 * u_, 0.2 * u_, s * 20.0),
-                      kSteel, 0.8);
+            drawShape(p_, ellipse(at(s * (pr_.shoulderHalf - 0.08), 1.5), 0.3 * u_, 0.2 * u_, s * 20.0), kSteel, 0.8);
     }
     if (f_.robe.mantle) {
         // The mantle's clasp at the throat.
@@ -1029,8 +1010,7 @@ void FigurePainter::fist(QPointF at, QPointF along, bool holding)
     drawShape(p_, ellipse(c, 0.19 * u_, 0.12 * u_, angle), f_.skin, 0.5, 0.8);
     // The thumb, on the side towards the body.
     const QPointF side = normal(d) * (at.x() < b_.crown.x() ? -1.0 : 1.0);
-    drawShape(p_, ellipse(at - side * 0.1 * u_ - d * 0.04 * u_, 0.09 * u_, 0.05 * u_, angle + 30), f_.skin, 0,
-              0.7);
+    drawShape(p_, ellipse(at - side * 0.1 * u_ - d * 0.04 * u_, 0.09 * u_, 0.05 * u_, angle + 30), f_.skin, 0, 0.7);
 }
 
 void FigurePainter::heldThing(int side)
@@ -1084,12 +1064,9 @@ void FigurePainter::hairFront(QPointF c, double w, double h)
     const double part = -0.1 * w + f_.turn * 0.1 * w;
     QPainterPath top;
     top.moveTo(c + QPointF(-0.53 * w, 0.05 * h));
-    top.cubicTo(c + QPointF(-0.6 * w, -0.55 * h), c + QPointF(0.6 * w, -0.55 * h),
-                c + QPointF(0.53 * w, 0.05 * h));
-    top.cubicTo(c + QPointF(0.45 * w, -0.2 * h), c + QPointF(0.3 * w, -0.26 * h),
-                c + QPointF(part, -0.3 * h));
-    top.cubicTo(c + QPointF(-0.3 * w, -0.26 * h), c + QPointF(-0.45 * w, -0.2 * h),
-                c + QPointF(-0.53 * w, 0.05 * h));
+    top.cubicTo(c + QPointF(-0.6 * w, -0.55 * h), c + QPointF(0.6 * w, -0.55 * h), c + QPointF(0.53 * w, 0.05 * h));
+    top.cubicTo(c + QPointF(0.45 * w, -0.2 * h), c + QPointF(0.3 * w, -0.26 * h), c + QPointF(part, -0.3 * h));
+    top.cubicTo(c + QPointF(-0.3 * w, -0.26 * h), c + QPointF(-0.45 * w, -0.2 * h), c + QPointF(-0.53 * w, 0.05 * h));
     top.closeSubpath();
     drawShape(p_, top, hair, std::max(0.8, 0.06 * h));
 }
@@ -1105,14 +1082,11 @@ void FigurePainter::beard(QPointF c, double w, double h)
     b.moveTo(c + QPointF(-0.5 * w, 0.02 * h));
     b.cubicTo(c + QPointF(-0.5 * w, 0.45 * h), c + QPointF(-0.32 * w, tip - 0.1 * h),
               c + QPointF(f_.turn * 0.05 * w, tip));
-    b.cubicTo(c + QPointF(0.32 * w, tip - 0.1 * h), c + QPointF(0.5 * w, 0.45 * h),
-              c + QPointF(0.5 * w, 0.02 * h));
+    b.cubicTo(c + QPointF(0.32 * w, tip - 0.1 * h), c + QPointF(0.5 * w, 0.45 * h), c + QPointF(0.5 * w, 0.02 * h));
     // Up the inside: the cheeks stay bare above the moustache.
     b.cubicTo(c + QPointF(0.38 * w, 0.2 * h), c + QPointF(0.3 * w, 0.22 * h), c + QPointF(0.2 * w, 0.24 * h));
-    b.cubicTo(c + QPointF(0.1 * w, 0.18 * h), c + QPointF(-0.1 * w, 0.18 * h),
-              c + QPointF(-0.2 * w, 0.24 * h));
-    b.cubicTo(c + QPointF(-0.3 * w, 0.22 * h), c + QPointF(-0.38 * w, 0.2 * h),
-              c + QPointF(-0.5 * w, 0.02 * h));
+    b.cubicTo(c + QPointF(0.1 * w, 0.18 * h), c + QPointF(-0.1 * w, 0.18 * h), c + QPointF(-0.2 * w, 0.24 * h));
+    b.cubicTo(c + QPointF(-0.3 * w, 0.22 * h), c + QPointF(-0.38 * w, 0.2 * h), c + QPointF(-0.5 * w, 0.02 * h));
     b.closeSubpath();
     drawShape(p_, b, hair, std::max(0.8, 0.07 * h));
     if (f_.beard == Beard::Full) {
@@ -1149,8 +1123,8 @@ void FigurePainter::face(QPointF c, double w, double h)
     // Cheeks.
     if (f_.beard != Beard::Full) {
         for (int s : {-1, 1})
-            drawShape(p_, ellipse(c + QPointF(s * 0.27 * w + shift, 0.2 * h), 0.09 * w, 0.06 * h),
-                      {kBlush, kBlush}, 0, 0);
+            drawShape(p_, ellipse(c + QPointF(s * 0.27 * w + shift, 0.2 * h), 0.09 * w, 0.06 * h), {kBlush, kBlush}, 0,
+                      0);
     }
     // Eyes: dark almonds; brows: arcs in the hair's colour, darker.
     const QColor brow = f_.hairColour.darker(170);
@@ -1184,8 +1158,7 @@ void FigurePainter::helm(QPointF c, double w, double h)
     const Tone plume = headwearTone();
     QPainterPath feather;
     feather.moveTo(c + QPointF(0.05 * w, -0.5 * h));
-    feather.cubicTo(c + QPointF(-0.2 * w, -1.3 * h), c + QPointF(-0.9 * w, -1.25 * h),
-                    c + QPointF(-1.1 * w, -0.7 * h));
+    feather.cubicTo(c + QPointF(-0.2 * w, -1.3 * h), c + QPointF(-0.9 * w, -1.25 * h), c + QPointF(-1.1 * w, -0.7 * h));
     feather.cubicTo(c + QPointF(-0.7 * w, -0.95 * h), c + QPointF(-0.3 * w, -0.85 * h),
                     c + QPointF(0.2 * w, -0.45 * h));
     feather.closeSubpath();
@@ -1193,8 +1166,7 @@ void FigurePainter::helm(QPointF c, double w, double h)
     QPainterPath dome;
     dome.moveTo(c + QPointF(-0.58 * w, 0.3 * h));
     dome.lineTo(c + QPointF(-0.6 * w, -0.15 * h));
-    dome.cubicTo(c + QPointF(-0.6 * w, -0.75 * h), c + QPointF(0.6 * w, -0.75 * h),
-                 c + QPointF(0.6 * w, -0.15 * h));
+    dome.cubicTo(c + QPointF(-0.6 * w, -0.75 * h), c + QPointF(0.6 * w, -0.75 * h), c + QPointF(0.6 * w, -0.15 * h));
     dome.lineTo(c + QPointF(0.58 * w, 0.3 * h));
     dome.lineTo(c + QPointF(0.42 * w, 0.32 * h));
     dome.lineTo(c + QPointF(0.42 * w, -0.12 * h));
@@ -1227,8 +1199,7 @@ void FigurePainter::cap(QPointF c, double w, double h)
     drawShape(p_, feather, kParchment, std::max(0.8, 0.08 * h));
     QPainterPath cap;
     cap.moveTo(c + QPointF(-0.62 * w, -0.3 * h));
-    cap.cubicTo(c + QPointF(-0.75 * w, -0.95 * h), c + QPointF(0.5 * w, -1.05 * h),
-                c + QPointF(0.78 * w, -0.42 * h));
+    cap.cubicTo(c + QPointF(-0.75 * w, -0.95 * h), c + QPointF(0.5 * w, -1.05 * h), c + QPointF(0.78 * w, -0.42 * h));
     cap.lineTo(c + QPointF(0.6 * w, -0.28 * h));
     cap.closeSubpath();
     drawShape(p_, d < 0 ? flippedX(cap, c.x()) : cap, cloth, std::max(1.0, 0.12 * h));
@@ -1313,11 +1284,8 @@ void FigurePainter::head(QPointF c, double unit)
     if (f_.headwear == Headwear::Hood) {
         // The hood round the head, falling onto the shoulders, with the face in its opening.
         const Tone cloth = headwearTone();
-        std::vector<QPointF> right{{0, -0.72 * h},
-                                   {0.62 * w, -0.5 * h},
-                                   {0.78 * w, 0.1 * h},
-                                   {0.95 * w, 0.62 * h},
-                                   {0.5 * w, 0.75 * h}};
+        std::vector<QPointF> right{
+            {0, -0.72 * h}, {0.62 * w, -0.5 * h}, {0.78 * w, 0.1 * h}, {0.95 * w, 0.62 * h}, {0.5 * w, 0.75 * h}};
         std::vector<QPointF> pts;
         for (const QPointF &q : right)
             pts.emplace_back(q.x(), c.y() + q.y());
@@ -1361,15 +1329,13 @@ void FigurePainter::paintRider()
             arm(side, true);
     }
     // The near leg: the thigh forward along the flank, the shin down to the stirrup.
-    leg({at(-fc * 0.05, pr_.hipY - 0.05), at(fc * 0.85, pr_.hipY + 0.55), at(fc * 0.62, pr_.hipY + 2.05)},
-        false, fc);
+    leg({at(-fc * 0.05, pr_.hipY - 0.05), at(fc * 0.85, pr_.hipY + 0.55), at(fc * 0.62, pr_.hipY + 2.05)}, false, fc);
     torso();
     // The skirt of the tunic over the thigh.
     QPainterPath skirt;
     skirt.moveTo(at(-pr_.hipHalf, pr_.hipY - 0.35));
     skirt.lineTo(at(pr_.hipHalf, pr_.hipY - 0.35));
-    skirt.cubicTo(at(pr_.hipHalf + 0.1, pr_.hipY), at(fc * 0.9, pr_.hipY + 0.2),
-                  at(fc * 0.95, pr_.hipY + 0.75));
+    skirt.cubicTo(at(pr_.hipHalf + 0.1, pr_.hipY), at(fc * 0.9, pr_.hipY + 0.2), at(fc * 0.95, pr_.hipY + 0.75));
     skirt.lineTo(at(fc * 0.35, pr_.hipY + 0.85));
     skirt.cubicTo(at(-fc * 0.2, pr_.hipY + 0.9), at(-fc * 0.7, pr_.hipY + 0.6),
                   at(-pr_.hipHalf - 0.15, pr_.hipY + 0.35));
@@ -1379,8 +1345,8 @@ void FigurePainter::paintRider()
     drawShape(p_, skirt, f_.robe.gown, std::max(1.2, 0.12 * u_));
     QPainterPath belt;
     belt.addRoundedRect(
-        QRectF(at(-pr_.waistHalf - 0.05, pr_.waistY - 0.09), at(pr_.waistHalf + 0.05, pr_.waistY + 0.09)),
-        0.05 * u_, 0.05 * u_);
+        QRectF(at(-pr_.waistHalf - 0.05, pr_.waistY - 0.09), at(pr_.waistHalf + 0.05, pr_.waistY + 0.09)), 0.05 * u_,
+        0.05 * u_);
     drawShape(p_, belt, f_.robe.trim, 0.6, 0.8);
     neck();
     head(b_.headCentre, u_);

@@ -60,21 +60,7 @@ enum class Gesture { Down, Raised, Forward, Aloft, Out, Behind };
 // the numbered cards draw them; Staff is a long plain staff that reaches the
 // ground; Rod a short magician's rod; Sceptre a gold rod with a knob; Banner
 // a flag on a staff (see Figure::flag).
-enum class Held {
-    Nothing,
-    Sword,
-    Wand,
-    Cup,
-    Pentacle,
-    Staff,
-    Rod,
-    Lamp,
-    Scales,
-    Flower,
-    Sceptre,
-    Orb,
-    Banner
-};
+enum class Held { Nothing, Sword, Wand, Cup, Pentacle, Staff, Rod, Lamp, Scales, Flower, Sceptre, Orb, Banner };
 
 // What a banner's flag shows, and its cloth.
 enum class FlagSign { RedCross, WhiteRose, None };
@@ -174,8 +160,8 @@ QRectF figureBounds(const Figure &figure);
 // One held thing on its own, its grip at `grip`, upright when `angle` is 0
 // (degrees clockwise). `unit` is a head's height and sets its size. `ground`
 // is the ground's y, which a Staff reaches down to.
-void paintHeld(QPainter &painter, Held held, QPointF grip, double unit, double angle, double ground,
-               unsigned seed = 0, const Flag &flag = {});
+void paintHeld(QPainter &painter, Held held, QPointF grip, double unit, double angle, double ground, unsigned seed = 0,
+               const Flag &flag = {});
 QRectF heldBounds(Held held, QPointF grip, double unit, double angle, double ground);
 
 // A head on its own (hair, face, beard and headwear), for faces peeping out of

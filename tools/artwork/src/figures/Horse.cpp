@@ -103,9 +103,8 @@ void paintHorse(QPainter &p, const Horse &h)
     const Tone &hoof = kHoof;
 
     // The tail, then the far legs, behind the body.
-    const std::vector<QPointF> tail{{-0.66, -0.97}, {-0.8, -0.9},   {-0.86, -0.7},
-                                    {-0.84, -0.45}, {-0.9, -0.3},   {-0.8, -0.36},
-                                    {-0.76, -0.55}, {-0.72, -0.78}, {-0.64, -0.9}};
+    const std::vector<QPointF> tail{{-0.66, -0.97}, {-0.8, -0.9},   {-0.86, -0.7},  {-0.84, -0.45}, {-0.9, -0.3},
+                                    {-0.8, -0.36},  {-0.76, -0.55}, {-0.72, -0.78}, {-0.64, -0.9}};
     drawShape(p, t.map(smoothClosed(tail)), {h.mane, h.mane.darker(140)}, line * 1.5);
     for (const auto *leg : {&legs.farFore, &legs.farHind}) {
         const auto &half = leg == &legs.farFore ? kForeHalf : kHindHalf;
@@ -120,12 +119,9 @@ void paintHorse(QPainter &p, const Horse &h)
 
     // The mane along the crest, falling on the near side.
     const double lift = h.gait == Gait::Prancing ? -0.06 : 0.0;
-    auto hl = [&](double x, double y) {
-        return QPointF(x, y + lift * std::clamp((x - 0.1) / 0.5, 0.0, 1.0));
-    };
-    const std::vector<QPointF> mane{hl(0.0, -1.05), hl(0.2, -1.19),  hl(0.35, -1.36), hl(0.46, -1.49),
-                                    hl(0.47, -1.4), hl(0.38, -1.25), hl(0.33, -1.16), hl(0.26, -1.1),
-                                    hl(0.2, -1.02), hl(0.12, -1.0)};
+    auto hl = [&](double x, double y) { return QPointF(x, y + lift * std::clamp((x - 0.1) / 0.5, 0.0, 1.0)); };
+    const std::vector<QPointF> mane{hl(0.0, -1.05),  hl(0.2, -1.19),  hl(0.35, -1.36), hl(0.46, -1.49), hl(0.47, -1.4),
+                                    hl(0.38, -1.25), hl(0.33, -1.16), hl(0.26, -1.1),  hl(0.2, -1.02),  hl(0.12, -1.0)};
     drawShape(p, t.map(smoothClosed(mane)), {h.mane, h.mane.darker(140)}, line);
     // An ear, the eye, the nostril.
     QPainterPath ear;
@@ -138,9 +134,8 @@ void paintHorse(QPainter &p, const Horse &h)
     drawShape(p, t.map(ellipse(hl(0.79, -1.13), 0.014, 0.012)), {kOutline, kOutline}, 0, 0);
 
     // The saddle cloth, the saddle, and the bridle.
-    const std::vector<QPointF> cloth{{-0.4, -0.99},  {-0.16, -1.03}, {0.08, -1.04},
-                                     {0.13, -0.86},  {0.12, -0.66},  {-0.08, -0.62},
-                                     {-0.28, -0.64}, {-0.4, -0.7},   {-0.43, -0.86}};
+    const std::vector<QPointF> cloth{{-0.4, -0.99},  {-0.16, -1.03}, {0.08, -1.04}, {0.13, -0.86}, {0.12, -0.66},
+                                     {-0.08, -0.62}, {-0.28, -0.64}, {-0.4, -0.7},  {-0.43, -0.86}};
     const QPainterPath clothPath = t.map(smoothClosed(cloth)).intersected(body);
     drawShape(p, clothPath, h.cloth, line * 1.6);
     QPainterPath fringe;

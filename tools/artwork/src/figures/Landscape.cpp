@@ -39,8 +39,7 @@ void addGrassTuft(QPainterPath &tufts, QPointF foot)
     tufts.lineTo(x + 3, y - 3);
 }
 
-void paintHills(QPainter &p, const QRectF &area, double horizon, unsigned seed, const Tone &near,
-                const Tone &far)
+void paintHills(QPainter &p, const QRectF &area, double horizon, unsigned seed, const Tone &near, const Tone &far)
 {
     const double depth = area.bottom() - horizon;
     drawShape(p, ridge(area, horizon + 2, depth * 0.14, 4, seed, area.bottom()), far, 2.0);
@@ -78,8 +77,8 @@ void paintPeak(QPainter &p, double cx, double baseY, double w, double h, const T
     drawShape(p, cap.intersected(peak), kCloud, 0, 0.8);
 }
 
-void paintMountains(QPainter &p, double baseY, double x0, double x1, double height, unsigned seed,
-                    const Tone &rock, bool snow)
+void paintMountains(QPainter &p, double baseY, double x0, double x1, double height, unsigned seed, const Tone &rock,
+                    bool snow)
 {
     Roughness rough(seed);
     const int peaks = std::max(2, static_cast<int>((x1 - x0) / (height * 1.1)));

@@ -20,16 +20,15 @@ void addGrassTuft(QPainterPath &tufts, QPointF foot);
 
 // Rolling hills from the horizon down to the bottom of `area`: a far range in
 // `far`, then a nearer one in `near` that ends in a meadow at the bottom.
-void paintHills(QPainter &painter, const QRectF &area, double horizon, unsigned seed,
-                const Tone &near = kNearHills, const Tone &far = kFarHills);
+void paintHills(QPainter &painter, const QRectF &area, double horizon, unsigned seed, const Tone &near = kNearHills,
+                const Tone &far = kFarHills);
 // Flat ground from y = top down to the bottom of `area`: a gently rolling
 // edge, grass tufts.
 void paintMeadow(QPainter &p, const QRectF &area, double top, unsigned seed, const Tone &grass);
 
 // One peak standing on y = baseY, `halfWidth` to either side of x, `height`
 // tall, a cap of snow on it when `snow`.
-void paintPeak(QPainter &p, double x, double baseY, double halfWidth, double height, const Tone &rock,
-               bool snow);
+void paintPeak(QPainter &p, double x, double baseY, double halfWidth, double height, const Tone &rock, bool snow);
 // A range of peaks standing on y = baseY from x0 to x1, up to `height` tall,
 // snow on the highest.
 void paintMountains(QPainter &painter, double baseY, double x0, double x1, double height, unsigned seed,

@@ -32,8 +32,8 @@ void paintBow(QPainter &p, QPointF knot, double size, int tailsDown)
     for (int s : {-1, 1}) {
         const QPointF c = knot + QPointF(s * size * 0.55, -tailsDown * size * 0.12);
         const QPainterPath loop = ellipse(c, size * 0.55, size * 0.32, s * tailsDown * -12.0)
-                                      .subtracted(ellipse(c + QPointF(s * size * 0.06, 0), size * 0.3,
-                                                          size * 0.12, s * tailsDown * -12.0));
+                                      .subtracted(ellipse(c + QPointF(s * size * 0.06, 0), size * 0.3, size * 0.12,
+                                                          s * tailsDown * -12.0));
         drawShape(p, loop, kRibbon, std::max(0.8, size * 0.08), 0.9);
     }
     drawShape(p, ellipse(knot, size * 0.2, size * 0.24), kRibbon, std::max(0.6, size * 0.06), 0.9);
@@ -123,8 +123,8 @@ void paintWheat(QPainter &p, double x0, double x1, double baseY, double height, 
     // ears along its top edge.
     const double massTop = baseY - height * 0.5;
     for (int i = 0; i < stalks; ++i)
-        ear(x0 + (x1 - x0) * (i + 0.25) / stalks + 2 * rough.next(), height * (0.9 + 0.1 * rough.next()),
-            massTop + 4, far);
+        ear(x0 + (x1 - x0) * (i + 0.25) / stalks + 2 * rough.next(), height * (0.9 + 0.1 * rough.next()), massTop + 4,
+            far);
     QPainterPath field;
     field.moveTo(x0 - 6, baseY + 30);
     field.quadTo(x0 - 6, massTop + 4, x0 + 6, massTop);
@@ -133,8 +133,8 @@ void paintWheat(QPainter &p, double x0, double x1, double baseY, double height, 
     field.closeSubpath();
     drawShape(p, field, straw, 2.0);
     for (int i = 0; i < stalks; ++i)
-        ear(x0 + (x1 - x0) * (i + 0.75) / stalks + 2 * rough.next(), height * (0.6 + 0.06 * rough.next()),
-            baseY, grain);
+        ear(x0 + (x1 - x0) * (i + 0.75) / stalks + 2 * rough.next(), height * (0.6 + 0.06 * rough.next()), baseY,
+            grain);
 }
 
 void paintFlameTree(QPainter &p, QPointF base, double height)
@@ -153,10 +153,9 @@ void paintFlameTree(QPainter &p, QPointF base, double height)
     struct Tongue {
         double x, y, size;
     };
-    const std::vector<Tongue> tongues{{0.0, -1.0, 0.2},    {-0.17, -0.88, 0.17}, {0.17, -0.86, 0.17},
-                                      {-0.28, -0.7, 0.15}, {0.28, -0.68, 0.15},  {-0.1, -0.72, 0.15},
-                                      {0.1, -0.76, 0.14},  {-0.3, -0.5, 0.13},   {0.3, -0.5, 0.13},
-                                      {0.0, -0.56, 0.13}};
+    const std::vector<Tongue> tongues{
+        {0.0, -1.0, 0.2},    {-0.17, -0.88, 0.17}, {0.17, -0.86, 0.17}, {-0.28, -0.7, 0.15}, {0.28, -0.68, 0.15},
+        {-0.1, -0.72, 0.15}, {0.1, -0.76, 0.14},   {-0.3, -0.5, 0.13},  {0.3, -0.5, 0.13},   {0.0, -0.56, 0.13}};
     QPainterPath branches;
     for (const Tongue &t : tongues) {
         branches.moveTo(base + QPointF(0, -height * 0.45));
@@ -167,10 +166,9 @@ void paintFlameTree(QPainter &p, QPointF base, double height)
     for (const Tongue &t : tongues) {
         const QPointF c = base + QPointF(t.x, t.y) * height;
         const double s = t.size * height;
-        const std::vector<QPointF> outline{
-            c + QPointF(0.05 * s, -0.7 * s),  c + QPointF(0.28 * s, -0.1 * s),
-            c + QPointF(0.32 * s, 0.25 * s),  c + QPointF(0, 0.45 * s),
-            c + QPointF(-0.32 * s, 0.25 * s), c + QPointF(-0.26 * s, -0.15 * s)};
+        const std::vector<QPointF> outline{c + QPointF(0.05 * s, -0.7 * s),  c + QPointF(0.28 * s, -0.1 * s),
+                                           c + QPointF(0.32 * s, 0.25 * s),  c + QPointF(0, 0.45 * s),
+                                           c + QPointF(-0.32 * s, 0.25 * s), c + QPointF(-0.26 * s, -0.15 * s)};
         drawShape(p, smoothClosed(outline), flame, std::max(0.8, s * 0.1));
         drawShape(p, ellipse(c + QPointF(0, 0.18 * s), 0.13 * s, 0.2 * s), core, 0, 0.6);
     }
@@ -229,8 +227,7 @@ void paintIris(QPainter &p, QPointF base, double height, unsigned seed)
             drawShape(p, ellipse(c, r * 0.32, r * 0.6, s * 25.0), petal, 0.6, 0.8);
         }
         for (int s : {-1, 1})
-            drawShape(p, ellipse(top + QPointF(s * r * 0.6, r * 0.25), r * 0.55, r * 0.3, s * 35.0), petal,
-                      0.6, 0.8);
+            drawShape(p, ellipse(top + QPointF(s * r * 0.6, r * 0.25), r * 0.55, r * 0.3, s * 35.0), petal, 0.6, 0.8);
         drawShape(p, ellipse(top + QPointF(0, r * 0.05), r * 0.18, r * 0.16), kGold, 0, 0.6);
     }
 }
@@ -252,12 +249,10 @@ void paintSunflower(QPainter &p, QPointF head, double r, QPointF root, double de
     QPainterPath petals;
     for (int i = 0; i < 14; ++i) {
         const double a = i * 2 * M_PI / 14;
-        petals.addPath(
-            ellipse(QPointF(std::cos(a), std::sin(a)) * r * 0.7, r * 0.42, r * 0.17, a * 180 / M_PI));
+        petals.addPath(ellipse(QPointF(std::cos(a), std::sin(a)) * r * 0.7, r * 0.42, r * 0.17, a * 180 / M_PI));
     }
     drawShape(p, t.map(united(petals)), kSunflowerPetal, std::max(0.8, r * 0.1), 0.9);
-    drawShape(p, t.map(ellipse(QPointF(0, 0), r * 0.46, r * 0.46)), kSunflowerHeart, std::max(0.8, r * 0.1),
-              0.9);
+    drawShape(p, t.map(ellipse(QPointF(0, 0), r * 0.46, r * 0.46)), kSunflowerHeart, std::max(0.8, r * 0.1), 0.9);
     QPainterPath seeds;
     for (int i = 0; i < 6; ++i) {
         const double a = i * M_PI / 3 + 0.3;
@@ -302,8 +297,8 @@ void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigne
         const QPointF root = from + along * len * t + across * side * half * 0.8;
         const QPointF dir = unitVector(across * side + along * 0.6);
         if (i == 1) {
-            drawShape(p, limb({root - dir * half * 0.3, root + dir * half * 0.6}, {half * 0.4, half * 0.34}),
-                      bark, std::max(0.8, half * 0.15));
+            drawShape(p, limb({root - dir * half * 0.3, root + dir * half * 0.6}, {half * 0.4, half * 0.34}), bark,
+                      std::max(0.8, half * 0.15));
             drawShape(p, ellipse(root + dir * half * 0.62, half * 0.3, half * 0.3), kCutWood, 0, 0.8);
             continue;
         }
@@ -314,11 +309,11 @@ void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigne
         for (int k = 0; k < 4; ++k) {
             const QPointF leafAt = root + dir * half * (0.5 + 0.4 * k);
             const double angle = angleOf(dir) + (k == 3 ? 0 : k % 2 ? 50 : -50);
-            drawShape(p,
-                      ellipse(leafAt + QPointF(std::cos(angle * M_PI / 180), std::sin(angle * M_PI / 180)) *
-                                           half * 0.45,
-                              half * 0.55, half * 0.26, angle),
-                      kLeaf, 0.6, 0.8);
+            drawShape(
+                p,
+                ellipse(leafAt + QPointF(std::cos(angle * M_PI / 180), std::sin(angle * M_PI / 180)) * half * 0.45,
+                        half * 0.55, half * 0.26, angle),
+                kLeaf, 0.6, 0.8);
         }
     }
 }

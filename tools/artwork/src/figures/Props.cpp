@@ -76,8 +76,7 @@ void paintTiara(QPainter &p, const Figure &f)
         crown.lineTo(cx + half, y + 0.08 * u);
         crown.lineTo(cx - half, y + 0.08 * u);
         crown.closeSubpath();
-        drawShape(p, crown.intersected(hive.united(crown.translated(0, 0.1 * u)).intersected(hive)), kGold,
-                  0.6, 0.8);
+        drawShape(p, crown.intersected(hive.united(crown.translated(0, 0.1 * u)).intersected(hive)), kGold, 0.6, 0.8);
     }
     QPainterPath cross;
     cross.addRect(QRectF(cx - 0.05 * u, top - 0.42 * u, 0.1 * u, 0.46 * u));
@@ -89,8 +88,7 @@ void paintTiara(QPainter &p, const Figure &f)
 void paintTripleCross(QPainter &p, QPointF bottom, QPointF top, double u)
 {
     QPainterPath rod;
-    rod.addRoundedRect(QRectF(top.x() - 0.07 * u, top.y(), 0.14 * u, bottom.y() - top.y()), 0.05 * u,
-                       0.05 * u);
+    rod.addRoundedRect(QRectF(top.x() - 0.07 * u, top.y(), 0.14 * u, bottom.y() - top.y()), 0.05 * u, 0.05 * u);
     QPainterPath bars;
     for (int i = 0; i < 3; ++i) {
         const double half = (0.28 + 0.14 * i) * u, y = top.y() + (0.18 + 0.34 * i) * u;
@@ -109,11 +107,10 @@ void paintBundleOnPole(QPainter &p, QPointF grip, double length, double angle, d
     const QPointF knot = end - d * 0.25 * u + QPointF(0, 0.05 * u);
     const double r = 0.55 * u;
     const QPointF belly = knot + QPointF(0, 0.75 * u);
-    const std::vector<QPointF> sack{
-        knot + QPointF(-0.12 * u, 0),        knot + QPointF(0.12 * u, 0),
-        belly + QPointF(r * 0.9, -0.25 * r), belly + QPointF(r, 0.3 * r),
-        belly + QPointF(0.4 * r, 0.85 * r),  belly + QPointF(-0.5 * r, 0.82 * r),
-        belly + QPointF(-r, 0.25 * r),       belly + QPointF(-0.85 * r, -0.3 * r)};
+    const std::vector<QPointF> sack{knot + QPointF(-0.12 * u, 0),        knot + QPointF(0.12 * u, 0),
+                                    belly + QPointF(r * 0.9, -0.25 * r), belly + QPointF(r, 0.3 * r),
+                                    belly + QPointF(0.4 * r, 0.85 * r),  belly + QPointF(-0.5 * r, 0.82 * r),
+                                    belly + QPointF(-r, 0.25 * r),       belly + QPointF(-0.85 * r, -0.3 * r)};
     drawShape(p, smoothClosed(sack), cloth, std::max(1.0, 0.1 * u));
     // Its tied ears and a cord round the neck.
     drawShape(p, ellipse(knot + QPointF(-0.14 * u, -0.12 * u), 0.14 * u, 0.07 * u, -40), cloth, 0.4, 0.8);
@@ -143,8 +140,7 @@ void paintScroll(QPainter &p, QPointF c, double len, double angle)
     // The rolled ends.
     for (int s : {-1, 1}) {
         QPainterPath roll;
-        roll.addRoundedRect(QRectF(s * len * 0.36 - len * 0.1, -h * 0.62, len * 0.2, h * 1.24), len * 0.08,
-                            len * 0.08);
+        roll.addRoundedRect(QRectF(s * len * 0.36 - len * 0.1, -h * 0.62, len * 0.2, h * 1.24), len * 0.08, len * 0.08);
         drawShape(p, roll, kParchment, 1.0);
     }
     p.restore();
@@ -156,13 +152,10 @@ void paintHeartShield(QPainter &p, QPointF c, double height)
         const double w = height * 0.55 * s, h = height * 0.5 * s;
         QPainterPath path;
         path.moveTo(c.x(), c.y() - h * 0.55);
-        path.cubicTo(c.x() + w * 0.2, c.y() - h * 1.1, c.x() + w * 1.05, c.y() - h * 1.05, c.x() + w,
-                     c.y() - h * 0.35);
+        path.cubicTo(c.x() + w * 0.2, c.y() - h * 1.1, c.x() + w * 1.05, c.y() - h * 1.05, c.x() + w, c.y() - h * 0.35);
         path.cubicTo(c.x() + w * 0.95, c.y() + h * 0.2, c.x() + w * 0.4, c.y() + h * 0.6, c.x(), c.y() + h);
-        path.cubicTo(c.x() - w * 0.4, c.y() + h * 0.6, c.x() - w * 0.95, c.y() + h * 0.2, c.x() - w,
-                     c.y() - h * 0.35);
-        path.cubicTo(c.x() - w * 1.05, c.y() - h * 1.05, c.x() - w * 0.2, c.y() - h * 1.1, c.x(),
-                     c.y() - h * 0.55);
+        path.cubicTo(c.x() - w * 0.4, c.y() + h * 0.6, c.x() - w * 0.95, c.y() + h * 0.2, c.x() - w, c.y() - h * 0.35);
+        path.cubicTo(c.x() - w * 1.05, c.y() - h * 1.05, c.x() - w * 0.2, c.y() - h * 1.1, c.x(), c.y() - h * 0.55);
         path.closeSubpath();
         return path;
     };
@@ -195,10 +188,10 @@ void paintKey(QPainter &p, QPointF bow, double length, double angle, const Tone 
     QPainterPath bit;
     bit.addRect(QRectF(shaftW * 0.5, -length + r * 0.4, length * 0.2, length * 0.22));
     QPainterPath notch;
-    notch.addRect(QRectF(shaftW * 0.5 + length * 0.09, -length + r * 0.4 + length * 0.06, length * 0.12,
-                         length * 0.04));
-    notch.addRect(QRectF(shaftW * 0.5 + length * 0.09, -length + r * 0.4 + length * 0.13, length * 0.12,
-                         length * 0.035));
+    notch.addRect(
+        QRectF(shaftW * 0.5 + length * 0.09, -length + r * 0.4 + length * 0.06, length * 0.12, length * 0.04));
+    notch.addRect(
+        QRectF(shaftW * 0.5 + length * 0.09, -length + r * 0.4 + length * 0.13, length * 0.12, length * 0.035));
     key = united(key.united(bit)).subtracted(notch);
     QPainterPath hole;
     hole.addEllipse(QPointF(0, 0), r * 0.5, r * 0.4);

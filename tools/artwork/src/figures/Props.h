@@ -31,8 +31,7 @@ void paintScroll(QPainter &p, QPointF centre, double length, double angle);
 void paintHeartShield(QPainter &p, QPointF centre, double height);
 // A pole over the shoulder from `grip` along `angle` degrees (0 points up,
 // clockwise), `length` long, with a tied bundle hanging from its end.
-void paintBundleOnPole(QPainter &p, QPointF grip, double length, double angle, double unit,
-                       const Tone &cloth);
+void paintBundleOnPole(QPainter &p, QPointF grip, double length, double angle, double unit, const Tone &cloth);
 
 // A long straight trumpet from its mouthpiece to its flared bell, with a square
 // banner bearing a red cross hanging from its middle.

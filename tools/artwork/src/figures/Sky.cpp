@@ -109,8 +109,7 @@ void paintMoonFace(QPainter &p, QPointF c, double r)
     drawShape(p, rays, kMoonRays, 0.6, 0.8);
     drawShape(p, ellipse(c, r, r), kMoonShadow, std::max(1.2, r * 0.06), std::max(1.0, r * 0.04));
     // The crescent, lit along the left of the disc.
-    const QPainterPath crescent =
-        ellipse(c, r, r).subtracted(ellipse(c + QPointF(r * 0.32, 0), r * 0.86, r * 0.94));
+    const QPainterPath crescent = ellipse(c, r, r).subtracted(ellipse(c + QPointF(r * 0.32, 0), r * 0.86, r * 0.94));
     drawShape(p, crescent, moon, std::max(1.0, r * 0.05), std::max(1.0, r * 0.04));
     // A sleeping face in the disc: lidded eyes, a long nose, a small mouth.
     const QPointF f = c + QPointF(r * 0.16, 0);
@@ -152,8 +151,8 @@ void paintGlow(QPainter &p, QPointF c, double r, const QColor &outer, const QCol
     for (int i = 0; i < 3; ++i) {
         const double t = i / 2.0;
         auto mix = [t](int a, int b) { return static_cast<int>(std::lround(a + (b - a) * t)); };
-        p.setBrush(QColor(mix(outer.red(), inner.red()), mix(outer.green(), inner.green()),
-                          mix(outer.blue(), inner.blue())));
+        p.setBrush(
+            QColor(mix(outer.red(), inner.red()), mix(outer.green(), inner.green()), mix(outer.blue(), inner.blue())));
         p.drawEllipse(c, r * (1 - 0.28 * i), r * (1 - 0.28 * i));
     }
     p.restore();

@@ -35,8 +35,7 @@ void paintThroneBack(QPainter &p, const ThroneMeasures &m, const ThroneLook &loo
     QPainterPath cloth;
     cloth.moveTo(cx - half + in, seatY);
     cloth.lineTo(cx - half + in, top + half * 0.6);
-    cloth.cubicTo(cx - half + in, top + in * 0.6, cx + half - in, top + in * 0.6, cx + half - in,
-                  top + half * 0.6);
+    cloth.cubicTo(cx - half + in, top + in * 0.6, cx + half - in, top + in * 0.6, cx + half - in, top + half * 0.6);
     cloth.lineTo(cx + half - in, seatY);
     cloth.closeSubpath();
     drawShape(p, cloth, look.cloth, line);
@@ -77,25 +76,25 @@ void paintThroneSeat(QPainter &p, const ThroneMeasures &m, const ThroneLook &loo
         const double x0 = cx + s * (half - 0.1 * u), x1 = cx + s * seatHalf;
         armRest.addRect(QRectF(QPointF(std::min(x0, x1), seatY - 1.4 * u), QPointF(std::max(x0, x1), seatY)));
         drawShape(p, armRest, look.frame, line);
-        drawShape(p, ellipse(QPointF(cx + s * (seatHalf - 0.2 * u), seatY - 1.45 * u), 0.3 * u, 0.22 * u),
-                  look.frame, line);
+        drawShape(p, ellipse(QPointF(cx + s * (seatHalf - 0.2 * u), seatY - 1.45 * u), 0.3 * u, 0.22 * u), look.frame,
+                  line);
         drawShape(p, ellipse(QPointF(cx + s * (seatHalf - 0.2 * u), seatY - 1.45 * u), 0.12 * u, 0.09 * u),
                   {look.frame.shade, look.frame.shade}, 0, 0.8);
     }
     QPainterPath seat;
-    seat.addRect(QRectF(QPointF(cx - seatHalf - 0.1 * u, seatY - 0.1 * u),
-                        QPointF(cx + seatHalf + 0.1 * u, seatY + 0.35 * u)));
+    seat.addRect(
+        QRectF(QPointF(cx - seatHalf - 0.1 * u, seatY - 0.1 * u), QPointF(cx + seatHalf + 0.1 * u, seatY + 0.35 * u)));
     drawShape(p, seat, look.frame, line);
     QPainterPath base;
-    base.addRect(QRectF(QPointF(cx - seatHalf + 0.1 * u, seatY + 0.35 * u),
-                        QPointF(cx + seatHalf - 0.1 * u, ground - 0.3 * u)));
+    base.addRect(
+        QRectF(QPointF(cx - seatHalf + 0.1 * u, seatY + 0.35 * u), QPointF(cx + seatHalf - 0.1 * u, ground - 0.3 * u)));
     drawShape(p, base, look.frame, line * 1.4);
     // Panels carved in the base.
     for (int s : {-1, 1}) {
         QPainterPath panel;
         const double x = cx + s * (seatHalf - 0.55 * u);
-        panel.addRoundedRect(QRectF(x - 0.25 * u, seatY + 0.6 * u, 0.5 * u, ground - seatY - 1.2 * u),
-                             0.1 * u, 0.1 * u);
+        panel.addRoundedRect(QRectF(x - 0.25 * u, seatY + 0.6 * u, 0.5 * u, ground - seatY - 1.2 * u), 0.1 * u,
+                             0.1 * u);
         drawLine(p, panel, look.frame.shade, std::max(0.8, 0.06 * u));
     }
     QPainterPath plinth;
@@ -139,8 +138,8 @@ void paintRamHead(QPainter &p, QPointF c, double size, const Tone &tone)
         drawShape(p, limb(chain, half), kGold, std::max(1.0, s * 0.05), line);
         QPainterPath ridges;
         for (int i = 2; i < steps; i += 2) {
-            const QPointF along =
-                unitVector(chain[static_cast<std::size_t>(i + 1)] - chain[static_cast<std::size_t>(i - 1)]);
+            const QPointF along = unitVector(chain[static_cast<std::size_t>(i + 1)] -
+                                             chain[static_cast<std::size_t>(i - 1)]);
             const QPointF n = normal(along) * half[static_cast<std::size_t>(i)];
             ridges.moveTo(chain[static_cast<std::size_t>(i)] + n);
             ridges.lineTo(chain[static_cast<std::size_t>(i)] - n);
@@ -156,16 +155,15 @@ void paintRamHead(QPainter &p, QPointF c, double size, const Tone &tone)
     std::vector<QPointF> pts;
     for (const QPointF &q : right)
         pts.emplace_back(q.x(), c.y() + q.y());
-    drawShape(p, smoothClosed(mirrored(c.x(), pts)), {tone.base.lighter(108), tone.shade},
-              std::max(1.0, s * 0.05), line);
+    drawShape(p, smoothClosed(mirrored(c.x(), pts)), {tone.base.lighter(108), tone.shade}, std::max(1.0, s * 0.05),
+              line);
     // A tuft of wool on the brow.
-    drawShape(p, ellipse(c + QPointF(0, -0.18 * s), 0.1 * s, 0.06 * s), {tone.base.lighter(118), tone.base},
-              0.4, std::max(0.6, s * 0.03));
+    drawShape(p, ellipse(c + QPointF(0, -0.18 * s), 0.1 * s, 0.06 * s), {tone.base.lighter(118), tone.base}, 0.4,
+              std::max(0.6, s * 0.03));
     for (int side : {-1, 1}) {
-        drawShape(p, ellipse(c + QPointF(side * 0.085 * s, -0.02 * s), 0.035 * s, 0.025 * s),
-                  {kOutline, kOutline}, 0, 0);
-        drawShape(p, ellipse(c + QPointF(side * 0.04 * s, 0.32 * s), 0.022 * s, 0.016 * s),
-                  {kOutline, kOutline}, 0, 0);
+        drawShape(p, ellipse(c + QPointF(side * 0.085 * s, -0.02 * s), 0.035 * s, 0.025 * s), {kOutline, kOutline}, 0,
+                  0);
+        drawShape(p, ellipse(c + QPointF(side * 0.04 * s, 0.32 * s), 0.022 * s, 0.016 * s), {kOutline, kOutline}, 0, 0);
     }
 }
 

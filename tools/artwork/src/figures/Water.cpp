@@ -29,8 +29,8 @@ void paintWater(QPainter &p, const QRectF &area, double top, double bottom, unsi
     drawLine(p, waves, water.base.lighter(145), 0.9);
 }
 
-void paintPool(QPainter &p, const QPainterPath &shore, const QRectF &area, double top, double bottom,
-               unsigned seed, const Tone &water)
+void paintPool(QPainter &p, const QPainterPath &shore, const QRectF &area, double top, double bottom, unsigned seed,
+               const Tone &water)
 {
     p.save();
     p.setClipPath(shore, Qt::IntersectClip);
@@ -43,8 +43,7 @@ void paintRiver(QPainter &p, const std::vector<QPointF> &course, double w0, doub
 {
     std::vector<double> half;
     for (std::size_t i = 0; i < course.size(); ++i)
-        half.push_back((w0 + (w1 - w0) * static_cast<double>(i) / static_cast<double>(course.size() - 1)) /
-                       2);
+        half.push_back((w0 + (w1 - w0) * static_cast<double>(i) / static_cast<double>(course.size() - 1)) / 2);
     const QPainterPath water = limb(course, half);
     drawShape(p, water, kSea, 1.6);
     p.save();

@@ -20,8 +20,8 @@ using style::Tone;
 void paintWater(QPainter &painter, const QRectF &area, double top, double bottom, unsigned seed,
                 const Tone &water = kSea);
 // Water from y = top to y = bottom inside `shore` only, then the shore's outline.
-void paintPool(QPainter &p, const QPainterPath &shore, const QRectF &area, double top, double bottom,
-               unsigned seed, const Tone &water = kSea);
+void paintPool(QPainter &p, const QPainterPath &shore, const QRectF &area, double top, double bottom, unsigned seed,
+               const Tone &water = kSea);
 // A river along the chain of points, widening from `w0` to `w1`.
 void paintRiver(QPainter &p, const std::vector<QPointF> &course, double w0, double w1);
 // Water poured in an arc from `from` to `to`, `width` thick.

@@ -30,8 +30,7 @@ void paintWings(QPainter &p, const Figure &figure, const WingsLook &look)
             const QPointF dir(s * std::sin(angle), std::cos(angle));
             const double len = (0.62 - 0.22 * t) * L;
             const QPointF to = from + dir * len;
-            drawShape(p, limb({from, lerp(from, to, 0.55), to}, {0.08 * L, 0.085 * L, 0.04 * L}), look.tips,
-                      line);
+            drawShape(p, limb({from, lerp(from, to, 0.55), to}, {0.08 * L, 0.085 * L, 0.04 * L}), look.tips, line);
             QPainterPath quill;
             quill.moveTo(lerp(from, to, 0.1));
             quill.lineTo(lerp(from, to, 0.85));

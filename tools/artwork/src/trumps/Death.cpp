@@ -53,9 +53,9 @@ void deathRider(QPainter &p)
     const Body b = bodyOf(placed);
     const QPointF c = b.headCentre;
     p.save();
-    p.setClipRect(QRectF(c.x() - 0.42 * b.headWidth, c.y() - 0.09 * b.headHeight, 0.84 * b.headWidth,
-                         0.7 * b.headHeight),
-                  Qt::IntersectClip);
+    p.setClipRect(
+        QRectF(c.x() - 0.42 * b.headWidth, c.y() - 0.09 * b.headHeight, 0.84 * b.headWidth, 0.7 * b.headHeight),
+        Qt::IntersectClip);
     paintSkull(p, c + QPointF(0, 0.02 * b.headHeight), b.headWidth * 1.0, b.headHeight * 1.0);
     p.restore();
 }

@@ -13,13 +13,9 @@ void empressGarden(QPainter &p)
     const double horizon = 150;
     paintSky(p, scene, horizon, kGoldenSky);
     paintHills(p, scene, horizon, 9);
-    paintRiver(p,
-               {{150, horizon + 4},
-                {166, horizon + 30},
-                {158, horizon + 60},
-                {178, horizon + 90},
-                {200, horizon + 110}},
-               8, 22);
+    paintRiver(
+        p, {{150, horizon + 4}, {166, horizon + 30}, {158, horizon + 60}, {178, horizon + 90}, {200, horizon + 110}}, 8,
+        22);
     for (int i = 0; i < 4; ++i)
         paintTree(p, {20.0 + i * 10, horizon + 34 + (i % 2) * 6}, 84 - i * 6, 31 + i, TreeKind::Cypress);
     for (int i = 0; i < 3; ++i)

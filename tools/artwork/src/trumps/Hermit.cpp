@@ -11,8 +11,8 @@ void hermitPeak(QPainter &p)
 {
     const QRectF scene = trumpScene();
     paintSky(p, scene, scene.bottom(), kNightSky);
-    for (const QPointF &s : {QPointF(30, 30), QPointF(170, 50), QPointF(150, 22), QPointF(24, 110),
-                             QPointF(176, 120), QPointF(60, 70)})
+    for (const QPointF &s :
+         {QPointF(30, 30), QPointF(170, 50), QPointF(150, 22), QPointF(24, 110), QPointF(176, 120), QPointF(60, 70)})
         paintStar(p, s, 3.0, 4, kStarPale);
     paintMountains(p, 236, scene.left() - 20, scene.right() + 20, 70, 9, kNightMountains, true);
     const Tone &snow = kSnow;

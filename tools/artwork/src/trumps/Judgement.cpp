@@ -144,8 +144,7 @@ void judgementTrumpet(QPainter &p)
     const QPointF mouth = body.headCentre + QPointF(-0.1 * u, 0.34 * u);
     const QPointF bell = mouth + QPointF(-3.3 * u, 2.3 * u);
     paintTrumpet(p, mouth, bell, 0.3 * u);
-    paintArm(p, figure, -1, shapes::lerp(mouth, bell, 0.52), body.shoulder[0] + QPointF(-4, 30), kLinen,
-             true);
+    paintArm(p, figure, -1, shapes::lerp(mouth, bell, 0.52), body.shoulder[0] + QPointF(-4, 30), kLinen, true);
     paintArm(p, figure, 1, shapes::lerp(mouth, bell, 0.28), body.waist, kLinen, true);
 }
 

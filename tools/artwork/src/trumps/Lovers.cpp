@@ -29,11 +29,10 @@ void loversAngel(QPainter &p)
     angel.hairColour = kHairFlame;
     angel.left = {Gesture::Out};
     angel.right = {Gesture::Out};
-    style::paintWithin(p, QRectF(scene.left(), scene.top(), scene.width(), 130 - scene.top()),
-                       [&](QPainter &layer) {
-                           paintWings(layer, angel, {kAngelFeathers, kRoseFlightFeathers, 2.9, 0.85});
-                           paintFigure(layer, angel);
-                       });
+    style::paintWithin(p, QRectF(scene.left(), scene.top(), scene.width(), 130 - scene.top()), [&](QPainter &layer) {
+        paintWings(layer, angel, {kAngelFeathers, kRoseFlightFeathers, 2.9, 0.85});
+        paintFigure(layer, angel);
+    });
 }
 
 void loversCloudsAndTrees(QPainter &p)

@@ -68,16 +68,15 @@ void paintCaptive(QPainter &p, const Captive &c)
     QPainterPath tail;
     tail.moveTo(c.hips);
     const QPointF end = c.hips + QPointF(side * 1.0 * cu, 1.9 * cu);
-    tail.cubicTo(c.hips + QPointF(side * 1.2 * cu, 0.4 * cu), c.hips + QPointF(side * 1.4 * cu, 1.6 * cu),
-                 end);
+    tail.cubicTo(c.hips + QPointF(side * 1.2 * cu, 0.4 * cu), c.hips + QPointF(side * 1.4 * cu, 1.6 * cu), end);
     drawLine(p, tail, kOutline, 3.6);
     drawLine(p, tail, kSkin.shade, 2.0);
     if (c.build == Build::Man) {
         paintFlame(p, end + QPointF(0, 2), 10);
     } else {
         for (int i = 0; i < 5; ++i)
-            drawShape(p, shapes::ellipse(end + QPointF(i % 2 ? 1.5 : -1.5, 1.5 + i * 1.6), 1.8, 1.8), kGrapes,
-                      0.5, 0.7);
+            drawShape(p, shapes::ellipse(end + QPointF(i % 2 ? 1.5 : -1.5, 1.5 + i * 1.6), 1.8, 1.8), kGrapes, 0.5,
+                      0.7);
     }
     const StandingBody b = paintStandingNude(p, c.hips, cu, c.build, kSkin);
     // A loincloth of sacking.
@@ -98,8 +97,7 @@ void paintCaptive(QPainter &p, const Captive &c)
     paintHorns(p, head, kHeadScale * cu, 0.4);
     for (int hand : {0, 1}) {
         const double out = hand ? 1.0 : -1.0;
-        paintBareArmFrom(p, b.shoulder[static_cast<std::size_t>(hand)],
-                         c.hips + QPointF(out * 1.0 * cu, 0.4 * cu),
+        paintBareArmFrom(p, b.shoulder[static_cast<std::size_t>(hand)], c.hips + QPointF(out * 1.0 * cu, 0.4 * cu),
                          c.hips + QPointF(out * 2.0 * cu, -1.0 * cu), cu, c.build, kSkin, false);
     }
     paintChain(p, kRing, b.neck + QPointF(0, 0.1 * cu), 4, 3.2);
@@ -160,8 +158,8 @@ void satanDevil(QPainter &p)
     drawLine(p, torch, kOutline, 0.34 * du + 1.6);
     drawLine(p, torch, kWood.base, 0.34 * du);
     paintFlame(p, end + QPointF(0, 0.2 * du), 1.1 * du, -0.15);
-    paintBareArmFrom(p, body.shoulder[0], fist, body.shoulder[0] + QPointF(-1.2 * du, 0.6 * du), du,
-                     Build::Man, kDevilSkin, true);
+    paintBareArmFrom(p, body.shoulder[0], fist, body.shoulder[0] + QPointF(-1.2 * du, 0.6 * du), du, Build::Man,
+                     kDevilSkin, true);
 }
 
 } // namespace

@@ -19,8 +19,8 @@ void starSky(QPainter &p)
     paintSky(p, s, kHorizon, kStarlitSky);
     const Tone &white = kStarWhite;
     paintStar(p, {100, 62}, 40, 8, kGreatStar);
-    for (const QPointF &c : {QPointF(30, 30), QPointF(170, 30), QPointF(24, 84), QPointF(176, 84),
-                             QPointF(42, 134), QPointF(158, 134), QPointF(100, 112)})
+    for (const QPointF &c : {QPointF(30, 30), QPointF(170, 30), QPointF(24, 84), QPointF(176, 84), QPointF(42, 134),
+                             QPointF(158, 134), QPointF(100, 112)})
         paintStar(p, c, 11, 8, white);
     paintHills(p, s, kHorizon, 18, kStarlitHills, kStarlitHillsFar);
     paintTree(p, {170, 216}, 64, 18);
@@ -65,8 +65,8 @@ void starWoman(QPainter &p)
     paintHead(p, look, body.headCentre, u);
     const QPointF leftGrip = body.nearShoulder + QPointF(-2.0 * u, 1.0 * u);
     const QPointF leftLip = paintJug(p, leftGrip, 1.3 * u, -70);
-    paintBareArmFrom(p, body.nearShoulder, leftGrip, body.nearShoulder + QPointF(-20, 20), u, Build::Woman,
-                     kSkin, true);
+    paintBareArmFrom(p, body.nearShoulder, leftGrip, body.nearShoulder + QPointF(-20, 20), u, Build::Woman, kSkin,
+                     true);
     const QPointF foot = hips + QPointF(-1.5 * u, 1.9 * u);
     QPainterPath ripples;
     for (double r : {0.5, 0.8}) {
@@ -91,10 +91,8 @@ void starWoman(QPainter &p)
 
 Trump theStar()
 {
-    return {{{Layer::Scene, starSky},
-             {Layer::Figures, starBird},
-             {Layer::Scene, starPool},
-             {Layer::Figures, starWoman}}};
+    return {
+        {{Layer::Scene, starSky}, {Layer::Figures, starBird}, {Layer::Scene, starPool}, {Layer::Figures, starWoman}}};
 }
 
 } // namespace artwork::trumps

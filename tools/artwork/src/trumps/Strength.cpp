@@ -53,10 +53,8 @@ void strengthLion(QPainter &p)
     const QPointF hold = body.hips + QPointF(0.9 * body.unit, 0.4 * body.unit);
     QPainterPath garland;
     garland.moveTo(body.waist + QPointF(0.5 * body.unit, 0));
-    garland.cubicTo(hold + QPointF(4, -6), hold + QPointF(-4, 20),
-                    QPointF(kLionBase.x() - 26, kLionBase.y() - 62));
-    garland.cubicTo(QPointF(kLionBase.x() - 40, kLionBase.y() - 40),
-                    QPointF(kLionBase.x() - 60, kLionBase.y() - 56),
+    garland.cubicTo(hold + QPointF(4, -6), hold + QPointF(-4, 20), QPointF(kLionBase.x() - 26, kLionBase.y() - 62));
+    garland.cubicTo(QPointF(kLionBase.x() - 40, kLionBase.y() - 40), QPointF(kLionBase.x() - 60, kLionBase.y() - 56),
                     QPointF(kLionBase.x() - 56, kLionBase.y() - 66));
     paintGarland(p, garland, 3.2);
     paintArm(p, figure, -1, jaws.upper, body.shoulder[0] + QPointF(-12, 40), kLinen, false);

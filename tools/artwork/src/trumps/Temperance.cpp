@@ -78,8 +78,7 @@ void temperanceAngel(QPainter &p)
     paintFigure(p, figure);
     const Body body = bodyOf(figure);
     const double u = body.unit;
-    drawShape(p, shapes::ellipse(body.headCentre + QPointF(0, -0.3 * u), 0.09 * u, 0.09 * u), kGold, 0.4,
-              0.7);
+    drawShape(p, shapes::ellipse(body.headCentre + QPointF(0, -0.3 * u), 0.09 * u, 0.09 * u), kGold, 0.4, 0.7);
     const QPointF foot = body.foot[0];
     QPainterPath wet;
     wet.addEllipse(QPointF(foot.x() - 1, foot.y() - 0.5), 0.34 * u, 0.12 * u);

@@ -70,8 +70,7 @@ void towerBuilding(QPainter &p)
     drawShape(p, wall, stone, 3.0, 1.4);
     paintMasonry(p, wall, 8, stone.shade);
     drawShape(p, wall, kClear, 0, 1.4);
-    const std::vector<QRectF> windows{
-        {94, 84, 12, 18}, {81, 116, 10, 16}, {109, 116, 10, 16}, {95, 150, 10, 16}};
+    const std::vector<QRectF> windows{{94, 84, 12, 18}, {81, 116, 10, 16}, {109, 116, 10, 16}, {95, 150, 10, 16}};
     for (const QRectF &w : windows) {
         QPainterPath arch;
         arch.moveTo(w.bottomLeft());
@@ -100,8 +99,7 @@ void towerCrown(QPainter &p)
 // The bolt from the storm cloud to the tower's top.
 void towerLightning(QPainter &p)
 {
-    paintLightning(p,
-                   {{162, 12}, {134, 50}, {148, 52}, {121, kTowerTop + 9}, {170, 34}, {156, 38}, {186, 12}});
+    paintLightning(p, {{162, 12}, {134, 50}, {148, 52}, {121, kTowerTop + 9}, {170, 34}, {156, 38}, {186, 12}});
 }
 
 // Two falling headlong, arms flung out.

@@ -15,12 +15,10 @@ namespace {
 const std::array<Trump, 22> &allTrumps()
 {
     static const std::array<Trump, 22> table{
-        theFool(),       theMagician(),   theHighPriestess(),  theEmpress(),
-        theEmperor(),    theHighPriest(), theLovers(),         theChariot(),
-        justice(),       theHermit(),     theWheelOfFortune(), strength(),
-        theHangingMan(), death(),         temperance(),        satan(),
-        theTower(),      theStar(),       theMoon(),           theSun(),
-        judgement(),     theWorld(),
+        theFool(),       theMagician(), theHighPriestess(), theEmpress(), theEmperor(),        theHighPriest(),
+        theLovers(),     theChariot(),  justice(),          theHermit(),  theWheelOfFortune(), strength(),
+        theHangingMan(), death(),       temperance(),       satan(),      theTower(),          theStar(),
+        theMoon(),       theSun(),      judgement(),        theWorld(),
     };
     return table;
 }
@@ -63,8 +61,7 @@ const FacePainter &trumpPainter(int cardNumber)
     static const std::array<FacePainter, 22> painters = [] {
         std::array<FacePainter, 22> rows{};
         for (int card = 1; card <= 22; ++card)
-            rows[static_cast<std::size_t>(card - 1)] = {trumps::trumpPicture,
-                                                        trumps::trumpOf(card)->lettering};
+            rows[static_cast<std::size_t>(card - 1)] = {trumps::trumpPicture, trumps::trumpOf(card)->lettering};
         return rows;
     }();
     if (cardNumber < 1 || cardNumber > 22)
