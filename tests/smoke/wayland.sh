@@ -198,10 +198,18 @@ echo "  seen: a lone box of $(largest_window "$shots/error-box.png" | tr ' ' x) 
 output=$(timeout 30 xdotool search --sync --onlyvisible --class '^Weston Compositor$') || fail "weston's X window is not there"
 # Two commands: chained after a window, xdotool would send the key as a
 # synthetic event, which weston ignores; alone it goes through XTEST.
-xdotool windowactivate --sync "$output"
-xdotool key Return
-wait_exit
+# Weston may map the box before it gives it the keyboard: a key pressed in
+# between goes nowhere, as it would for a user, who presses again.
+presses=0
+while :; do
+    xdotool windowactivate --sync "$output"
+    xdotool key Return
+    presses=$((presses + 1))
+    ended_within 5 && break
+    [ $presses -lt 6 ] || break
+done
+wait_exit 1
 [ "$status" = 1 ] || fail "closing the error box with Return ended with status $status"
-echo "  Return closed the box; status 1"
+echo "  Return closed the box (keys pressed: $presses); status 1"
 stop_weston
 echo "all cases passed"
