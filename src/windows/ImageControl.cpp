@@ -89,19 +89,31 @@ void ImageControl::paintEvent(QPaintEvent *event)
     const qreal ratio = devicePixelRatioF();
     const QSize devicePixels(qRound(target.width() * ratio), qRound(target.height() * ratio));
     const QSize bitmapSize = pixmap().size();
+    const bool larger = devicePixels.width() > bitmapSize.width() || devicePixels.height() > bitmapSize.height();
     QPixmap sharp;
-    if (!m_rendition.isEmpty() && !pixmap().isNull() &&
-        (devicePixels.width() > bitmapSize.width() || devicePixels.height() > bitmapSize.height()))
+    if (!m_rendition.isEmpty() && !pixmap().isNull() && larger)
         sharp = renditionFor(devicePixels);
     m_painted = true;
-    if (sharp.isNull()) {
-        m_scaled = QPixmap();
+    if (!sharp.isNull()) {
+        QPainter painter(this);
+        drawFrame(&painter);
+        painter.drawPixmap(target, sharp);
+        return;
+    }
+    m_scaled = QPixmap();
+    const bool enlarged = devicePixels.width() >= bitmapSize.width() && devicePixels.height() >= bitmapSize.height();
+    if (pixmap().isNull() || !larger || !enlarged) {
+        // Made smaller, the bitmap is averaged down once and kept at this size.
         QLabel::paintEvent(event);
         return;
     }
+    // Made larger, with no rendition (or its rendition still to come), the
+    // bitmap is filtered as it is drawn: the same stretch as scaling it first,
+    // without making and keeping a copy at this size.
     QPainter painter(this);
     drawFrame(&painter);
-    painter.drawPixmap(target, sharp);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(target, pixmap());
 }
 
 void ImageControl::reportPress(const QMouseEvent *event)
