@@ -59,7 +59,7 @@ QRect ImageControl::pictureRect() const
 
 QPixmap ImageControl::renditionFor(QSize devicePixels)
 {
-    if (m_scaledFrom == m_rendition && m_scaled.size() == devicePixels)
+    if (!m_scaled.isNull() && m_scaled.size() == devicePixels)
         return m_scaled;
     // A control's first paint takes the rendition only if it is at hand, and
     // asks for another paint once this one is over: no window waits for a
@@ -79,7 +79,6 @@ QPixmap ImageControl::renditionFor(QSize devicePixels)
     m_scaled = QPixmap::fromImage(
         rgb.size() == devicePixels ? rgb : rgb.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     m_scaled.setDevicePixelRatio(devicePixelRatioF());
-    m_scaledFrom = m_rendition;
     return m_scaled;
 }
 

@@ -43,8 +43,7 @@ private:
 
     bool m_leftPressed = false;
     QString m_rendition;
-    QPixmap m_scaled; // the rendition at the size last painted
-    QString m_scaledFrom;
+    QPixmap m_scaled; // m_rendition at the size last painted; emptied when the rendition changes
     bool m_painted = false;
 };
 

@@ -52,7 +52,7 @@ ImageControl *SpreadWindow::addCardSlot(const char *name, const QRect &twips, co
     if (!m_handCursor)
         m_handCursor = Artwork::Hand_Cursor();
     slot->setCursor(*m_handCursor);
-    slot->setPicture(CardBitmaps::load(Card_Back), kFaceDown, Renditions::forBitmap(Card_Back));
+    showBitmap(slot, Card_Back, kFaceDown);
     place(slot, name, twips);
     m_cardSlots.append(slot);
     return slot;
@@ -68,7 +68,7 @@ ImageControl *SpreadWindow::addPreviewPane(const char *name, const QRect &twips)
     QPalette border = pane->palette();
     border.setColor(QPalette::WindowText, kPreviewBorder);
     pane->setPalette(border);
-    pane->setPicture(CardBitmaps::load(Preview_Blank), kEmpty);
+    showBitmap(pane, Preview_Blank, kEmpty);
     place(pane, name, twips);
     m_previewPane = pane;
     return pane;
@@ -136,9 +136,14 @@ void SpreadWindow::faceDownReset()
 {
     for (ImageControl *slot : std::as_const(m_cardSlots)) {
         slot->setFrameShape(QFrame::NoFrame);
-        slot->setPicture(CardBitmaps::load(Card_Back), kFaceDown, Renditions::forBitmap(Card_Back));
+        showBitmap(slot, Card_Back, kFaceDown);
     }
-    m_previewPane->setPicture(CardBitmaps::load(Preview_Blank), kEmpty);
+    showBitmap(m_previewPane, Preview_Blank, kEmpty);
+}
+
+void SpreadWindow::showBitmap(ImageControl *control, int bitmapId, const QString &description)
+{
+    control->setPicture(CardBitmaps::load(bitmapId), description, Renditions::forBitmap(bitmapId));
 }
 
 void SpreadWindow::Next_Card()
@@ -163,9 +168,7 @@ void SpreadWindow::Reveal(ImageControl *slot)
     m_shell.guard([&] {
         Next_Card();
         const CardFace &card = dealtCard(*Label1);
-        slot->setPicture(CardBitmaps::load(card.bitmapId),
-                         QString::fromLatin1(card.name.data(), qsizetype(card.name.size())),
-                         Renditions::forBitmap(card.bitmapId));
+        showBitmap(slot, card.bitmapId, QString::fromLatin1(card.name.data(), qsizetype(card.name.size())));
     });
 }
 
@@ -177,7 +180,7 @@ void SpreadWindow::CopyToPreview(ImageControl *slot, short Button)
 
 void SpreadWindow::ClearPreview()
 {
-    m_shell.guard([&] { m_previewPane->setPicture(CardBitmaps::load(Preview_Blank), kEmpty); });
+    m_shell.guard([&] { showBitmap(m_previewPane, Preview_Blank, kEmpty); });
 }
 
 void SpreadWindow::exit_Click()

@@ -88,6 +88,9 @@ protected:
 
 private:
     void faceDownReset();
+    // Shows a bitmap of the program on a slot or the pane, with its rendition
+    // for wherever the control is larger.
+    static void showBitmap(ImageControl *control, int bitmapId, const QString &description);
     QAction *addCommand(const char *name, const QString &caption);
     void place(QWidget *control, const char *name, const QRect &twips);
 
