@@ -9,5 +9,9 @@ int main(int argc, char *argv[])
     quillmere::prepareApplication();
     quillmere::Shell shell;
     shell.start();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The windows are gone and the status is decided: what follows only tears
+    // Qt down, which must not keep the process alive.
+    quillmere::endProcessWithin(std::chrono::seconds(3), status);
+    return status;
 }

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 
+#include <cstdlib>
+#include <thread>
+
 namespace quillmere {
 
 void prepareApplication()
@@ -16,6 +19,16 @@ void prepareApplication()
     // The program ends when its last window is unloaded, hidden or not; the shell decides.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(Artwork::programIcon());
+}
+
+void endProcessWithin(std::chrono::milliseconds bound, int status)
+{
+    // A detached thread: when the teardown returns first, the process ends
+    // through main as usual and takes the sleeping thread with it.
+    std::thread([bound, status] {
+        std::this_thread::sleep_for(bound);
+        std::_Exit(status);
+    }).detach();
 }
 
 } // namespace quillmere
