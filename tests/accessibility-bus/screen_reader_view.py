@@ -85,6 +85,14 @@ def xdotool(*args):
     subprocess.run(["xdotool", *map(str, args)], check=True)
 
 
+def maximized(pid):
+    windows = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                             capture_output=True, text=True).stdout.split()
+    return any("_NET_WM_STATE_MAXIMIZED_HORZ" in subprocess.run(["xprop", "-id", window, "_NET_WM_STATE"],
+                                                                 capture_output=True, text=True).stdout
+               for window in windows)
+
+
 def stop(child):
     """Ends a child politely: the bus launcher takes its own bus down only on TERM."""
     if child is None or child.poll() is not None:
@@ -138,6 +146,8 @@ def check_main_window(process, names, pyatspi):
         return found if {"Past", "Present", "Future", "Preview"} <= found.keys() else None
 
     shown = wait_for("the program's slots never showed on the accessibility bus", images)
+    # The pointer aims at the slots where they stay: once the window manager has maximized the window.
+    wait_for("the window manager never maximized the main window", lambda: maximized(process.pid))
     past, present, future, preview = (shown[n] for n in ("Past", "Present", "Future", "Preview"))
     print("on the bus: %s" % ", ".join("%s (%s)" % (n, shown[n].description) for n in sorted(shown)))
 

@@ -44,7 +44,13 @@ until wid=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1) &
     tries=$((tries + 1)); [ $tries -gt 150 ] && fail "the installed program showed no window"
     sleep 0.1
 done
-sleep 0.3
+# The window manager maximizes the main window after mapping it: keys go to
+# the window once it has settled there.
+tries=0
+until xprop -id "$wid" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_MAXIMIZED_HORZ; do
+    tries=$((tries + 1)); [ $tries -gt 300 ] && fail "the window manager never maximized the program's window"
+    sleep 0.1
+done
 xdotool windowactivate --sync "$wid" key alt+e
 tries=0
 while kill -0 "$pid" 2>/dev/null; do

@@ -29,6 +29,19 @@ wait_window() {
 
 geometry() { xwininfo -id "$1" | awk -v k="$2" '$0 ~ k {print $NF}'; }
 
+# Waits up to 30 s for the window manager to maximize the window (its client
+# area spanning the screen's width and reaching its bottom), so that keys and
+# measurements go to the window as it stays; whether it got there is judged by
+# the caller.
+wait_maximized() {
+    tries=0
+    until [ "$(geometry "$1" 'Absolute upper-left X')" -eq 0 ] && [ "$(geometry "$1" 'Width:')" -eq "$screen_w" ] &&
+          [ $(($(geometry "$1" 'Absolute upper-left Y') + $(geometry "$1" 'Height:'))) -eq "$screen_h" ]; do
+        tries=$((tries + 1)); [ $tries -gt 300 ] && return 0
+        sleep 0.1
+    done
+}
+
 start() { # folder
     (cd "$1" && exec "$program" >"$scratch/out.log" 2>&1) &
     pid=$!
@@ -40,7 +53,7 @@ cp "$data/meanings.txt" "$data/about.txt" "$scratch/both/"
 start "$scratch/both"
 wid=$(wait_window $pid) || fail "the main window never mapped"
 [ "$(echo "$wid" | wc -l)" -eq 1 ] || fail "more than one window: $wid"
-sleep 0.5
+wait_maximized "$wid"
 x=$(geometry "$wid" 'Absolute upper-left X'); y=$(geometry "$wid" 'Absolute upper-left Y')
 w=$(geometry "$wid" 'Width:'); h=$(geometry "$wid" 'Height:')
 echo "  client area ${w}x${h} at $x,$y on a ${screen_w}x${screen_h} screen"
@@ -69,7 +82,7 @@ mkdir "$scratch/noabout"
 cp "$data/meanings.txt" "$scratch/noabout/"
 start "$scratch/noabout"
 wid=$(wait_window $pid) || fail "the main window never mapped"
-sleep 0.5
+wait_maximized "$wid"
 xdotool windowactivate --sync "$wid" key alt+i
 tries=0
 until [ "$(xdotool search --onlyvisible --pid $pid | wc -l)" -eq 2 ]; do
