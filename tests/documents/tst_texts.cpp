@@ -92,6 +92,7 @@ private slots:
     void everyPositionIsDescribed();
     void everyEntryFitsThePane_data();
     void everyEntryFitsThePane();
+    void aboutStatesTheVersion();
 };
 
 void TestTexts::textsArePlainAsciiWithCrLf_data()
@@ -234,6 +235,14 @@ void TestTexts::everyEntryFitsThePane()
     std::sort(entryLines.begin(), entryLines.end());
     qInfo("pane %dx%d, %d lines; entries: median %d lines, longest %d (%s)", pane->viewport()->width(),
           pane->viewport()->height(), paneLines, entryLines[39], longestLines, qPrintable(longest));
+}
+
+// The Information window states the version the program was built as.
+void TestTexts::aboutStatesTheVersion()
+{
+    const QString about = QString::fromLatin1(shipped("about.txt"));
+    QVERIFY(about.contains(QStringLiteral("\r\nVersion " QUILLMERE_VERSION "\r\n")));
+    QCOMPARE(about.count(QRegularExpression(QStringLiteral("\\bVersion \\d"))), 1);
 }
 
 QTEST_MAIN(TestTexts)
