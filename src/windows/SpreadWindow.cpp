@@ -141,9 +141,10 @@ void SpreadWindow::faceDownReset()
     showBitmap(m_previewPane, Preview_Blank, kEmpty);
 }
 
-void SpreadWindow::showBitmap(ImageControl *control, int bitmapId, const QString &description)
+void SpreadWindow::showBitmap(ImageControl *control, int bitmapId, const QString &description, const QString &cardName)
 {
     control->setPicture(CardBitmaps::load(bitmapId), description, Renditions::forBitmap(bitmapId));
+    control->setToolTip(cardName);
 }
 
 void SpreadWindow::Next_Card()
@@ -168,14 +169,17 @@ void SpreadWindow::Reveal(ImageControl *slot)
     m_shell.guard([&] {
         Next_Card();
         const CardFace &card = dealtCard(*Label1);
-        showBitmap(slot, card.bitmapId, QString::fromLatin1(card.name.data(), qsizetype(card.name.size())));
+        const QString name = QString::fromLatin1(card.name.data(), qsizetype(card.name.size()));
+        showBitmap(slot, card.bitmapId, name, name);
     });
 }
 
 void SpreadWindow::CopyToPreview(ImageControl *slot, short Button)
 {
-    if (Button == 2)
+    if (Button == 2) {
         m_previewPane->setPicture(slot->picture(), slot->accessibleDescription(), slot->rendition());
+        m_previewPane->setToolTip(slot->toolTip());
+    }
 }
 
 void SpreadWindow::ClearPreview()

@@ -73,7 +73,8 @@ protected:
     // What the slot and pane handlers do. The reveal, on a double click of a
     // card slot: deals the next card (Next_Card), reads its number back from
     // Label1, loads that card's face afresh and shows it on the slot, named for
-    // assistive technology. A face that fails to load ends the program through
+    // assistive technology and in a tooltip. The copy takes the slot's tooltip
+    // along with its picture. A face that fails to load ends the program through
     // the shell's guard.
     void Reveal(ImageControl *slot);
     void CopyToPreview(ImageControl *slot, short Button);
@@ -89,8 +90,10 @@ protected:
 private:
     void faceDownReset();
     // Shows a bitmap of the program on a slot or the pane, with its rendition
-    // for wherever the control is larger.
-    static void showBitmap(ImageControl *control, int bitmapId, const QString &description);
+    // for wherever the control is larger. A card's face carries the card's name
+    // as its tooltip; the back and the blank carry none.
+    static void showBitmap(ImageControl *control, int bitmapId, const QString &description,
+                           const QString &cardName = {});
     QAction *addCommand(const char *name, const QString &caption);
     void place(QWidget *control, const char *name, const QRect &twips);
 

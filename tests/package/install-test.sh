@@ -3,7 +3,7 @@
 # space, then starts the program as a desktop menu does: GLib's launcher
 # (gio launch) reads the installed entry's Exec= and Path=, with a PATH that
 # lacks the prefix. The program must start from the texts' folder, show its
-# window and end on Alt+E.
+# window and end on Alt+E. The texts it installs are those of data/.
 # Runs inside tools/xsession.sh:  install-test.sh <build-dir>
 set -eu
 build=$1
@@ -18,6 +18,11 @@ entry="$prefix/share/applications/org.quillmere.tarot.desktop"
 program="$prefix/bin/quillmere-tarot"
 texts="$prefix/share/quillmere-tarot"
 [ -f "$entry" ] || fail "no desktop entry under the prefix"
+# The texts go in as they are, CR LF line ends and all.
+source=$(cd "$(dirname "$0")/../.." && pwd)
+for text in meanings.txt about.txt; do
+    cmp -s "$source/data/$text" "$texts/$text" || fail "the installed $text differs from data/$text"
+done
 echo "installed under $prefix; the entry says:"
 grep -E '^(Exec|Path)=' "$entry"
 desktop-file-validate "$entry" || fail "the desktop entry is not valid"
