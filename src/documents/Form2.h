@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/DesignUnits.h"
+
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -14,7 +16,7 @@ class Shell;
 class Form2 final : public QWidget {
     Q_OBJECT
 public:
-    static constexpr QSize ReferenceSize{792, 573};
+    static constexpr QSize ReferenceSize = DesignSize;
 
     explicit Form2(Shell &shell);
 
