@@ -170,7 +170,7 @@ void SpreadWindow::Reveal(ImageControl *slot)
 
 void SpreadWindow::CopyToPreview(ImageControl *slot, short Button)
 {
-    if (Button == 2)
+    if (Button == ImageControl::RightButton)
         m_previewPane->setPicture(slot->picture(), slot->accessibleDescription(), slot->rendition());
 }
 
