@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <algorithm>
 #include <memory>
 
 namespace quillmere {
