@@ -8,7 +8,7 @@
 
 namespace quillmere {
 
-Form2::Form2(Shell &) : Text1(newTextPane()), m_layout(new ProportionalLayout(ReferenceSize))
+Form2::Form2() : Text1(newTextPane()), m_layout(new ProportionalLayout(ReferenceSize))
 {
     setWindowTitle(QStringLiteral("Quillmere Tarot Information"));
     setWindowIcon(Artwork::programIcon());

@@ -9,7 +9,6 @@ class QPlainTextEdit;
 namespace quillmere {
 
 class ProportionalLayout;
-class Shell;
 
 // The Information window: "about.txt" in a read-only pane, no menu bar, an
 // ordinary resizable frame. It is read once each time the window is loaded.
@@ -18,7 +17,7 @@ class Form2 final : public QWidget {
 public:
     static constexpr QSize ReferenceSize = DesignSize;
 
-    explicit Form2(Shell &shell);
+    Form2();
 
     void Form_Load();
 
