@@ -1,5 +1,6 @@
 #include "Deck.h"
 
+#include "CardFaceTable.h"
 #include "errors/FatalError.h"
 
 #include <cmath>
@@ -16,12 +17,12 @@ void Deck::Shuffle_The_Deck()
 
     // Rejection: each position takes the first drawn number no earlier position
     // took. Every draw, the redraws included, starts from a fresh reseed.
-    for (int i = 1; i <= 78; ++i) {
+    for (int i = 1; i <= LastCardNumber; ++i) {
         int n = 0;
         do {
             m_random.reseed();
             const double r = m_random.next();
-            n = static_cast<int>(std::floor(r * 78.0 + 1.0));
+            n = static_cast<int>(std::floor(r * LastCardNumber + 1.0));
         } while (Card_Used[static_cast<std::size_t>(n)] != 0);
         Card_Used[static_cast<std::size_t>(n)] = 1;
         Card_Order[static_cast<std::size_t>(i)][1] = static_cast<float>(n);
@@ -31,7 +32,7 @@ void Deck::Shuffle_The_Deck()
 
 int Deck::dealNext()
 {
-    if (Deal_Position == 79)
+    if (Deal_Position == LastCardNumber + 1)
         Deal_Position = 1;
     const Cell &cell = Card_Order[static_cast<std::size_t>(Deal_Position)][1];
     if (!cell)

@@ -8,8 +8,7 @@
 
 namespace quillmere {
 
-Form2::Form2(Shell &)
-    : Text1(new QPlainTextEdit(QStringLiteral("Text1"))), m_layout(new ProportionalLayout(ReferenceSize))
+Form2::Form2() : Text1(newTextPane()), m_layout(new ProportionalLayout(ReferenceSize))
 {
     setWindowTitle(QStringLiteral("Quillmere Tarot Information"));
     setWindowIcon(Artwork::programIcon());
@@ -17,11 +16,6 @@ Form2::Form2(Shell &)
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
 
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setReadOnly(true);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/DesignUnits.h"
+
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -7,16 +9,15 @@ class QPlainTextEdit;
 namespace quillmere {
 
 class ProportionalLayout;
-class Shell;
 
 // The Information window: "about.txt" in a read-only pane, no menu bar, an
 // ordinary resizable frame. It is read once each time the window is loaded.
 class Form2 final : public QWidget {
     Q_OBJECT
 public:
-    static constexpr QSize ReferenceSize{792, 573};
+    static constexpr QSize ReferenceSize = DesignSize;
 
-    explicit Form2(Shell &shell);
+    Form2();
 
     void Form_Load();
 

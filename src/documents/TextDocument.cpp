@@ -149,6 +149,17 @@ QString documentText(QByteArrayView bytes)
     return document;
 }
 
+QPlainTextEdit *newTextPane()
+{
+    auto *pane = new QPlainTextEdit(QStringLiteral("Text1"));
+    pane->setObjectName(QStringLiteral("Text1"));
+    pane->setReadOnly(true);
+    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pane->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    return pane;
+}
+
 void Load_Text_Document(QPlainTextEdit &pane, const QString &file_name)
 {
     // The pane carries the name to the file, as it always has; the user never

@@ -39,6 +39,11 @@ DocumentShape documentShape(QStringView document);
 // line without adding an empty one.
 QString documentText(QByteArrayView bytes);
 
+// A text pane as every window has one: named Text1 and showing that name until
+// a document fills it, read-only, its vertical scroll bar always there and no
+// horizontal one, its lines wrapped at its width.
+QPlainTextEdit *newTextPane();
+
 // Fills the pane with the named document from the current working directory,
 // in one step once the file is closed. Throws FatalError naming the file and
 // the problem when it is missing, is not a regular file, cannot be read or is

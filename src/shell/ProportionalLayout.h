@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DesignUnits.h"
+
 #include <QLayout>
 #include <QList>
 #include <QRect>
@@ -14,8 +16,6 @@ namespace quillmere {
 class ProportionalLayout final : public QLayout {
     Q_OBJECT
 public:
-    static constexpr int TwipsPerPixel = 15;
-
     explicit ProportionalLayout(QSize reference, QWidget *parent = nullptr);
     ~ProportionalLayout() override;
 

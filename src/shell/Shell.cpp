@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <algorithm>
 #include <memory>
 
 namespace quillmere {
@@ -18,10 +19,9 @@ std::size_t indexOf(WindowKind kind)
     return static_cast<std::size_t>(kind);
 }
 
-template <typename Window> QWidget *buildAndLoad(Shell &shell)
+template <typename Window> QWidget *loadBuilt(std::unique_ptr<Window> window)
 {
     // A window whose opening fails is destroyed here, never shown.
-    auto window = std::make_unique<Window>(shell);
     window->Form_Load();
     return window.release();
 }
@@ -47,13 +47,13 @@ QWidget *Shell::build(WindowKind kind)
 {
     switch (kind) {
     case WindowKind::Main:
-        return buildAndLoad<Form1>(*this);
+        return loadBuilt(std::make_unique<Form1>(*this));
     case WindowKind::Information:
-        return buildAndLoad<Form2>(*this);
+        return loadBuilt(std::make_unique<Form2>());
     case WindowKind::Celtic:
-        return buildAndLoad<Form3>(*this);
+        return loadBuilt(std::make_unique<Form3>(*this));
     case WindowKind::Qabalistic:
-        return buildAndLoad<Form4>(*this);
+        return loadBuilt(std::make_unique<Form4>(*this));
     }
     Q_UNREACHABLE();
 }

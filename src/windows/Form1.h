@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SpreadWindow.h"
+#include "shell/DesignUnits.h"
 
 namespace quillmere {
 
@@ -9,7 +10,7 @@ namespace quillmere {
 class Form1 final : public SpreadWindow {
     Q_OBJECT
 public:
-    static constexpr QSize ReferenceSize{792, 573};
+    static constexpr QSize ReferenceSize = DesignSize;
 
     explicit Form1(Shell &shell);
 

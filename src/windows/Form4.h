@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TenCardWindow.h"
+#include "shell/DesignUnits.h"
 
 namespace quillmere {
 
@@ -8,7 +9,7 @@ namespace quillmere {
 class Form4 final : public TenCardWindow {
     Q_OBJECT
 public:
-    static constexpr QSize ReferenceSize{792, 573};
+    static constexpr QSize ReferenceSize = DesignSize;
 
     explicit Form4(Shell &shell);
 

@@ -1,6 +1,7 @@
 #include "ImageControl.h"
 
 #include "deck/Renditions.h"
+#include "shell/DesignUnits.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,8 +11,6 @@
 namespace quillmere {
 
 namespace {
-
-constexpr float kTwipsPerPixel = 15.0f;
 
 short buttonCode(Qt::MouseButton button)
 {
@@ -118,8 +117,8 @@ void ImageControl::paintEvent(QPaintEvent *event)
 void ImageControl::reportPress(const QMouseEvent *event)
 {
     const QPointF at = event->position();
-    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()) * kTwipsPerPixel,
-                   float(at.y()) * kTwipsPerPixel);
+    emit MouseDown(buttonCode(event->button()), shiftCode(event->modifiers()), float(at.x()) * TwipsPerPixel,
+                   float(at.y()) * TwipsPerPixel);
 }
 
 void ImageControl::mousePressEvent(QMouseEvent *event)

@@ -17,6 +17,9 @@ namespace quillmere {
 class ImageControl final : public QLabel {
     Q_OBJECT
 public:
+    // The button code MouseDown reports for the right button.
+    static constexpr short RightButton = 2;
+
     explicit ImageControl(QWidget *parent = nullptr);
 
     QPixmap picture() const { return pixmap(); }

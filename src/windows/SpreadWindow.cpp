@@ -104,11 +104,7 @@ void SpreadWindow::addHiddenLabel(const QRect &twips)
 
 void SpreadWindow::addTextPane(const QRect &twips)
 {
-    Text1 = new QPlainTextEdit(QStringLiteral("Text1"));
-    Text1->setReadOnly(true);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Text1 = newTextPane();
     QPalette colours = Text1->palette();
     colours.setColor(QPalette::Base, kTextPaneBackground);
     colours.setColor(QPalette::Text, kTextPaneText);
@@ -176,7 +172,7 @@ void SpreadWindow::Reveal(ImageControl *slot)
 
 void SpreadWindow::CopyToPreview(ImageControl *slot, short Button)
 {
-    if (Button == 2) {
+    if (Button == ImageControl::RightButton) {
         m_previewPane->setPicture(slot->picture(), slot->accessibleDescription(), slot->rendition());
         m_previewPane->setToolTip(slot->toolTip());
     }
