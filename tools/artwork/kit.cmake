@@ -23,7 +23,9 @@ add_library(quillmere_artwork_kit STATIC
     ${artwork_kit_dir}/CourtCards.cpp ${artwork_kit_dir}/CourtCards.h
     ${artwork_kit_dir}/KitSheet.cpp ${artwork_kit_dir}/KitSheet.h
     ${artwork_kit_dir}/figures/Shapes.cpp ${artwork_kit_dir}/figures/Shapes.h
-    ${artwork_kit_dir}/figures/Figure.cpp ${artwork_kit_dir}/figures/Figure.h
+    ${artwork_kit_dir}/figures/Figure.h ${artwork_kit_dir}/figures/Proportions.h ${artwork_kit_dir}/figures/Skeleton.cpp
+    ${artwork_kit_dir}/figures/FigurePainter.h ${artwork_kit_dir}/figures/Clothed.cpp ${artwork_kit_dir}/figures/Head.cpp
+    ${artwork_kit_dir}/figures/Held.cpp ${artwork_kit_dir}/figures/Held.h
     ${artwork_kit_dir}/figures/Throne.cpp ${artwork_kit_dir}/figures/Throne.h
     ${artwork_kit_dir}/figures/Wings.cpp ${artwork_kit_dir}/figures/Wings.h
     ${artwork_kit_dir}/figures/Horse.cpp ${artwork_kit_dir}/figures/Horse.h
@@ -31,7 +33,7 @@ add_library(quillmere_artwork_kit STATIC
     ${artwork_kit_dir}/figures/Creatures.cpp ${artwork_kit_dir}/figures/Creatures.h
     ${artwork_kit_dir}/figures/Bodies.cpp ${artwork_kit_dir}/figures/Bodies.h
     ${artwork_kit_dir}/figures/Arms.cpp ${artwork_kit_dir}/figures/Arms.h
-    ${artwork_kit_dir}/figures/Props.cpp ${artwork_kit_dir}/figures/Props.h
+    ${artwork_kit_dir}/figures/Worn.cpp ${artwork_kit_dir}/figures/Worn.h
     ${artwork_kit_dir}/figures/Landscape.cpp ${artwork_kit_dir}/figures/Landscape.h
     ${artwork_kit_dir}/figures/Sky.cpp ${artwork_kit_dir}/figures/Sky.h
     ${artwork_kit_dir}/figures/Water.cpp ${artwork_kit_dir}/figures/Water.h

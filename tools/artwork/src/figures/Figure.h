@@ -5,11 +5,12 @@
 // clothes, headwear, hair and what each hand holds) and calls paintFigure.
 // Everything is in final pixel units on the supersampled canvas. The kit's
 // other parts are beside this file, one header per subject (Throne.h,
-// Wings.h, Horse.h, Animals.h, Creatures.h, Bodies.h, Arms.h, Props.h, Sky.h,
+// Wings.h, Horse.h, Animals.h, Creatures.h, Bodies.h, Arms.h, Held.h, Worn.h, Sky.h,
 // Landscape.h, Water.h, Plants.h, Architecture.h); FIGURES.md in
 // tools/artwork shows how they go together.
 
 #include "Style.h"
+#include "figures/Held.h"
 
 #include <QPainter>
 #include <QPointF>
@@ -55,19 +56,6 @@ enum class Beard { None, Short, Full };
 // Aloft lifts the arm high above the head. Out reaches to the side at
 // shoulder height. Behind hides the hand behind the back.
 enum class Gesture { Down, Raised, Forward, Aloft, Out, Behind };
-
-// What a hand holds. Sword, Wand, Cup and Pentacle are the suits' emblems as
-// the numbered cards draw them; Staff is a long plain staff that reaches the
-// ground; Rod a short magician's rod; Sceptre a gold rod with a knob; Banner
-// a flag on a staff (see Figure::flag).
-enum class Held { Nothing, Sword, Wand, Cup, Pentacle, Staff, Rod, Lamp, Scales, Flower, Sceptre, Orb, Banner };
-
-// What a banner's flag shows, and its cloth.
-enum class FlagSign { RedCross, WhiteRose, None };
-struct Flag {
-    Tone cloth = kParchment;
-    FlagSign sign = FlagSign::RedCross;
-};
 
 struct Hand {
     Gesture gesture = Gesture::Down;
@@ -156,13 +144,6 @@ void paintFigure(QPainter &painter, const Figure &figure);
 // The box the figure covers with everything it wears and holds (a little
 // generous), for placing it and for checking it stays inside the picture.
 QRectF figureBounds(const Figure &figure);
-
-// One held thing on its own, its grip at `grip`, upright when `angle` is 0
-// (degrees clockwise). `unit` is a head's height and sets its size. `ground`
-// is the ground's y, which a Staff reaches down to.
-void paintHeld(QPainter &painter, Held held, QPointF grip, double unit, double angle, double ground, unsigned seed = 0,
-               const Flag &flag = {});
-QRectF heldBounds(Held held, QPointF grip, double unit, double angle, double ground);
 
 // A head on its own (hair, face, beard and headwear), for faces peeping out of
 // clouds, suns and moons. `centre` is the middle of the face.
