@@ -26,6 +26,7 @@ add_library(quillmere_artwork_kit STATIC
     ${artwork_kit_dir}/figures/Figure.h ${artwork_kit_dir}/figures/Proportions.h ${artwork_kit_dir}/figures/Skeleton.cpp
     ${artwork_kit_dir}/figures/FigurePainter.h ${artwork_kit_dir}/figures/Clothed.cpp ${artwork_kit_dir}/figures/Head.cpp
     ${artwork_kit_dir}/figures/Held.cpp ${artwork_kit_dir}/figures/Held.h
+    ${artwork_kit_dir}/figures/Hands.cpp ${artwork_kit_dir}/figures/Hands.h
     ${artwork_kit_dir}/figures/Throne.cpp ${artwork_kit_dir}/figures/Throne.h
     ${artwork_kit_dir}/figures/Wings.cpp ${artwork_kit_dir}/figures/Wings.h
     ${artwork_kit_dir}/figures/Horse.cpp ${artwork_kit_dir}/figures/Horse.h

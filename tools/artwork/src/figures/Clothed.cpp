@@ -4,6 +4,7 @@
 #include "figures/Figure.h"
 
 #include "figures/FigurePainter.h"
+#include "figures/Hands.h"
 #include "figures/Held.h"
 #include "figures/Shapes.h"
 
@@ -23,6 +24,8 @@ namespace detail {
 double FigurePainter::heldAngle(int side) const
 {
     const Hand &h = hand(side);
+    if (h.angle)
+        return *h.angle + h.tilt;
     double angle = h.tilt;
     if (gesture(side) == Gesture::Raised || gesture(side) == Gesture::Aloft)
         angle += side * 6.0;
@@ -210,10 +213,11 @@ QPainterPath FigurePainter::robeOutline() const
     case Pose::Seated:
         right.push_back({pr_.hipHalf + 0.05, pr_.hipY});
         if (longRobe) {
-            right.insert(right.end(), {{pr_.hipHalf + 0.42, pr_.hipY + 0.3},
-                                       {pr_.hipHalf + 0.5, pr_.hipY + 0.65},
-                                       {pr_.hipHalf + 0.4, sole - 0.12},
-                                       {0.25, sole - 0.08}});
+            const double apart = f_.kneesApart;
+            right.insert(right.end(), {{pr_.hipHalf + 0.42 + apart, pr_.hipY + 0.3},
+                                       {pr_.hipHalf + 0.5 + apart, pr_.hipY + 0.65},
+                                       {pr_.hipHalf + 0.4 + apart, sole - 0.12},
+                                       {0.25 + apart, sole - 0.08}});
             right.push_back({0, sole - 0.1});
         } else {
             right.insert(
@@ -353,7 +357,7 @@ void FigurePainter::robeLap(const QPainterPath &outline)
     }
     if (f_.pose == Pose::Seated) {
         // The lap: the thighs' tops catch the light, the knees round at its front edge.
-        const double k = pr_.hipHalf + 0.42;
+        const double k = pr_.hipHalf + 0.42 + f_.kneesApart;
         const std::vector<QPointF> right{
             {0, pr_.hipY + 0.02},       {k * 0.6, pr_.hipY - 0.02}, {k, pr_.hipY + 0.12},   {k + 0.06, pr_.hipY + 0.42},
             {k * 0.8, pr_.hipY + 0.66}, {k * 0.4, pr_.hipY + 0.62}, {0.12, pr_.hipY + 0.5}, {0, pr_.hipY + 0.48}};
@@ -432,12 +436,29 @@ void FigurePainter::arm(int side, bool behind)
     drawShape(p_, limb({s, e, wrist}, half), sleeveTone(), std::max(1.0, 0.1 * u_));
     if (f_.robe.cut == Cut::Armour)
         drawShape(p_, ellipse(e, 0.2 * w, 0.18 * w), kIron, 0.6, 0.8);
-    if (behind)
+    if (woodcutDepth() > 0 && f_.robe.cut != Cut::Armour)
+        elbowCrease(s, e, wrist, w);
+    if (behind || !f_.robe.cuffs)
         return;
     // A cuff in the trim colour.
     const QPointF along = unitVector(h - e);
     QPainterPath cuff = limb({wrist - along * 0.1 * u_, wrist}, {half[2] * 1.05, half[2] * 1.05});
     drawShape(p_, cuff, f_.robe.cut == Cut::Armour ? kIron : f_.robe.trim, 0.5, 0.8);
+}
+
+// Where an arm bends by more than a little, the sleeve folds on the inside of
+// the elbow.
+void FigurePainter::elbowCrease(QPointF s, QPointF e, QPointF wrist, double w)
+{
+    const QPointF up = unitVector(s - e), down = unitVector(wrist - e);
+    const double cosBend = up.x() * down.x() + up.y() * down.y();
+    if (cosBend < -0.9)
+        return; // nearly straight
+    const QPointF inside = unitVector(up + down);
+    QPainterPath fold;
+    fold.moveTo(e + inside * 0.22 * w + up * 0.22 * w);
+    fold.quadTo(e + inside * 0.05 * w, e + inside * 0.2 * w + down * 0.26 * w);
+    drawLine(p_, fold, sleeveTone().shade.darker(115), std::max(0.5, 0.05 * u_));
 }
 
 void FigurePainter::fist(QPointF at, QPointF along, bool holding)
@@ -472,6 +493,16 @@ void FigurePainter::frontArms(bool reinsInForwardHand)
         arm(side, false);
         if (holding && gesture(side) == Gesture::Forward)
             heldThing(side);
+        if (hand(side).grip != Grip::Auto) {
+            paintHand(p_, {.grip = hand(side).grip,
+                           .centre = b_.hand[i],
+                           .forearm = b_.hand[i] - b_.elbow[i],
+                           .unit = u_,
+                           .skin = f_.skin,
+                           .shaftDegrees = heldAngle(side),
+                           .thumbSide = b_.hand[i].x() < b_.crown.x() ? 1 : -1});
+            continue;
+        }
         fist(b_.hand[i], b_.hand[i] - b_.elbow[i], holding || (reinsInForwardHand && gesture(side) == Gesture::Forward));
     }
 }

@@ -38,6 +38,7 @@ private:
     void neck();
     void arm(int side, bool behind);
     void fist(QPointF at, QPointF along, bool holding);
+    void elbowCrease(QPointF shoulder, QPointF elbow, QPointF wrist, double width);
     void frontArms(bool reinsInForwardHand);
     void heldThing(int side);
     void headwear(QPointF centre, double unit);
@@ -48,6 +49,16 @@ private:
     void hairFront(QPointF c, double w, double h);
     void beard(QPointF c, double w, double h);
     void face(QPointF c, double w, double h);
+    // Heads with Features (Head.cpp, "Turned heads").
+    void turnedHead(QPointF c, double unit);
+    QPainterPath turnedFaceOutline(QPointF c, double w, double h) const;
+    void turnedHairBack(QPointF c, double w, double h);
+    void turnedHairFront(QPointF c, double w, double h);
+    void turnedBeard(QPointF c, double w, double h);
+    void turnedFeatures(QPointF c, double w, double h);
+    void eye(QPointF centre, double rx, double ry, int looking);
+    void ear(QPointF centre, double w, double h);
+    void neckAboveCollar();
 
     const Hand &hand(int side) const { return side < 0 ? f_.left : f_.right; }
     Gesture gesture(int side) const { return f_.pose == Pose::Hanging ? Gesture::Behind : hand(side).gesture; }

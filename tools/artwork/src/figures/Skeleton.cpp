@@ -70,7 +70,7 @@ QPointF handTarget(const Figure &f, const Proportions &pr, const Body &b, int si
     switch (g) {
     case Gesture::Down:
         if (seated) // resting on the knee
-            return {b.hips.x() + s * (pr.hipHalf + 0.18) * u, b.seatY + 0.02 * u};
+            return {b.hips.x() + s * (pr.hipHalf + 0.18 + f.kneesApart) * u, b.seatY + 0.02 * u};
         return sh + QPointF(s * 0.5 * u, (pr.upperArm + pr.forearm) * 0.93 * u);
     case Gesture::Raised:
         return sh + QPointF(s * 0.72 * u, 0.62 * u);
@@ -154,8 +154,9 @@ Body bodyOf(const Figure &f)
     b.seatY = crownY + (pr.hipY + 0.35) * u;
     switch (f.pose) {
     case Pose::Seated:
-        b.knee = {at(-(pr.hipHalf + 0.3), pr.hipY + 0.3), at(pr.hipHalf + 0.3, pr.hipY + 0.3)};
-        b.foot = {at(-0.45, soleY), at(0.45, soleY)};
+        b.knee = {at(-(pr.hipHalf + 0.3 + f.kneesApart), pr.hipY + 0.3),
+                  at(pr.hipHalf + 0.3 + f.kneesApart, pr.hipY + 0.3)};
+        b.foot = {at(-0.45 - f.kneesApart, soleY), at(0.45 + f.kneesApart, soleY)};
         break;
     case Pose::Kneeling:
         b.knee = {at(-0.45, soleY - 0.1), at(0.45, soleY - 0.1)};
@@ -181,13 +182,23 @@ Body bodyOf(const Figure &f)
         const auto i = static_cast<std::size_t>(side > 0);
         const Hand &hand = side < 0 ? f.left : f.right;
         const Gesture g = f.pose == Pose::Hanging ? Gesture::Behind : hand.gesture;
-        QPointF h = handTarget(f, pr, b, side, g);
+        const bool placed = hand.at.has_value() && f.pose != Pose::Hanging;
+        QPointF h = placed ? b.shoulder[i] + *hand.at * u : handTarget(f, pr, b, side, g);
         const bool seated = f.pose == Pose::Seated || f.pose == Pose::Riding;
-        const bool outward = (g == Gesture::Down && !seated) || g == Gesture::Aloft || g == Gesture::Out;
+        const bool outward =
+            placed ? hand.elbowOut : (g == Gesture::Down && !seated) || g == Gesture::Aloft || g == Gesture::Out;
         b.elbow[i] = elbowFor(b.shoulder[i], h, pr.upperArm * u, pr.forearm * u, cx, outward);
         b.hand[i] = h;
     }
     return b;
+}
+
+void reachTo(Figure &f, int side, QPointF point, bool elbowOut)
+{
+    const Body b = bodyOf(f);
+    Hand &hand = side < 0 ? f.left : f.right;
+    hand.at = (point - b.shoulder[static_cast<std::size_t>(side > 0)]) / b.unit;
+    hand.elbowOut = elbowOut;
 }
 
 } // namespace artwork::figures
