@@ -20,7 +20,7 @@ add_library(quillmere_artwork_kit STATIC
     ${artwork_kit_dir}/Style.cpp ${artwork_kit_dir}/Style.h
     ${artwork_kit_dir}/Emblems.cpp ${artwork_kit_dir}/Emblems.h
     ${artwork_kit_dir}/CardFaces.cpp ${artwork_kit_dir}/CardFaces.h
-    ${artwork_kit_dir}/CourtCards.cpp ${artwork_kit_dir}/CourtCards.h
+    ${artwork_kit_dir}/CourtCards.h
     ${artwork_kit_dir}/KitSheet.cpp ${artwork_kit_dir}/KitSheet.h
     ${artwork_kit_dir}/figures/Shapes.cpp ${artwork_kit_dir}/figures/Shapes.h
     ${artwork_kit_dir}/figures/Figure.h ${artwork_kit_dir}/figures/Proportions.h ${artwork_kit_dir}/figures/Skeleton.cpp
@@ -40,6 +40,11 @@ add_library(quillmere_artwork_kit STATIC
     ${artwork_kit_dir}/figures/Water.cpp ${artwork_kit_dir}/figures/Water.h
     ${artwork_kit_dir}/figures/Plants.cpp ${artwork_kit_dir}/figures/Plants.h
     ${artwork_kit_dir}/figures/Architecture.cpp ${artwork_kit_dir}/figures/Architecture.h
+    ${artwork_kit_dir}/courts/Courts.cpp ${artwork_kit_dir}/courts/Court.h
+    ${artwork_kit_dir}/courts/KingOfSwords.cpp ${artwork_kit_dir}/courts/QueenOfSwords.cpp ${artwork_kit_dir}/courts/KnightOfSwords.cpp ${artwork_kit_dir}/courts/PageOfSwords.cpp
+    ${artwork_kit_dir}/courts/KingOfWands.cpp ${artwork_kit_dir}/courts/QueenOfWands.cpp ${artwork_kit_dir}/courts/KnightOfWands.cpp ${artwork_kit_dir}/courts/PageOfWands.cpp
+    ${artwork_kit_dir}/courts/KingOfCups.cpp ${artwork_kit_dir}/courts/QueenOfCups.cpp ${artwork_kit_dir}/courts/KnightOfCups.cpp ${artwork_kit_dir}/courts/PageOfCups.cpp
+    ${artwork_kit_dir}/courts/KingOfPentacles.cpp ${artwork_kit_dir}/courts/QueenOfPentacles.cpp ${artwork_kit_dir}/courts/KnightOfPentacles.cpp ${artwork_kit_dir}/courts/PageOfPentacles.cpp
     ${artwork_kit_dir}/trumps/Trumps.cpp ${artwork_kit_dir}/trumps/Trumps.h ${artwork_kit_dir}/trumps/Trump.h
     ${artwork_kit_dir}/trumps/Fool.cpp ${artwork_kit_dir}/trumps/Magician.cpp ${artwork_kit_dir}/trumps/HighPriestess.cpp ${artwork_kit_dir}/trumps/Empress.cpp
     ${artwork_kit_dir}/trumps/Emperor.cpp ${artwork_kit_dir}/trumps/HighPriest.cpp ${artwork_kit_dir}/trumps/Lovers.cpp ${artwork_kit_dir}/trumps/Chariot.cpp
