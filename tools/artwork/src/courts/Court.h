@@ -71,6 +71,13 @@ void paintCourtLand(QPainter &p, double horizon, const Tone &sky, unsigned seed,
 // WoodcutFinish and the whole group gets the heavy outer contour.
 void paintInWoodcut(QPainter &p, const std::function<void(QPainter &)> &draw);
 
+// A wand drawn slimmer than the suit's pip: `length` long and `width` wide,
+// turned `degrees` clockwise from upright, gripped at `grip`, which lies
+// `gripFromTop` of its length below its top. Paint it before the figure
+// whose fist (Grip::Fist, holding nothing) closes over it.
+void paintSlimWand(QPainter &p, QPointF grip, double length, double width, double degrees, double gripFromTop,
+                   unsigned seed);
+
 // A shadow on the grass under whatever stands at `foot`.
 void groundShadow(QPainter &p, QPointF foot, double halfWidth, double halfDepth = 5);
 

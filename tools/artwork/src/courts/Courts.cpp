@@ -23,6 +23,16 @@ void paintInWoodcut(QPainter &p, const std::function<void(QPainter &)> &draw)
     });
 }
 
+void paintSlimWand(QPainter &p, QPointF grip, double length, double width, double degrees, double gripFromTop,
+                   unsigned seed)
+{
+    p.save();
+    p.translate(grip);
+    p.rotate(degrees);
+    paintWand(p, QRectF(-width / 2, -gripFromTop * length, width, length), seed);
+    p.restore();
+}
+
 void groundShadow(QPainter &p, QPointF foot, double halfWidth, double halfDepth)
 {
     style::paintGroundShadow(p, foot, halfWidth, halfDepth);

@@ -23,7 +23,7 @@ Figure theKing()
                           .expression = Expression::Proud, .breadth = 1.08};
     // The wand gripped upright before him, towards the side he faces; the
     // other hand resting on the throne's arm.
-    k.left = {.held = Held::Wand, .size = 1.2, .grip = Grip::Fist, .at = QPointF(-0.5, 1.7), .angle = -6.0};
+    k.left = {.grip = Grip::Fist, .at = QPointF(-0.6, 1.15), .angle = -6.0};
     k.right = {.grip = Grip::Rest, .at = QPointF(0.55, 1.95)};
     k.seed = 17;
     return k;
@@ -91,6 +91,10 @@ void kingAndThrone(QPainter &p)
         q.scale(kTurn, 1);
         q.translate(-cx, 0);
         paintFigure(q, king);
+        // The flowering wand before him, his fist closed round it.
+        paintSlimWand(q, b.hand[0], 5.6 * u, 0.86 * u, -6, 0.44, 17);
+        paintHand(q, {.grip = Grip::Fist, .centre = b.hand[0], .forearm = b.hand[0] - b.elbow[0], .unit = u,
+                      .shaftDegrees = -6, .thumbSide = 1});
         // Salamanders worked on the cloak's fall at his sides.
         for (int s : {-1, 1})
             paintSalamander(q, {cx + s * 1.55 * u, b.seatY + 0.9 * u}, 0.9 * u, -90 + s * 10, kSalamander);

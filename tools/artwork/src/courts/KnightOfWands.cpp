@@ -7,6 +7,8 @@
 namespace artwork::courts {
 namespace {
 
+constexpr double kLean = 14; // degrees the rider leans forward, into the rear
+
 Horse theHorse()
 {
     Horse h;
@@ -48,10 +50,28 @@ void riderAndHorse(QPainter &p)
     const Horse horse = theHorse();
     groundShadow(p, {horse.base.x() - 0.42 * horse.height, 266}, 30, 5); // under the hind hooves
     paintInWoodcut(p, [&](QPainter &q) {
-        const Figure placed = paintRider(q, horse, theKnight());
-        // Salamanders on the surcoat.
-        const Body b = bodyOf(placed);
+        // The horse, then the rider leaning forward into the rear, the reins
+        // from the bit to his forward fist.
+        paintHorse(q, horse);
+        Figure rider = theKnight();
+        rider.pose = Pose::Riding;
+        rider.base = saddleOf(horse);
+        rider.facing = horse.facing;
+        QTransform lean;
+        lean.translate(rider.base.x(), rider.base.y());
+        lean.rotate(kLean);
+        lean.translate(-rider.base.x(), -rider.base.y());
+        q.save();
+        q.setTransform(lean, true);
+        paintFigure(q, rider);
+        const Body b = bodyOf(rider);
         paintSalamander(q, b.waist + QPointF(-0.1 * b.unit, -0.55 * b.unit), 0.9 * b.unit, -70, kGold);
+        q.restore();
+        const QPointF bit = bitOf(horse), fist = lean.map(b.hand[1]);
+        QPainterPath reins;
+        reins.moveTo(bit);
+        reins.quadTo((bit + fist) / 2 + QPointF(0, horse.height * 0.08), fist);
+        drawLine(q, reins, kLeather.shade, std::max(1.0, horse.height * 0.014));
     });
 }
 

@@ -21,7 +21,7 @@ Figure thePage()
     g.height = 202;
     g.build = Build::Youth;
     g.facing = 1;
-    g.robe = {kPentaclesMantle, kBrownCloth, Cut::Tunic, kBrownCloth, kGold, false};
+    g.robe = {kPentaclesMantle, std::nullopt, Cut::Tunic, kBrownCloth, kGold, false};
     g.headwear = Headwear::Cap;
     g.headwearTone = kBrownCloth;
     g.hairColour = kHairTawny;

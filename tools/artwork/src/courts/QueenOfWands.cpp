@@ -22,7 +22,7 @@ Figure theQueen()
     q.features = Features{.view = View::Front, .gaze = {-0.5, 0}, .age = Age::Prime, .expression = Expression::Proud,
                           .breadth = 1.05};
     // The wand planted upright beside her; the sunflower held up in her other hand.
-    q.left = {.held = Held::Wand, .size = 1.12, .grip = Grip::Fist, .at = QPointF(-0.55, 1.85), .angle = 0.0};
+    q.left = {.grip = Grip::Fist, .at = QPointF(-0.6, 1.3), .angle = 0.0};
     q.right = {.grip = Grip::Fist, .at = QPointF(0.42, 0.95), .elbowOut = false, .angle = 12.0};
     q.seed = 21;
     return q;
@@ -69,6 +69,9 @@ void queenAndThrone(QPainter &p)
         const QPointF hand = bodyOf(queen).hand[1];
         paintSunflower(q, hand + QPointF(0.35 * u, -1.0 * u), 0.42 * u, hand + QPointF(0, 0.2 * u), 14);
         paintFigure(q, queen);
+        paintSlimWand(q, b.hand[0], 5.5 * u, 0.84 * u, -2, 0.42, 21);
+        paintHand(q, {.grip = Grip::Fist, .centre = b.hand[0], .forearm = b.hand[0] - b.elbow[0], .unit = u,
+                      .shaftDegrees = -2, .thumbSide = 1});
         paintSittingCat(q, {cx + 0.45 * u, queen.base.y() + 2}, 1.55 * u);
     });
 }
