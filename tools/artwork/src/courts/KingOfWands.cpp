@@ -36,26 +36,38 @@ void warmLand(QPainter &p)
     paintHills(p, courtScene(), 212, 38, kNearHills, kDryHills);
 }
 
-// A lion's head carved on the throne's post, seen from the front.
-void carvedLion(QPainter &q, QPointF c, double r, const Tone &stone)
+// A lion's head on the throne's post, seen from the front: a ruff of mane,
+// round ears, a broad muzzle.
+void carvedLion(QPainter &q, QPointF c, double r, const Tone &)
 {
     QPainterPath mane;
-    for (int i = 0; i < 10; ++i) {
-        const double a = i * M_PI / 5;
-        mane.addEllipse(c + QPointF(std::cos(a), std::sin(a)) * r * 0.72, r * 0.36, r * 0.36);
+    for (int i = 0; i < 12; ++i) {
+        const double a = i * M_PI / 6;
+        mane.addEllipse(c + QPointF(std::cos(a), std::sin(a) * 1.1) * r * 0.74, r * 0.34, r * 0.34);
     }
-    drawShape(q, united(mane), {kLionMane.base, kLionMane.shade}, 1.0, style::kInteriorLine);
-    drawShape(q, ellipse(c, r * 0.6, r * 0.62), stone, 0.8, style::kInteriorLine);
-    QPainterPath face;
-    face.moveTo(c + QPointF(-0.25 * r, -0.1 * r));
-    face.lineTo(c + QPointF(-0.1 * r, -0.12 * r));
-    face.moveTo(c + QPointF(0.1 * r, -0.12 * r));
-    face.lineTo(c + QPointF(0.25 * r, -0.1 * r));
-    face.moveTo(c + QPointF(0, 0.05 * r));
-    face.lineTo(c + QPointF(0, 0.25 * r));
-    face.moveTo(c + QPointF(-0.18 * r, 0.35 * r));
-    face.quadTo(c + QPointF(0, 0.25 * r), c + QPointF(0.18 * r, 0.35 * r));
-    drawLine(q, face, kOutline, 0.8);
+    drawShape(q, united(mane), kLionMane, 1.0, style::kInteriorLine);
+    for (int k : {-1, 1})
+        drawShape(q, ellipse(c + QPointF(k * 0.42 * r, -0.48 * r), 0.16 * r, 0.16 * r), kLionCoat, 0.4,
+                  style::kInteriorLine);
+    drawShape(q, smoothClosed({c + QPointF(0, -0.6 * r), c + QPointF(0.5 * r, -0.3 * r), c + QPointF(0.42 * r, 0.35 * r),
+                               c + QPointF(0, 0.62 * r), c + QPointF(-0.42 * r, 0.35 * r), c + QPointF(-0.5 * r, -0.3 * r)}),
+              kLionCoat, 0.8, style::kInteriorLine);
+    drawShape(q, ellipse(c + QPointF(0, 0.3 * r), 0.26 * r, 0.2 * r), {kLionCoat.base.lighter(115), kLionCoat.base}, 0,
+              style::kInteriorLine);
+    for (int k : {-1, 1})
+        drawShape(q, ellipse(c + QPointF(k * 0.2 * r, -0.08 * r), 0.06 * r, 0.05 * r), {kOutline, kOutline}, 0, 0);
+    QPainterPath nose;
+    nose.moveTo(c + QPointF(-0.1 * r, 0.14 * r));
+    nose.lineTo(c + QPointF(0.1 * r, 0.14 * r));
+    nose.lineTo(c + QPointF(0, 0.26 * r));
+    nose.closeSubpath();
+    drawShape(q, nose, {kOutline, kOutline}, 0, 0);
+    QPainterPath mouth;
+    mouth.moveTo(c + QPointF(0, 0.26 * r));
+    mouth.lineTo(c + QPointF(0, 0.36 * r));
+    mouth.moveTo(c + QPointF(-0.16 * r, 0.42 * r));
+    mouth.quadTo(c + QPointF(0, 0.34 * r), c + QPointF(0.16 * r, 0.42 * r));
+    drawLine(q, mouth, kOutline, style::kInteriorLine);
 }
 
 void kingAndThrone(QPainter &p)
@@ -80,7 +92,7 @@ void kingAndThrone(QPainter &p)
         side.lineTo(cx + 1.9 * u, b.seatY);
         side.closeSubpath();
         drawShape(q, side, {kThroneStone.shade, kThroneStone.shade.darker(120)}, 0);
-        paintSalamander(q, {cx + 0.2 * u, b.crown.y() + 0.1 * u}, 1.6 * u, -8, kGold);
+        paintSalamander(q, {cx + 1.45 * u, b.crown.y() + 1.6 * u}, 1.6 * u, -80, kGold);
         carvedLion(q, {cx - 1.4 * u, b.crown.y() - 0.3 * u}, 0.55 * u, kThroneStone);
         carvedLion(q, {cx + 1.95 * u, b.crown.y() - 0.55 * u}, 0.5 * u, kThroneStone);
         QPainterPath seat;
