@@ -1,9 +1,9 @@
 #pragma once
 
-// The sixteen court cards: one template per rank (the King crowned, bearded
-// and enthroned; the Queen crowned and enthroned; the Knight on horseback; the
-// Page standing and bareheaded but for a cap), fed by one row per suit
-// (colours, landscape, emblem). No fonts: the tests compile this file.
+// The sixteen court cards (the King crowned, bearded and enthroned; the Queen
+// crowned and enthroned; the Knight on horseback; the Page standing,
+// uncrowned), each painted by its own file in courts/ (see courts/Court.h).
+// No fonts: the tests compile these files.
 
 #include "deck/CardFaceTable.h"
 

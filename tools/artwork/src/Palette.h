@@ -110,6 +110,8 @@ inline const QColor kHairBlack{46, 34, 28};
 inline const QColor kFeature{92, 48, 30}; // eyes, brows and nose
 inline const QColor kLips{176, 78, 66};
 inline const QColor kBlush{236, 160, 140};
+inline const QColor kEyeWhite{244, 238, 226};
+inline const QColor kAgeLine{170, 112, 84}; // creases of an older face
 inline const QColor kHairHoney{206, 150, 70};
 inline const QColor kHairAuburn{120, 70, 34};
 inline const QColor kHairDarkBrown{96, 60, 34};
@@ -244,6 +246,7 @@ inline const Tone kSpark{{255, 214, 90}, {226, 150, 40}};
 
 // ---- Land and plants -----------------------------------------------------------
 inline const Tone kNearHills{{98, 158, 66}, {64, 118, 46}};
+inline const QColor kGroundShadow{52, 92, 40}; // under a figure standing on the grass
 inline const Tone kFarHills{{142, 186, 104}, {104, 150, 78}};
 inline const Tone kFoliage{{72, 140, 60}, {44, 96, 40}};
 inline const Tone kLeaf{{104, 172, 64}, {56, 112, 40}};
@@ -298,6 +301,27 @@ inline const QColor kBill{60, 48, 44};
 inline const QColor kAshMane{210, 204, 190};
 inline const QColor kSphinxStripe{52, 80, 150};
 inline const Tone kDarkBird{{60, 64, 80}, {36, 38, 50}};
+inline const Tone kButterfly{{176, 196, 226}, {120, 140, 180}};
+inline const Tone kSalamander{{222, 96, 40}, {150, 54, 22}};
+inline const Tone kBlackCat{{40, 38, 44}, {20, 18, 24}};
+inline const Tone kRabbitCoat{{170, 140, 110}, {120, 94, 70}};
+inline const Tone kVineLeaf{{84, 140, 56}, {52, 96, 36}};
+inline const Tone kPyramid{{226, 196, 132}, {178, 146, 88}};
+inline const Tone kHull{{140, 90, 50}, {94, 58, 30}};
+inline const Tone kSail{{240, 234, 214}, {196, 186, 160}};
+inline const Tone kFurrow{{140, 100, 60}, {100, 68, 38}};
+inline const Tone kPebble{{176, 168, 156}, {130, 122, 112}};
+inline const Tone kSand{{222, 204, 156}, {188, 166, 116}};
+inline const Tone kHeavyHorse{{70, 52, 40}, {44, 32, 24}};
+inline const Tone kChestnutHorse{{170, 84, 40}, {118, 54, 24}};
+inline const Tone kBullStone{{176, 160, 130}, {126, 112, 88}};
+inline const Tone kLotus{{238, 170, 190}, {196, 120, 146}};
+inline const Tone kPaleBlueGown{{204, 216, 236}, {150, 166, 198}};
+inline const Tone kFlameOrange{{240, 130, 40}, {186, 80, 24}};
+inline const Tone kStormSky{{150, 164, 186}, {126, 140, 166}};
+inline const Tone kGrapeRobe{{120, 52, 70}, {80, 30, 46}};
+inline const Tone kFishSilver{{196, 210, 220}, {130, 150, 170}};
+inline const Tone kRiverBlue{{90, 150, 200}, {60, 110, 160}};
 inline const Tone kBrownDogCoat{{120, 80, 50}, {80, 50, 30}};
 inline const Tone kCrowFeathers{{70, 70, 80}, {40, 40, 50}};
 inline const Tone kBrownFeathers{{150, 100, 60}, {100, 64, 36}};

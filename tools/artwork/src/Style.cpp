@@ -2,6 +2,10 @@
 
 #include <QImage>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
 namespace artwork::style {
 
 void drawShape(QPainter &painter, const QPainterPath &shape, const Tone &tone, double band, double outline)
@@ -14,6 +18,11 @@ void drawShape(QPainter &painter, const QPainterPath &shape, const Tone &tone, d
         const QPainterPath rim = shape.subtracted(shape.translated(-band, -band));
         painter.setBrush(tone.shade);
         painter.drawPath(rim);
+        if (const double depth = woodcutDepth(); depth > 0) {
+            const double reach = band * depth;
+            hatch(painter, shape.subtracted(shape.translated(-reach, -reach)), tone.shade, std::max(1.2, band * 0.9),
+                  std::max(0.35, band * 0.3));
+        }
     }
     if (outline > 0) {
         painter.setBrush(Qt::NoBrush);
@@ -45,6 +54,141 @@ void paintWithin(QPainter &p, const QRectF &keep, const std::function<void(QPain
     p.setClipRect(keep, Qt::IntersectClip);
     p.resetTransform();
     p.drawImage(0, 0, layer);
+    p.restore();
+}
+
+namespace {
+
+double gWoodcutDepth = 0; // the generator paints on one thread
+
+} // namespace
+
+WoodcutFinish::WoodcutFinish(double depth) : previous_(gWoodcutDepth)
+{
+    gWoodcutDepth = depth;
+}
+
+WoodcutFinish::~WoodcutFinish()
+{
+    gWoodcutDepth = previous_;
+}
+
+double woodcutDepth()
+{
+    return gWoodcutDepth;
+}
+
+void hatch(QPainter &painter, const QPainterPath &area, const QColor &colour, double spacing, double width)
+{
+    const QRectF box = area.boundingRect();
+    if (box.isEmpty())
+        return;
+    QPainterPath lines;
+    // Lines x - y = k rising to the right, from the box's lower left corner on.
+    const double span = box.width() + box.height();
+    for (double k = std::floor((box.left() - box.bottom()) / spacing) * spacing; k <= box.right() - box.top();
+         k += spacing) {
+        lines.moveTo(k + box.bottom(), box.bottom());
+        lines.lineTo(k + box.bottom() - span, box.bottom() - span);
+    }
+    painter.save();
+    painter.setClipPath(area, Qt::IntersectClip);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::FlatCap));
+    painter.drawPath(lines);
+    painter.restore();
+}
+
+namespace {
+
+// The alpha of `layer` grown by `radius` pixels round every drawn pixel, as a
+// layer of `colour`; only inside `box` (where something was drawn, plus the radius).
+QImage grownSilhouette(const QImage &layer, double radius, const QColor &colour, const QRect &box)
+{
+    const int w = layer.width(), h = layer.height();
+    std::vector<std::uint8_t> alpha(static_cast<std::size_t>(w) * h, 0);
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(layer.constScanLine(y));
+        for (int x = box.left(); x <= box.right(); ++x)
+            alpha[static_cast<std::size_t>(y) * w + x] = static_cast<std::uint8_t>(qAlpha(row[x]));
+    }
+    // A disc of offsets, each with how much of the pixel it covers.
+    struct Offset {
+        int dx, dy;
+        int weight; // of 256
+    };
+    std::vector<Offset> disc;
+    const int r = static_cast<int>(std::ceil(radius + 0.5));
+    for (int dy = -r; dy <= r; ++dy) {
+        for (int dx = -r; dx <= r; ++dx) {
+            const double cover = std::clamp(radius + 0.5 - std::hypot(dx, dy), 0.0, 1.0);
+            if (cover > 0)
+                disc.push_back({dx, dy, static_cast<int>(std::lround(cover * 256))});
+        }
+    }
+    QImage out(w, h, QImage::Format_ARGB32_Premultiplied);
+    out.fill(Qt::transparent);
+    const QRect grown = box.adjusted(-r, -r, r, r).intersected(QRect(0, 0, w, h));
+    for (int y = grown.top(); y <= grown.bottom(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = grown.left(); x <= grown.right(); ++x) {
+            int best = 0;
+            for (const Offset &o : disc) {
+                const int sx = x + o.dx, sy = y + o.dy;
+                if (sx < 0 || sy < 0 || sx >= w || sy >= h)
+                    continue;
+                const int a = alpha[static_cast<std::size_t>(sy) * w + sx] * o.weight / 256;
+                best = std::max(best, a);
+                if (best == 255)
+                    break;
+            }
+            if (best > 0)
+                row[x] = qPremultiply(qRgba(colour.red(), colour.green(), colour.blue(), best));
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+void paintContoured(QPainter &p, double weight, const std::function<void(QPainter &)> &draw)
+{
+    QImage layer(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter lp(&layer);
+    lp.setRenderHints(p.renderHints());
+    lp.setWorldTransform(p.worldTransform());
+    draw(lp);
+    lp.end();
+    // Where anything was drawn.
+    QRect box;
+    for (int y = 0; y < layer.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(layer.constScanLine(y));
+        for (int x = 0; x < layer.width(); ++x) {
+            if (qAlpha(row[x]) != 0)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    if (box.isEmpty())
+        return;
+    // Half the drawn outline already lies outside each shape; the rest of
+    // the contour's weight is grown round it.
+    const double scale = std::sqrt(std::abs(p.worldTransform().determinant()));
+    const double grow = std::max(0.0, weight - 0.5) * scale;
+    const QImage contour = grownSilhouette(layer, grow, kOutline, box);
+    p.save();
+    p.resetTransform();
+    p.drawImage(0, 0, contour);
+    p.drawImage(0, 0, layer);
+    p.restore();
+}
+
+void paintGroundShadow(QPainter &p, QPointF foot, double halfWidth, double halfDepth, const QColor &colour)
+{
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(foot + QPointF(halfWidth * 0.22, halfDepth * 0.15), halfWidth, halfDepth);
     p.restore();
 }
 

@@ -216,4 +216,104 @@ void paintFish(QPainter &p, QPointF c, double length, double degrees, const Tone
     drawLine(p, t.map(scales), tone.shade, line * 0.8);
 }
 
+void paintButterfly(QPainter &p, QPointF c, double span, const Tone &wings)
+{
+    const double s = span / 2;
+    for (int k : {-1, 1}) {
+        drawShape(p, smoothClosed({c + QPointF(k * 0.08 * s, -0.1 * s), c + QPointF(k * 0.7 * s, -0.75 * s),
+                                   c + QPointF(k * 1.0 * s, -0.45 * s), c + QPointF(k * 0.55 * s, 0.0)}),
+                  wings, std::max(0.6, 0.08 * s), kInteriorLine);
+        drawShape(p, smoothClosed({c + QPointF(k * 0.08 * s, 0.05 * s), c + QPointF(k * 0.6 * s, 0.1 * s),
+                                   c + QPointF(k * 0.55 * s, 0.6 * s), c + QPointF(k * 0.15 * s, 0.35 * s)}),
+                  wings, std::max(0.6, 0.08 * s), kInteriorLine);
+        drawShape(p, ellipse(c + QPointF(k * 0.55 * s, -0.42 * s), 0.12 * s, 0.1 * s), {wings.shade, wings.shade}, 0, 0);
+    }
+    drawShape(p, ellipse(c, 0.08 * s, 0.42 * s), {kOutline, kOutline}, 0, 0);
+    QPainterPath feelers;
+    for (int k : {-1, 1}) {
+        feelers.moveTo(c + QPointF(0, -0.38 * s));
+        feelers.quadTo(c + QPointF(k * 0.1 * s, -0.7 * s), c + QPointF(k * 0.28 * s, -0.78 * s));
+    }
+    drawLine(p, feelers, kOutline, std::max(0.4, 0.05 * s));
+}
+
+void paintSalamander(QPainter &p, QPointF c, double length, double degrees, const Tone &skin)
+{
+    QTransform t;
+    t.translate(c.x(), c.y());
+    t.rotate(degrees);
+    t.scale(length, length);
+    // The spine waves from the tail tip to the snout; the legs splay from it.
+    std::vector<QPointF> spine;
+    for (int i = 0; i <= 12; ++i) {
+        const double x = -0.5 + i / 12.0;
+        spine.emplace_back(x, 0.06 * std::sin(x * 9.0));
+    }
+    std::vector<double> half;
+    for (int i = 0; i <= 12; ++i) {
+        const double x = i / 12.0;
+        half.push_back(x < 0.55 ? 0.01 + 0.045 * x / 0.55 : 0.055 - 0.02 * (x - 0.55) / 0.45);
+    }
+    half.back() = 0.03;
+    for (double x : {0.12, 0.32}) {
+        const double y = 0.06 * std::sin(x * 9.0);
+        for (int k : {-1, 1}) {
+            drawShape(p, t.map(limb({{x, y}, {x + 0.04, y + k * 0.1}, {x + 0.09, y + k * 0.12}}, {0.016, 0.013, 0.01})),
+                      skin, 0.4, kInteriorLine);
+        }
+    }
+    drawShape(p, t.map(limb(spine, half)), skin, std::max(0.6, length * 0.02), kInteriorLine);
+    for (double x : {-0.1, 0.1, 0.28})
+        drawShape(p, t.map(ellipse(QPointF(x, 0.06 * std::sin(x * 9.0)), 0.018, 0.018)), {kOutline, kOutline}, 0, 0);
+}
+
+void paintSittingCat(QPainter &p, QPointF base, double height, const Tone &coat)
+{
+    const double h = height;
+    auto at = [&](double x, double y) { return base + QPointF(x * h, -y * h); };
+    // The tail curled round the feet, the body, the head with its ears.
+    QPainterPath tail;
+    tail.moveTo(at(0.2, 0.05));
+    tail.cubicTo(at(0.45, 0.0), at(0.5, 0.25), at(0.38, 0.35));
+    drawLine(p, tail, kOutline, std::max(1.6, 0.11 * h));
+    drawLine(p, tail, coat.base, std::max(1.0, 0.07 * h));
+    drawShape(p, smoothClosed({at(0, 0.72), at(0.2, 0.6), at(0.27, 0.25), at(0.24, 0.0), at(-0.24, 0.0), at(-0.27, 0.25),
+                               at(-0.2, 0.6)}),
+              coat, std::max(0.8, 0.05 * h), kInteriorLine);
+    const QPointF head = at(0, 0.78);
+    QPainterPath ears;
+    for (int k : {-1, 1}) {
+        ears.moveTo(head + QPointF(k * 0.06 * h, -0.1 * h));
+        ears.lineTo(head + QPointF(k * 0.16 * h, -0.24 * h));
+        ears.lineTo(head + QPointF(k * 0.19 * h, -0.04 * h));
+        ears.closeSubpath();
+    }
+    drawShape(p, united(ears), coat, 0.5, kInteriorLine);
+    drawShape(p, ellipse(head, 0.19 * h, 0.15 * h), coat, std::max(0.6, 0.03 * h), kInteriorLine);
+    for (int k : {-1, 1})
+        drawShape(p, ellipse(head + QPointF(k * 0.075 * h, -0.01 * h), 0.035 * h, 0.025 * h), {kGold.base, kGold.base}, 0,
+                  0);
+    QPainterPath whiskers;
+    for (int k : {-1, 1}) {
+        whiskers.moveTo(head + QPointF(k * 0.06 * h, 0.07 * h));
+        whiskers.lineTo(head + QPointF(k * 0.26 * h, 0.05 * h));
+    }
+    drawLine(p, whiskers, coat.base.lighter(250), std::max(0.4, 0.012 * h));
+}
+
+void paintRabbit(QPainter &p, QPointF base, double height, int facing, const Tone &coat)
+{
+    const double h = height, f = facing;
+    auto at = [&](double x, double y) { return base + QPointF(f * x * h, -y * h); };
+    drawShape(p, smoothClosed({at(-0.45, 0.05), at(-0.5, 0.3), at(-0.2, 0.5), at(0.15, 0.48), at(0.3, 0.3),
+                               at(0.25, 0.02)}),
+              coat, std::max(0.8, 0.05 * h), kInteriorLine);
+    for (double dx : {0.0, -0.08})
+        drawShape(p, smoothClosed({at(0.18 + dx, 0.62), at(0.1 + dx, 0.98), at(0.02 + dx, 1.0), at(0.06 + dx, 0.62)}), coat,
+                  0.5, kInteriorLine);
+    drawShape(p, ellipse(at(0.25, 0.55), 0.17 * h, 0.13 * h), coat, 0.6, kInteriorLine);
+    drawShape(p, ellipse(at(0.3, 0.58), 0.03 * h, 0.03 * h), {kOutline, kOutline}, 0, 0);
+    drawShape(p, ellipse(at(-0.48, 0.25), 0.08 * h, 0.08 * h), kSand, 0.3, kInteriorLine); // not white: it may sit low on a card
+}
+
 } // namespace artwork::figures

@@ -28,4 +28,15 @@ void paintBird(QPainter &painter, QPointF centre, double span, int facing, const
 // A fish, leaping or swimming along `degrees` (0 is level, head to the right).
 void paintFish(QPainter &painter, QPointF centre, double length, double degrees, const Tone &tone);
 
+// A butterfly seen from above, wings spread, `span` across; carved on a
+// throne or on the wing.
+void paintButterfly(QPainter &painter, QPointF centre, double span, const Tone &wings = kButterfly);
+// A salamander seen from above, its body waving along `degrees` (0: head to
+// the right), `length` nose to tail tip.
+void paintSalamander(QPainter &painter, QPointF centre, double length, double degrees, const Tone &skin = kSalamander);
+// A cat sitting up, facing the viewer, `height` to the ears' tips.
+void paintSittingCat(QPainter &painter, QPointF base, double height, const Tone &coat = kBlackCat);
+// A rabbit crouching in profile, `height` to the ears' tips.
+void paintRabbit(QPainter &painter, QPointF base, double height, int facing, const Tone &coat = kRabbitCoat);
+
 } // namespace artwork::figures

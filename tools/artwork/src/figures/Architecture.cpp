@@ -268,4 +268,23 @@ void paintCoffinFront(QPainter &p, QPointF foot, double width, double height)
     drawLine(p, grain, kWood.shade, 0.9);
 }
 
+void paintPyramids(QPainter &p, double baseY, double x0, double x1, double height, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const double t = count == 1 ? 0.5 : static_cast<double>(i) / (count - 1);
+        const double x = x0 + (x1 - x0) * t, hgt = height * (i == 1 ? 1.0 : 0.72);
+        QPainterPath lit, shaded;
+        lit.moveTo(x, baseY - hgt);
+        lit.lineTo(x - hgt * 0.95, baseY);
+        lit.lineTo(x + hgt * 0.2, baseY);
+        lit.closeSubpath();
+        shaded.moveTo(x, baseY - hgt);
+        shaded.lineTo(x + hgt * 0.2, baseY);
+        shaded.lineTo(x + hgt * 0.95, baseY);
+        shaded.closeSubpath();
+        drawShape(p, lit, kPyramid, 0, kDistantLine);
+        drawShape(p, shaded, {kPyramid.shade, kPyramid.shade}, 0, kDistantLine);
+    }
+}
+
 } // namespace artwork::figures

@@ -46,4 +46,8 @@ void paintCurtain(QPainter &p, const QRectF &area, const Tone &cloth);
 void paintCoffinBack(QPainter &p, QPointF foot, double width, double height);
 void paintCoffinFront(QPainter &p, QPointF foot, double width, double height);
 
+// Pyramids far off on a plain: `count` of them along the horizon `baseY`
+// between x0 and x1, in the thinnest line.
+void paintPyramids(QPainter &p, double baseY, double x0, double x1, double height, int count = 3);
+
 } // namespace artwork::figures

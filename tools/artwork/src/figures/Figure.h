@@ -5,11 +5,12 @@
 // clothes, headwear, hair and what each hand holds) and calls paintFigure.
 // Everything is in final pixel units on the supersampled canvas. The kit's
 // other parts are beside this file, one header per subject (Throne.h,
-// Wings.h, Horse.h, Animals.h, Creatures.h, Bodies.h, Arms.h, Props.h, Sky.h,
+// Wings.h, Horse.h, Animals.h, Creatures.h, Bodies.h, Arms.h, Held.h, Worn.h, Sky.h,
 // Landscape.h, Water.h, Plants.h, Architecture.h); FIGURES.md in
 // tools/artwork shows how they go together.
 
 #include "Style.h"
+#include "figures/Held.h"
 
 #include <QPainter>
 #include <QPointF>
@@ -46,7 +47,11 @@ enum class Cut { Gown, Tunic, Armour };
 
 enum class Headwear { None, Crown, Coronet, Helm, Cap, Hood, Wreath };
 
-enum class Hair { Short, Long, Bald };
+// Short; Long (falling behind the shoulders); Bald (a fringe at the sides);
+// Shoulder (locks either side of the neck ending on the shoulders, the neck
+// and chin left clear: a queen's hair, never a block under the chin);
+// Windblown (short hair streaming away from `facing`).
+enum class Hair { Short, Long, Bald, Shoulder, Windblown };
 enum class Beard { None, Short, Full };
 
 // Where a hand is. Down hangs by the side (the default: the arm falls
@@ -56,18 +61,14 @@ enum class Beard { None, Short, Full };
 // shoulder height. Behind hides the hand behind the back.
 enum class Gesture { Down, Raised, Forward, Aloft, Out, Behind };
 
-// What a hand holds. Sword, Wand, Cup and Pentacle are the suits' emblems as
-// the numbered cards draw them; Staff is a long plain staff that reaches the
-// ground; Rod a short magician's rod; Sceptre a gold rod with a knob; Banner
-// a flag on a staff (see Figure::flag).
-enum class Held { Nothing, Sword, Wand, Cup, Pentacle, Staff, Rod, Lamp, Scales, Flower, Sceptre, Orb, Banner };
-
-// What a banner's flag shows, and its cloth.
-enum class FlagSign { RedCross, WhiteRose, None };
-struct Flag {
-    Tone cloth = kParchment;
-    FlagSign sign = FlagSign::RedCross;
-};
+// How a hand closes on what it holds (Hands.cpp draws them). Auto is the
+// kit's older round fist or open hand. Fist closes round a hilt, a staff or a
+// stem, the fingers across it and the thumb over them; Cradle lies under a
+// thing, palm up, the fingers curled up its side; Rest lies on a knee, a rim
+// or a throne's arm, the fingers drooping over; Palm is raised open, the
+// fingers up; Point leads with the forefinger; Bless raises two fingers; Hip
+// sets the back of the hand on the hip, the elbow out.
+enum class Grip { Auto, Fist, Cradle, Rest, Palm, Point, Bless, Hip };
 
 struct Hand {
     Gesture gesture = Gesture::Down;
@@ -76,6 +77,34 @@ struct Hand {
     double tilt = 0;
     // The held thing's size as a multiple of its usual size.
     double size = 1.0;
+    Grip grip = Grip::Auto;
+    // Where the hand is, when a painter places it rather than the gesture: in
+    // heads from its shoulder, x to the viewer's right, y down. The elbow
+    // bends out, away from the body, when `elbowOut`, else it hangs.
+    std::optional<QPointF> at{};
+    bool elbowOut = false;
+    // The held thing's angle (degrees clockwise from upright), replacing the
+    // gesture's, when given; `tilt` is added to it.
+    std::optional<double> angle{};
+};
+
+// How a head is turned and what its face is like, for heads drawn in the
+// woodcut manner (Head.cpp). A figure without `Features` keeps the kit's
+// older frontal face.
+enum class View { Front, ThreeQuarter, Profile };
+enum class Age { Young, Prime, Old };
+enum class Expression { Calm, Stern, Smile, Gentle, Intent, Proud };
+struct Features {
+    View view = View::Front;
+    // The side a turned head looks to: -1 the viewer's left, 1 the right.
+    int side = 1;
+    // Where the eyes look, -1 to 1 each way: x to the viewer's right, y down
+    // (a page gazing up at his wand: {0.2, -1}).
+    QPointF gaze{0, 0};
+    Age age = Age::Prime;
+    Expression expression = Expression::Calm;
+    // The face's width as a multiple of its build's: 0.9 lean, 1.12 broad.
+    double breadth = 1.0;
 };
 
 struct Robe {
@@ -85,6 +114,7 @@ struct Robe {
     Cut cut = Cut::Gown;
     Tone hose = kHoseBlue; // legs under a tunic
     Tone trim = kGold;     // belt, collar and hem
+    bool cuffs = true;     // a band of the trim at each wrist
 };
 
 struct Figure {
@@ -114,6 +144,11 @@ struct Figure {
     bool fromBehind = false;
     // The flag of a Banner in either hand.
     Flag flag;
+    // The head drawn turned, with a face of its own (see Features).
+    std::optional<Features> features{};
+    // A seated figure's knees, further apart than the robe's usual fall by
+    // this many heads each side.
+    double kneesApart = 0;
 };
 
 // The figure's joints, worked out from its record: where to hang a halo, set a
@@ -137,6 +172,11 @@ struct Body {
 
 Body bodyOf(const Figure &figure);
 
+// Places the hand on `side` (-1 the viewer's left, 1 the right) at `point`
+// in the picture, by setting its Hand::at; the elbow bends out when
+// `elbowOut`. For two hands about one thing: reach each to its rim.
+void reachTo(Figure &figure, int side, QPointF point, bool elbowOut = false);
+
 // An arm's measures in heads for a build, as the kit draws it: shoulder to
 // elbow, elbow to the fist's middle, and the limb's thickness.
 struct ArmMeasures {
@@ -156,13 +196,6 @@ void paintFigure(QPainter &painter, const Figure &figure);
 // The box the figure covers with everything it wears and holds (a little
 // generous), for placing it and for checking it stays inside the picture.
 QRectF figureBounds(const Figure &figure);
-
-// One held thing on its own, its grip at `grip`, upright when `angle` is 0
-// (degrees clockwise). `unit` is a head's height and sets its size. `ground`
-// is the ground's y, which a Staff reaches down to.
-void paintHeld(QPainter &painter, Held held, QPointF grip, double unit, double angle, double ground, unsigned seed = 0,
-               const Flag &flag = {});
-QRectF heldBounds(Held held, QPointF grip, double unit, double angle, double ground);
 
 // A head on its own (hair, face, beard and headwear), for faces peeping out of
 // clouds, suns and moons. `centre` is the middle of the face.

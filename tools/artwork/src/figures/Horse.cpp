@@ -11,6 +11,16 @@ using namespace shapes;
 
 namespace {
 
+// A rearing horse turns up about its hind hooves.
+QTransform rearingTilt()
+{
+    QTransform t;
+    t.translate(-0.5, 0);
+    t.rotate(-32);
+    t.translate(0.5, 0);
+    return t;
+}
+
 // Leg joints in the horse's own units (withers height 1, facing right): from
 // the body down to the hoof.
 struct Legs {
@@ -35,6 +45,33 @@ Legs legsFor(Gait gait)
         l.nearFore = {{0.36, -0.64}, {0.46, -0.55}, {0.58, -0.52}, {0.54, -0.36}, {0.57, -0.3}};
         l.farFore = {{0.3, -0.64}, {0.36, -0.5}, {0.42, -0.4}, {0.38, -0.24}, {0.4, -0.18}};
         break;
+    case Gait::Galloping:
+        // Full stretch: the near fore reaching out, the far one folding under;
+        // the near hind flung back from its bent hock, the far one coming under.
+        l.nearFore = {{0.36, -0.62}, {0.5, -0.56}, {0.66, -0.52}, {0.82, -0.46}, {0.88, -0.42}};
+        l.farFore = {{0.3, -0.62}, {0.4, -0.5}, {0.48, -0.38}, {0.42, -0.26}, {0.48, -0.2}};
+        l.nearHind = {{-0.46, -0.62}, {-0.56, -0.46}, {-0.74, -0.44}, {-0.88, -0.32}, {-0.94, -0.28}};
+        l.farHind = {{-0.4, -0.6}, {-0.3, -0.44}, {-0.4, -0.3}, {-0.26, -0.18}, {-0.2, -0.14}};
+        break;
+    case Gait::Rearing: {
+        // The fore legs folded high at the knee; the hind legs, given as they
+        // stand on the ground, carried back into the tilted body's frame.
+        l.nearFore = {{0.36, -0.64}, {0.52, -0.52}, {0.46, -0.36}, {0.58, -0.3}, {0.64, -0.34}};
+        l.farFore = {{0.3, -0.64}, {0.46, -0.56}, {0.52, -0.42}, {0.64, -0.44}, {0.68, -0.48}};
+        const QTransform back = rearingTilt().inverted();
+        auto standing = [&](std::vector<QPointF> pts) {
+            for (QPointF &q : pts)
+                q = back.map(q);
+            return pts;
+        };
+        const QPointF nearRoot = rearingTilt().map(QPointF(-0.46, -0.62));
+        const QPointF farRoot = rearingTilt().map(QPointF(-0.4, -0.6));
+        l.nearHind = standing({nearRoot, nearRoot + QPointF(0.1, 0.2), {nearRoot.x() - 0.12, -0.26},
+                               {nearRoot.x() - 0.04, -0.08}, {nearRoot.x() + 0.0, 0.0}});
+        l.farHind = standing({farRoot, farRoot + QPointF(0.12, 0.18), {farRoot.x() - 0.02, -0.27},
+                              {farRoot.x() + 0.08, -0.08}, {farRoot.x() + 0.12, 0.0}});
+        break;
+    }
     }
     return l;
 }
@@ -42,12 +79,28 @@ Legs legsFor(Gait gait)
 const std::vector<double> kForeHalf{0.085, 0.065, 0.05, 0.042, 0.048};
 const std::vector<double> kHindHalf{0.15, 0.085, 0.055, 0.042, 0.048};
 
+// A point of the neck or head as the gait carries it: prancing lifts the
+// head, galloping stretches it forward and down, rearing tucks it a little.
+QPointF headAt(Gait gait, double x, double y)
+{
+    const double k = std::clamp((x - 0.1) / 0.5, 0.0, 1.0);
+    switch (gait) {
+    case Gait::Galloping:
+        return {x + 0.08 * k, y + 0.12 * k};
+    case Gait::Rearing:
+        return {x - 0.03 * k, y + 0.04 * k};
+    default: {
+        const double lift = gait == Gait::Prancing ? -0.06 : 0.0;
+        return QPointF(x, y + lift * std::clamp((x - 0.1) / 0.5, 0.0, 1.0));
+    }
+    }
+}
+
 // The neck and head, from the withers over the poll to the muzzle and back
-// down the throat to the chest. Prancing lifts the head.
+// down the throat to the chest.
 std::vector<QPointF> topLine(Gait gait)
 {
-    const double lift = gait == Gait::Prancing ? -0.06 : 0.0;
-    auto h = [&](double x, double y) { return QPointF(x, y + lift * std::clamp((x - 0.1) / 0.5, 0.0, 1.0)); };
+    auto h = [&](double x, double y) { return headAt(gait, x, y); };
     return {{-0.68, -0.95}, {-0.5, -1.02},  {-0.3, -0.97},  {-0.12, -0.97}, {0.05, -1.04}, h(0.22, -1.16),
             h(0.36, -1.32), h(0.45, -1.45), h(0.53, -1.46), h(0.64, -1.34), h(0.76, -1.2), h(0.82, -1.12),
             h(0.8, -1.06),  h(0.72, -1.06), h(0.6, -1.15),  h(0.5, -1.2),   {0.44, -1.02}, {0.45, -0.84}};
@@ -81,22 +134,42 @@ QPainterPath hooves(const std::vector<QPointF> &leg)
     return h;
 }
 
+// From the horse's own units to the picture, with a galloping horse lifted
+// off the ground and a rearing one tilted up.
+QTransform bodyTransform(const Horse &h)
+{
+    const QTransform place = profileTransform(h.base, h.height, h.facing);
+    switch (h.gait) {
+    case Gait::Galloping: {
+        QTransform lifted;
+        lifted.translate(0, -0.1);
+        return lifted * place;
+    }
+    case Gait::Rearing:
+        return rearingTilt() * place;
+    default:
+        return place;
+    }
+}
+
 } // namespace
 
 QPointF saddleOf(const Horse &h)
 {
-    return profileTransform(h.base, h.height, h.facing).map(QPointF(-0.16, -1.02));
+    return bodyTransform(h).map(QPointF(-0.16, -1.02));
 }
 
 QPointF bitOf(const Horse &h)
 {
+    if (h.gait == Gait::Galloping || h.gait == Gait::Rearing)
+        return bodyTransform(h).map(headAt(h.gait, 0.76, -1.1));
     const double lift = h.gait == Gait::Prancing ? -0.06 : 0.0;
     return profileTransform(h.base, h.height, h.facing).map(QPointF(0.76, -1.1 + lift));
 }
 
 void paintHorse(QPainter &p, const Horse &h)
 {
-    const QTransform t = profileTransform(h.base, h.height, h.facing);
+    const QTransform t = bodyTransform(h);
     const Legs legs = legsFor(h.gait);
     const double line = std::max(1.0, h.height * 0.012);
     const Tone far{h.coat.shade, h.coat.shade.darker(125)};
@@ -118,8 +191,7 @@ void paintHorse(QPainter &p, const Horse &h)
         drawShape(p, t.map(hooves(*leg)), hoof, 0, line * 0.8);
 
     // The mane along the crest, falling on the near side.
-    const double lift = h.gait == Gait::Prancing ? -0.06 : 0.0;
-    auto hl = [&](double x, double y) { return QPointF(x, y + lift * std::clamp((x - 0.1) / 0.5, 0.0, 1.0)); };
+    auto hl = [&](double x, double y) { return headAt(h.gait, x, y); };
     const std::vector<QPointF> mane{hl(0.0, -1.05),  hl(0.2, -1.19),  hl(0.35, -1.36), hl(0.46, -1.49), hl(0.47, -1.4),
                                     hl(0.38, -1.25), hl(0.33, -1.16), hl(0.26, -1.1),  hl(0.2, -1.02),  hl(0.12, -1.0)};
     drawShape(p, t.map(smoothClosed(mane)), {h.mane, h.mane.darker(140)}, line);
@@ -164,7 +236,7 @@ void paintHorse(QPainter &p, const Horse &h)
 
 QRectF horseBounds(const Horse &h)
 {
-    return profileTransform(h.base, h.height, h.facing).mapRect(QRectF(-0.92, -1.62, 1.78, 1.64));
+    return bodyTransform(h).mapRect(QRectF(-0.92, -1.62, 1.78, 1.64));
 }
 
 Figure paintRider(QPainter &p, const Horse &horse, Figure rider)

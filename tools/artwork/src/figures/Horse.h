@@ -9,8 +9,10 @@
 namespace artwork::figures {
 
 // Standing: all four hooves down. Walking: the near fore leg lifted.
-// Prancing: the near fore leg raised high, the head up.
-enum class Gait { Standing, Walking, Prancing };
+// Prancing: the near fore leg raised high, the head up. Galloping: at full
+// stretch, off the ground, the head reaching forward. Rearing: up on the hind
+// legs, hocks bent under it, the fore legs folded.
+enum class Gait { Standing, Walking, Prancing, Galloping, Rearing };
 
 struct Horse {
     QPointF base{100, 280}; // the ground under the middle of the body

@@ -108,4 +108,23 @@ void paintMeadow(QPainter &p, const QRectF &area, double top, unsigned seed, con
     drawLine(p, tufts, grass.shade, 0.9);
 }
 
+void paintPloughedField(QPainter &p, const QRectF &area, double top, double bottom, const Tone &earth)
+{
+    QPainterPath field;
+    field.addRect(QRectF(area.left(), top, area.width(), bottom - top));
+    drawShape(p, field, earth, 0, 0);
+    const QPointF vanish(area.center().x(), top - (bottom - top) * 1.6);
+    QPainterPath furrows;
+    for (int i = -10; i <= 10; ++i) {
+        const QPointF foot(area.center().x() + i * area.width() / 9.0, bottom);
+        const double t = (top - vanish.y()) / (foot.y() - vanish.y());
+        furrows.moveTo(vanish + (foot - vanish) * t);
+        furrows.lineTo(foot);
+    }
+    p.save();
+    p.setClipPath(field, Qt::IntersectClip);
+    drawLine(p, furrows, earth.shade, 1.0);
+    p.restore();
+}
+
 } // namespace artwork::figures

@@ -34,4 +34,8 @@ void paintPeak(QPainter &p, double x, double baseY, double halfWidth, double hei
 void paintMountains(QPainter &painter, double baseY, double x0, double x1, double height, unsigned seed,
                     const Tone &rock = kRock, bool snow = true);
 
+// A ploughed field: brown ground from `top` to `bottom` across `area`, its
+// furrows converging on a point far off above it.
+void paintPloughedField(QPainter &p, const QRectF &area, double top, double bottom, const Tone &earth = kFurrow);
+
 } // namespace artwork::figures

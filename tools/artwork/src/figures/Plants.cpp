@@ -376,4 +376,32 @@ void paintLaurelWreath(QPainter &p, const QRectF &oval, double thickness)
     paintBow(p, QPointF(c.x(), oval.bottom()), thickness * 1.1, 1);
 }
 
+void paintGrapes(QPainter &p, QPointF top, double size)
+{
+    const double r = size * 0.13;
+    const int rows[] = {4, 3, 3, 2, 1};
+    for (int row = 0; row < 5; ++row) {
+        for (int i = 0; i < rows[row]; ++i) {
+            const double x = (i - (rows[row] - 1) / 2.0) * r * 1.7;
+            drawShape(p, ellipse(top + QPointF(x, r + row * r * 1.5), r, r), kGrapes, std::max(0.4, r * 0.4),
+                      kInteriorLine);
+        }
+    }
+}
+
+void paintVine(QPainter &p, const std::vector<QPointF> &course, double leaf, int every)
+{
+    drawLine(p, smoothOpen(course), kOutline, std::max(1.6, leaf * 0.22));
+    drawLine(p, smoothOpen(course), kBark.base, std::max(0.9, leaf * 0.12));
+    for (std::size_t i = 0; i < course.size(); ++i) {
+        const QPointF c = course[i];
+        const double side = i % 2 ? 1 : -1;
+        drawShape(p, smoothClosed({c, c + QPointF(side * 0.9 * leaf, -0.5 * leaf), c + QPointF(side * 1.3 * leaf, 0.3 * leaf),
+                                   c + QPointF(side * 0.5 * leaf, 0.7 * leaf)}),
+                  kVineLeaf, std::max(0.5, leaf * 0.15), kInteriorLine);
+        if (every > 0 && i % static_cast<std::size_t>(every) == 1)
+            paintGrapes(p, c + QPointF(-side * 0.3 * leaf, 0.2 * leaf), leaf * 2.0);
+    }
+}
+
 } // namespace artwork::figures

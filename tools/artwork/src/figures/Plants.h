@@ -47,4 +47,10 @@ void paintGarland(QPainter &p, const QPainterPath &path, double rose);
 // ribbons tied in bows.
 void paintLaurelWreath(QPainter &p, const QRectF &oval, double thickness);
 
+// A vine along `course`, leaves along it and a bunch of grapes hanging every
+// `every` points of the course.
+void paintVine(QPainter &p, const std::vector<QPointF> &course, double leaf, int every = 2);
+// A bunch of grapes hanging from `top`, `size` long.
+void paintGrapes(QPainter &p, QPointF top, double size);
+
 } // namespace artwork::figures

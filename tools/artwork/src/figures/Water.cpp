@@ -70,4 +70,25 @@ void paintPouredWater(QPainter &p, QPointF from, QPointF control, QPointF to, do
     drawLine(p, stream, kPouredWaterLight, std::max(0.6, width * 0.3));
 }
 
+void paintShip(QPainter &p, QPointF keel, double length, int facing)
+{
+    const double l = length, f = facing;
+    QPainterPath hull;
+    hull.moveTo(keel + QPointF(-f * 0.5 * l, -0.22 * l));
+    hull.lineTo(keel + QPointF(f * 0.55 * l, -0.22 * l));
+    hull.quadTo(keel + QPointF(f * 0.4 * l, 0), keel + QPointF(f * 0.2 * l, 0));
+    hull.lineTo(keel + QPointF(-f * 0.35 * l, 0));
+    hull.closeSubpath();
+    QPainterPath mast;
+    mast.moveTo(keel + QPointF(0, -0.22 * l));
+    mast.lineTo(keel + QPointF(0, -0.95 * l));
+    drawLine(p, mast, kOutline, std::max(0.8, 0.04 * l));
+    QPainterPath sail;
+    sail.moveTo(keel + QPointF(-f * 0.05 * l, -0.9 * l));
+    sail.quadTo(keel + QPointF(f * 0.35 * l, -0.6 * l), keel + QPointF(-f * 0.05 * l, -0.3 * l));
+    sail.closeSubpath();
+    drawShape(p, sail, kSail, std::max(0.5, 0.04 * l), kInteriorLine);
+    drawShape(p, hull, kHull, std::max(0.5, 0.05 * l), kInteriorLine);
+}
+
 } // namespace artwork::figures

@@ -27,4 +27,8 @@ void paintRiver(QPainter &p, const std::vector<QPointF> &course, double w0, doub
 // Water poured in an arc from `from` to `to`, `width` thick.
 void paintPouredWater(QPainter &p, QPointF from, QPointF control, QPointF to, double width);
 
+// A small sailing ship on the water line at `keel`, `length` long, sailing
+// towards `facing`.
+void paintShip(QPainter &p, QPointF keel, double length, int facing);
+
 } // namespace artwork::figures
