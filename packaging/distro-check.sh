@@ -42,7 +42,7 @@ fi
 # The first Debian mirror in apt's sources (one-line or deb822), not the security one.
 mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '
     /^deb[ \t]/ { sub(/\[[^]]*\]/, ""); if ($2 ~ /\/debian\/?$/) { print $2; exit } }
-    /^URIs:/ { if ($2 ~ /\/debian\/?$/) { print $2; exit } }' | head -n 1)
+    /^URIs:/ { if ($2 ~ /\/debian\/?$/) { print $2; exit } }' | head -n 1 || true)
 [ -n "$mirror" ] || mirror=http://deb.debian.org/debian
 
 head=$(git -C "$source_dir" rev-parse HEAD)
@@ -80,6 +80,7 @@ stamp() {
     while IFS= read -r line; do printf '%s %s\n' "$EPOCHREALTIME" "$line"; done
 }
 minutes() { awk -v s="$1" -v e="$2" 'BEGIN { printf "%.1f", (e - s) / 60 }'; }
+# shellcheck disable=SC2016 # a dpkg-query format, not a shell expression
 installed_count() { chroot "$root" dpkg-query -W -f '${db:Status-Status}\n' | grep -c '^installed$'; }
 
 started=$(date -u '+%Y-%m-%d %H:%M UTC')
@@ -128,6 +129,7 @@ start_job() { # log command env...
     local log=$1 command=$2
     shift 2
     rm -f "$scratch/group" "$scratch/rc"
+    # shellcheck disable=SC2016 # expanded by the inner sh
     setsid sh -c 'echo $$ >"$1"; shift; rc_file=$1; shift; "$@"; echo $? >"$rc_file"' \
         sh "$scratch/group" "$scratch/rc" \
         chroot "$root" "${base_env[@]}" "$@" sh -c "cd /root/quillmere-tarot && $command" 2>&1 \
