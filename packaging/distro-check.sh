@@ -104,7 +104,7 @@ cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 
 git -C "$source_dir" bundle create "$root/tmp/quillmere-tarot.bundle" HEAD 2>/dev/null \
     || fail "git bundle failed"
-chroot "$root" git -c advice.detachedHead=false clone -q /tmp/quillmere-tarot.bundle /root/quillmere-tarot \
+chroot "$root" git -c init.defaultBranch=main -c advice.detachedHead=false clone -q /tmp/quillmere-tarot.bundle /root/quillmere-tarot \
     || fail "git clone inside the root failed"
 rm "$root/tmp/quillmere-tarot.bundle"
 echo "  cloned into /root/quillmere-tarot: $(chroot "$root" git -C /root/quillmere-tarot log --oneline -1 | cut -c1-72)"
