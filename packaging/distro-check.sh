@@ -157,7 +157,7 @@ start_job "$run_log" "$run_command" DISPLAY="$display" XDG_RUNTIME_DIR=/tmp/runt
 window=""
 deadline=$((SECONDS + 120 * 60))
 while [ $SECONDS -lt $deadline ] && kill -0 "$job_pipe" 2>/dev/null; do
-    if DISPLAY=$display xdotool search --onlyvisible --class quillmere-tarot >/dev/null 2>&1; then
+    if DISPLAY=$display xdotool search --onlyvisible --classname quillmere-tarot >/dev/null 2>&1; then
         window=$EPOCHREALTIME
         break
     fi
