@@ -55,8 +55,10 @@ root="$scratch/root"
 mounts=()
 x_pid=""
 job_group=""
+debootstrap_pid=""
 cleanup() {
     set +e
+    [ -n "$debootstrap_pid" ] && kill "$debootstrap_pid" 2>/dev/null && wait "$debootstrap_pid" 2>/dev/null
     [ -n "$job_group" ] && kill -TERM -- "-$job_group" 2>/dev/null
     [ -n "$x_pid" ] && kill "$x_pid" 2>/dev/null && wait "$x_pid" 2>/dev/null
     local i
@@ -87,8 +89,12 @@ started=$(date -u '+%Y-%m-%d %H:%M UTC')
 echo "distro-check $suite, $started, clone of $head"
 echo "machine: $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "debootstrap --variant=minbase --include=git $suite $mirror"
-debootstrap --variant=minbase --include=git "$suite" "$root" "$mirror" >"$scratch/debootstrap.log" 2>&1 \
+# In the background and waited for, so that an interrupt is handled at once.
+debootstrap --variant=minbase --include=git "$suite" "$root" "$mirror" >"$scratch/debootstrap.log" 2>&1 &
+debootstrap_pid=$!
+wait "$debootstrap_pid" \
     || { tail -n 20 "$scratch/debootstrap.log" >&2; fail "debootstrap failed (log: $scratch/debootstrap.log)"; }
+debootstrap_pid=""
 echo "  a minimal root of $(installed_count) packages"
 
 bind() { # type-or-bind source target
