@@ -147,6 +147,8 @@ start_job() { # log command env...
 
 # The moment apt finished: its last line of work.
 install_end() { grep -E '^[0-9.]+ (Setting up|Processing triggers for|Unpacking) ' "$1" | tail -n 1 | cut -d' ' -f1; }
+# A compiler's warnings name a file, a line and often a column; dpkg's do not.
+compiler_warnings() { grep -E '[^ ]:[0-9]+(:[0-9]+)?: warning: ' "$@" | cut -d' ' -f2-; }
 newly_installed() { grep -Eo '[0-9]+ newly installed' "$1" | awk '{ n += $1 } END { print n + 0 }'; }
 
 summary=()
@@ -181,7 +183,7 @@ if [ -z "$window" ]; then
     tail -n 40 "$run_log" | cut -d' ' -f2- >&2
     fail "'$run_command' did not show the program's window (log: $run_log)"
 fi
-report "$run_command: $((after - before)) packages installed ($(newly_installed "$run_log") by apt's count); $(minutes "$start" "$window") minutes to the window (${done_install:+$(minutes "$start" "$done_install") of them installing}); $(grep -c 'warning:' "$run_log" || true) compiler warnings; ended with SIGTERM after the window mapped"
+report "$run_command: $((after - before)) packages installed ($(newly_installed "$run_log") by apt's count); $(minutes "$start" "$window") minutes to the window (${done_install:+$(minutes "$start" "$done_install") of them installing}); $(compiler_warnings "$run_log" | wc -l) compiler warnings; ended with SIGTERM after the window mapped"
 
 # 2. sh setup.sh test && make test, to the test summary.
 test_command='sh setup.sh test && make test'
@@ -198,13 +200,13 @@ rc=$(cat "$scratch/rc" 2>/dev/null || echo "?")
 after=$(installed_count)
 done_install=$(install_end "$test_log")
 tests=$(grep -E 'tests passed, [0-9]+ tests? failed out of' "$test_log" | tail -n 1 | cut -d' ' -f2-)
-report "$test_command: $((after - before)) packages installed ($(newly_installed "$test_log") by apt's count); $(minutes "$start" "$finish") minutes to the end (${done_install:+$(minutes "$start" "$done_install") of them installing}); $(grep -c 'warning:' "$test_log" || true) compiler warnings; exit status $rc; ${tests:-no test summary}"
+report "$test_command: $((after - before)) packages installed ($(newly_installed "$test_log") by apt's count); $(minutes "$start" "$finish") minutes to the end (${done_install:+$(minutes "$start" "$done_install") of them installing}); $(compiler_warnings "$test_log" | wc -l) compiler warnings; exit status $rc; ${tests:-no test summary}"
 failed=$(sed -n '/The following tests FAILED/,$p' "$test_log" | cut -d' ' -f2- | grep -E '^[[:space:]]+[0-9]+ - ' || true)
 [ -n "$failed" ] && report "failed:$(printf '\n%s' "$failed")"
-if grep -q 'warning:' "$run_log" "$test_log"; then
+if [ -n "$(compiler_warnings "$run_log" "$test_log")" ]; then
     echo
     echo "compiler warnings:"
-    grep -h 'warning:' "$run_log" "$test_log" | cut -d' ' -f2- | sort | uniq -c | sort -rn | head -n 40
+    compiler_warnings -h "$run_log" "$test_log" | sort | uniq -c | sort -rn | head -n 40
 fi
 
 echo
