@@ -13,7 +13,10 @@ static void BM_Shuffle_The_Deck(benchmark::State &state)
     Deck deck;
     for (auto _ : state) {
         deck.Shuffle_The_Deck();
-        benchmark::DoNotOptimize(deck.cardOrder());
+        // A pointer held in a variable: the escaped lvalue tells the compiler
+        // the order is read, without copying it.
+        const Deck::Order *order = &deck.cardOrder();
+        benchmark::DoNotOptimize(order);
     }
 }
 BENCHMARK(BM_Shuffle_The_Deck);
@@ -35,7 +38,8 @@ static void BM_Shuffle_The_Deck_FrozenClock(benchmark::State &state)
     Deck deck([] { return std::uint64_t(12345); });
     for (auto _ : state) {
         deck.Shuffle_The_Deck();
-        benchmark::DoNotOptimize(deck.cardOrder());
+        const Deck::Order *order = &deck.cardOrder();
+        benchmark::DoNotOptimize(order);
     }
 }
 BENCHMARK(BM_Shuffle_The_Deck_FrozenClock);

@@ -153,8 +153,8 @@ void TestErrorPaths::documentBeyondCapacity()
     const QString document = kind == WindowKind::Information ? QStringLiteral("about.txt")
                                                              : QStringLiteral("meanings.txt");
     QString message;
-    failToOpen(
-        kind, [&](ShellFixture &f) { QVERIFY(f.folder.write(document, bytes)); }, message);
+    const auto writeDocument = [&](ShellFixture &f) { QVERIFY(f.folder.write(document, bytes)); };
+    failToOpen(kind, writeDocument, message);
     if (QTest::currentTestFailed())
         return;
     QVERIFY2(message.startsWith(QStringLiteral("The file \u201c%1\u201d %2").arg(document, refusal)),

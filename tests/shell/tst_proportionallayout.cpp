@@ -1,3 +1,4 @@
+#include "../support/WaitUntil.h"
 #include "shell/ProportionalLayout.h"
 
 #include <QLabel>
@@ -65,7 +66,8 @@ void TestProportionalLayout::restoringGivesTheDesignLayoutBack()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     for (QSize size : {QSize(1001, 677), QSize(333, 250), QSize(1900, 1000), QSize(792, 573)}) {
         window.resize(size);
-        QTRY_COMPARE(window.size(), size);
+        waitUntil([&] { return window.size() == size; });
+        QCOMPARE(window.size(), size);
     }
     QCOMPARE(label->geometry(), QRect(376, 384, 313, 121));
     QCOMPARE(layout->sizeHint(), QSize(792, 573));

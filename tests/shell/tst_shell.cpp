@@ -1,4 +1,5 @@
 #include "../support/ShellFixture.h"
+#include "../support/WaitUntil.h"
 #include "documents/Form2.h"
 #include "windows/Form1.h"
 #include "windows/SpreadWindow.h"
@@ -235,7 +236,8 @@ void TestShell::informationWindowLooksAsLaidOut()
     QVERIFY(QTest::qWaitForWindowActive(info));
     QCOMPARE(QApplication::focusWidget(), info->Text1);
     info->showNormal();
-    QTRY_COMPARE(info->size(), QSize(792, 573));
+    waitUntil([&] { return info->size() == QSize(792, 573); });
+    QCOMPARE(info->size(), QSize(792, 573));
     QCOMPARE(info->Text1->geometry(), QRect(128, 96, 537, 377));
 }
 

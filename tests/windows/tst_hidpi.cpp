@@ -1,4 +1,5 @@
 #include "../support/ShellFixture.h"
+#include "../support/WaitUntil.h"
 #include "shell/ProportionalLayout.h"
 #include "windows/Form1.h"
 #include "windows/SpreadWindow.h"
@@ -55,7 +56,8 @@ void TestHiDpi::layoutKeepsItsProportions()
 
     window->showNormal();
     const QSize reference = window->proportionalLayout()->reference();
-    QTRY_COMPARE(window->centralWidget()->size(), reference);
+    waitUntil([&] { return window->centralWidget()->size() == reference; });
+    QCOMPARE(window->centralWidget()->size(), reference);
     for (ImageControl *slot : window->cardSlots())
         QCOMPARE(slot->size(), QSize(78, 117)); // in device-independent pixels: 156 by 234 on the screen
 
@@ -74,7 +76,8 @@ void TestHiDpi::picturesStaySmooth()
     auto *window = qobject_cast<SpreadWindow *>(f.shell.load(WindowKind::Main));
     f.shell.show(window);
     window->showNormal();
-    QTRY_COMPARE(window->centralWidget()->size(), QSize(792, 573));
+    waitUntil([&] { return window->centralWidget()->size() == QSize(792, 573); });
+    QCOMPARE(window->centralWidget()->size(), QSize(792, 573));
     ImageControl *slot = window->cardSlots().first();
 
     const QImage shown = slot->grab().toImage();
@@ -102,7 +105,11 @@ void TestHiDpi::flourishesShowTheirRenditions()
         QImage rendition = QImage(":/renditions/" + name + ".png").convertToFormat(QImage::Format_RGB32);
         QCOMPARE(rendition.size(), QSize(254, 72));
         rendition.setDevicePixelRatio(2);
-        QTRY_COMPARE(flourish->grab(QRect(0, 0, 127, 36)).toImage().convertToFormat(QImage::Format_RGB32), rendition);
+        const auto shown = [&] {
+            return flourish->grab(QRect(0, 0, 127, 36)).toImage().convertToFormat(QImage::Format_RGB32);
+        };
+        waitUntil([&] { return shown() == rendition; });
+        QCOMPARE(shown(), rendition);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "../support/DealtCards.h"
 #include "../support/DoubleClick.h"
 #include "../support/ShellFixture.h"
+#include "../support/WaitUntil.h"
 #include "deck/CardBitmaps.h"
 #include "deck/CardFaceTable.h"
 #include "documents/Form2.h"
@@ -181,7 +182,8 @@ void TestSpreadWindows::maximizedWindowScalesAndRestores()
     QVERIFY(window->isMaximized());
     QWidget *client = window->centralWidget();
     const QSize reference = window->proportionalLayout()->reference();
-    QTRY_COMPARE(window->frameGeometry(), window->screen()->availableGeometry());
+    waitUntil([&] { return window->frameGeometry() == window->screen()->availableGeometry(); });
+    QCOMPARE(window->frameGeometry(), window->screen()->availableGeometry());
     QCOMPARE(client->width(), window->width());
     const double sx = double(client->width()) / reference.width(), sy = double(client->height()) / reference.height();
     for (ImageControl *slot : window->cardSlots()) {
@@ -190,7 +192,8 @@ void TestSpreadWindows::maximizedWindowScalesAndRestores()
     }
 
     window->showNormal();
-    QTRY_COMPARE(client->size(), reference);
+    waitUntil([&] { return client->size() == reference; });
+    QCOMPARE(client->size(), reference);
     for (ImageControl *slot : window->cardSlots())
         QCOMPARE(slot->size(), QSize(78, 117));
 }
@@ -544,7 +547,8 @@ void TestSpreadWindows::textPanesWrapAndOpenAtTheTop()
     // into rows that each fit the pane.
     QCOMPARE(pane->horizontalScrollBar()->maximum(), 0);
     QTextLayout *first = pane->document()->firstBlock().layout();
-    QTRY_VERIFY(first->lineCount() > 1);
+    waitUntil([&] { return first->lineCount() > 1; });
+    QVERIFY(first->lineCount() > 1);
     for (int row = 0; row < first->lineCount(); ++row)
         QVERIFY(first->lineAt(row).naturalTextWidth() <= pane->viewport()->width());
 
