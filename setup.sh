@@ -29,7 +29,7 @@ for goal in "${@:-run}"; do
                         xvfb xauth openbox xdotool x11-utils imagemagick
                         desktop-file-utils appstream libglib2.0-bin
                         dpkg-dev file lintian
-                        weston qt6-wayland dbus-daemon at-spi2-core python3-pyatspi" ;;
+                        weston qt6-wayland dbus-daemon at-spi2-core python3 python3-pyatspi" ;;
         artwork) build=yes
                  packages="$packages fonts-linuxlibertine fonts-sil-ezra" ;;
         format) packages="$packages clang-format" ;;

@@ -6,7 +6,7 @@ set -eu
 cd "$(dirname "$0")/.."
 
 folders="src tests bench fuzz tools/artwork"
-command -v clang-format >/dev/null 2>&1 || { echo "check-format.sh: clang-format is missing (sh setup.sh test installs it)" >&2; exit 1; }
+command -v clang-format >/dev/null 2>&1 || { echo "check-format.sh: clang-format is missing (sh setup.sh format installs it)" >&2; exit 1; }
 
 # Every verdict names the formatter that gave it: releases of clang-format can
 # lay the same code out differently.
