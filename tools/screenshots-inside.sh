@@ -52,16 +52,29 @@ pane_shows_trump() {
     rm -f "$out/.rule.png"
     awk -v share="${brown%%,*}" 'BEGIN { exit !(share > 0.6 * 255) }'
 }
-# Deals onto the Present slot until a trump lies there, then previews it.
-preview_a_trump() {
+# Whether the pane shows a court card: a court stands in a green landscape, so
+# the field beside the figure, low on the face, is mostly green; a numbered
+# card's field is near-black there, and a trump is told apart by its rule.
+pane_shows_court() {
+    pane_geometry
+    top=$((py + 240 * ph / 303)) rows=$((16 * ph / 303))
+    import -window root -crop "$((pw * 16 / 100))x$rows+$((px + pw * 6 / 100))+$top" "$out/.field.png"
+    green=$(convert "$out/.field.png" -fx 'g > 0.3 && g > 1.15 * r && g > 1.15 * b' -colorspace Gray \
+        -format '%[fx:mean]' info:)
+    rm -f "$out/.field.png"
+    awk -v share="$green" 'BEGIN { exit !(share > 0.6) }' && ! pane_shows_trump
+}
+# Deals onto the Present slot until a card of the kind asked for (trump or
+# court) lies there, then previews it.
+preview_a() {
     tries=0
     while :; do
         deal 7320 3480 1170 1755 792 573
         preview 7320 3480 1170 1755 792 573
         settle
-        pane_shows_trump && return 0
+        "pane_shows_$1" && return 0
         tries=$((tries + 1))
-        [ $tries -lt 78 ] || { echo "screenshots: no trump came up" >&2; return 1; }
+        [ $tries -lt 78 ] || { echo "screenshots: no $1 came up" >&2; return 1; }
     done
 }
 
@@ -70,8 +83,9 @@ client_geometry
 
 deal 5760 3480 1170 1755 792 573
 deal 8880 3480 1170 1755 792 573
-preview_a_trump
+# The large screen shows a court card enlarged, the README's first picture a trump.
 if [ -n "$size" ]; then
+    preview_a court
     shot "main-$size"
     pane_geometry
     convert "$out/main-$size.png" -crop "$((pw + 8))x$((ph + 8))+$((px - 4))+$((py - 4))" +repage \
@@ -79,6 +93,7 @@ if [ -n "$size" ]; then
     echo "screenshots in $out"
     exit 0
 fi
+preview_a trump
 shot main
 
 xdotool key alt+c
