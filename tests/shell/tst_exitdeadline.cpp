@@ -3,8 +3,7 @@
 
 // The process ends with the status decided by the event loop even when
 // tearing Qt down never returns; a teardown that returns ends it as usual.
-class ExitDeadlineTest : public QObject
-{
+class ExitDeadlineTest : public QObject {
     Q_OBJECT
 
 private slots:

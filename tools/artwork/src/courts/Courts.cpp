@@ -44,9 +44,8 @@ namespace {
 const std::array<Court, 16> &allCourts()
 {
     static const std::array<Court, 16> table{
-        kingOfSwords(),    queenOfSwords(),    knightOfSwords(),    pageOfSwords(),
-        kingOfWands(),     queenOfWands(),     knightOfWands(),     pageOfWands(),
-        kingOfCups(),      queenOfCups(),      knightOfCups(),      pageOfCups(),
+        kingOfSwords(),    queenOfSwords(),    knightOfSwords(),    pageOfSwords(),    kingOfWands(),  queenOfWands(),
+        knightOfWands(),   pageOfWands(),      kingOfCups(),        queenOfCups(),     knightOfCups(), pageOfCups(),
         kingOfPentacles(), queenOfPentacles(), knightOfPentacles(), pageOfPentacles(),
     };
     return table;

@@ -20,8 +20,8 @@ Figure theKing()
     k.headwear = Headwear::Crown;
     k.hairColour = kHairGrey;
     k.beard = Beard::Full;
-    k.features = Features{.view = View::Front, .gaze = {0.6, 0}, .age = Age::Old, .expression = Expression::Gentle,
-                          .breadth = 1.1};
+    k.features = Features{
+        .view = View::Front, .gaze = {0.6, 0}, .age = Age::Old, .expression = Expression::Gentle, .breadth = 1.1};
     k.left = {.held = Held::Cup, .size = 1.2, .grip = Grip::Fist, .at = QPointF(-0.35, 1.45), .angle = 0.0};
     k.right = {.held = Held::Sceptre, .size = 0.9, .grip = Grip::Fist, .at = QPointF(0.55, 1.9), .angle = 22.0};
     k.seed = 29;

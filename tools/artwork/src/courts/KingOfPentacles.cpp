@@ -18,10 +18,14 @@ Figure theKing()
     k.headwear = Headwear::Crown;
     k.hairColour = kHairDarkBrown;
     k.beard = Beard::Full;
-    k.features = Features{.view = View::Front, .gaze = {0.3, 0.5}, .age = Age::Prime, .expression = Expression::Smile,
-                          .breadth = 1.14};
+    k.features = Features{
+        .view = View::Front, .gaze = {0.3, 0.5}, .age = Age::Prime, .expression = Expression::Smile, .breadth = 1.14};
     // The sceptre held out to the side; the other hand laid on the coin on his knee.
-    k.left = {.held = Held::Sceptre, .size = 1.15, .grip = Grip::Fist, .at = QPointF(-0.75, 1.15), .elbowOut = true,
+    k.left = {.held = Held::Sceptre,
+              .size = 1.15,
+              .grip = Grip::Fist,
+              .at = QPointF(-0.75, 1.15),
+              .elbowOut = true,
               .angle = -18.0};
     k.right = {.gesture = Gesture::Down, .grip = Grip::Rest, .at = QPointF(0.55, 2.05)};
     k.seed = 41;
@@ -53,13 +57,14 @@ void bullHead(QPainter &q, QPointF c, double size)
         drawShape(q, ellipse(c + QPointF(s * 0.42 * size, -0.1 * size), 0.16 * size, 0.08 * size, s * 20.0), kBullStone,
                   0.4, style::kInteriorLine);
     }
-    drawShape(q, smoothClosed({c + QPointF(0, -0.4 * size), c + QPointF(0.32 * size, -0.2 * size),
-                               c + QPointF(0.24 * size, 0.35 * size), c + QPointF(0, 0.48 * size),
-                               c + QPointF(-0.24 * size, 0.35 * size), c + QPointF(-0.32 * size, -0.2 * size)}),
+    drawShape(q,
+              smoothClosed({c + QPointF(0, -0.4 * size), c + QPointF(0.32 * size, -0.2 * size),
+                            c + QPointF(0.24 * size, 0.35 * size), c + QPointF(0, 0.48 * size),
+                            c + QPointF(-0.24 * size, 0.35 * size), c + QPointF(-0.32 * size, -0.2 * size)}),
               kBullStone, 1.0, style::kInteriorLine);
     for (int s : {-1, 1})
-        drawShape(q, ellipse(c + QPointF(s * 0.13 * size, -0.05 * size), 0.04 * size, 0.04 * size), {kOutline, kOutline}, 0,
-                  0);
+        drawShape(q, ellipse(c + QPointF(s * 0.13 * size, -0.05 * size), 0.04 * size, 0.04 * size),
+                  {kOutline, kOutline}, 0, 0);
     drawShape(q, ellipse(c + QPointF(0, 0.33 * size), 0.17 * size, 0.1 * size), kBullStone, 0.4, style::kInteriorLine);
 }
 
@@ -86,7 +91,9 @@ void kingAndThrone(QPainter &p)
         // The coin on his knee, his hand laid over its rim.
         const QPointF knee = b.knee[1];
         paintHeld(q, Held::Pentacle, knee + QPointF(0.05 * u, -0.25 * u), u * 1.15, 0, king.base.y());
-        paintHand(q, {.grip = Grip::Rest, .centre = b.hand[1] + QPointF(0, -0.05 * u), .forearm = b.hand[1] - b.elbow[1],
+        paintHand(q, {.grip = Grip::Rest,
+                      .centre = b.hand[1] + QPointF(0, -0.05 * u),
+                      .forearm = b.hand[1] - b.elbow[1],
                       .unit = u});
         paintVine(q, {{cx - 2.3 * u, b.seatY + 0.2 * u}, {cx - 1.2 * u, king.base.y() - 0.1 * u}}, 0.32 * u, 0);
     });

@@ -18,11 +18,15 @@ Figure theKing()
     k.headwear = Headwear::Crown;
     k.hairColour = kHairGrey;
     k.beard = Beard::Full;
-    k.features = Features{.view = View::Front, .gaze = {0, 0}, .age = Age::Old, .expression = Expression::Stern,
-                          .breadth = 0.96};
+    k.features = Features{
+        .view = View::Front, .gaze = {0, 0}, .age = Age::Old, .expression = Expression::Stern, .breadth = 0.96};
     // His right hand (on the viewer's left) holds the sword up from the throne's arm.
-    k.left = {.gesture = Gesture::Raised, .held = Held::Sword, .size = 1.12, .grip = Grip::Fist,
-              .at = QPointF(-0.62, 1.25), .angle = -7.0};
+    k.left = {.gesture = Gesture::Raised,
+              .held = Held::Sword,
+              .size = 1.12,
+              .grip = Grip::Fist,
+              .at = QPointF(-0.62, 1.25),
+              .angle = -7.0};
     k.right = {.gesture = Gesture::Down, .grip = Grip::Rest};
     k.seed = 5;
     return k;

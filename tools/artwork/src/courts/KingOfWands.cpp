@@ -19,8 +19,12 @@ Figure theKing()
     k.headwear = Headwear::Crown;
     k.hairColour = kHairChestnut;
     k.beard = Beard::Full;
-    k.features = Features{.view = View::ThreeQuarter, .side = -1, .gaze = {-1, 0}, .age = Age::Prime,
-                          .expression = Expression::Proud, .breadth = 1.08};
+    k.features = Features{.view = View::ThreeQuarter,
+                          .side = -1,
+                          .gaze = {-1, 0},
+                          .age = Age::Prime,
+                          .expression = Expression::Proud,
+                          .breadth = 1.08};
     // The wand gripped upright before him, towards the side he faces; the
     // other hand resting on the throne's arm.
     k.left = {.grip = Grip::Fist, .at = QPointF(-0.6, 1.15), .angle = -6.0};
@@ -49,9 +53,11 @@ void carvedLion(QPainter &q, QPointF c, double r, const Tone &)
     for (int k : {-1, 1})
         drawShape(q, ellipse(c + QPointF(k * 0.42 * r, -0.48 * r), 0.16 * r, 0.16 * r), kLionCoat, 0.4,
                   style::kInteriorLine);
-    drawShape(q, smoothClosed({c + QPointF(0, -0.6 * r), c + QPointF(0.5 * r, -0.3 * r), c + QPointF(0.42 * r, 0.35 * r),
-                               c + QPointF(0, 0.62 * r), c + QPointF(-0.42 * r, 0.35 * r), c + QPointF(-0.5 * r, -0.3 * r)}),
-              kLionCoat, 0.8, style::kInteriorLine);
+    drawShape(
+        q,
+        smoothClosed({c + QPointF(0, -0.6 * r), c + QPointF(0.5 * r, -0.3 * r), c + QPointF(0.42 * r, 0.35 * r),
+                      c + QPointF(0, 0.62 * r), c + QPointF(-0.42 * r, 0.35 * r), c + QPointF(-0.5 * r, -0.3 * r)}),
+        kLionCoat, 0.8, style::kInteriorLine);
     drawShape(q, ellipse(c + QPointF(0, 0.3 * r), 0.26 * r, 0.2 * r), {kLionCoat.base.lighter(115), kLionCoat.base}, 0,
               style::kInteriorLine);
     for (int k : {-1, 1})
@@ -105,8 +111,12 @@ void kingAndThrone(QPainter &p)
         paintFigure(q, king);
         // The flowering wand before him, his fist closed round it.
         paintSlimWand(q, b.hand[0], 5.6 * u, 0.86 * u, -6, 0.44, 17);
-        paintHand(q, {.grip = Grip::Fist, .centre = b.hand[0], .forearm = b.hand[0] - b.elbow[0], .unit = u,
-                      .shaftDegrees = -6, .thumbSide = 1});
+        paintHand(q, {.grip = Grip::Fist,
+                      .centre = b.hand[0],
+                      .forearm = b.hand[0] - b.elbow[0],
+                      .unit = u,
+                      .shaftDegrees = -6,
+                      .thumbSide = 1});
         // Salamanders worked on the cloak's fall at his sides.
         for (int s : {-1, 1})
             paintSalamander(q, {cx + s * 1.55 * u, b.seatY + 0.9 * u}, 0.9 * u, -90 + s * 10, kSalamander);

@@ -28,8 +28,8 @@ Figure theKnight()
     r.headwear = Headwear::Helm;
     r.headwearTone = kCupsMantle;
     r.hairColour = kHairAuburn;
-    r.features = Features{.view = View::Profile, .side = 1, .gaze = {1, 0.4}, .age = Age::Young,
-                          .expression = Expression::Calm};
+    r.features = Features{
+        .view = View::Profile, .side = 1, .gaze = {1, 0.4}, .age = Age::Young, .expression = Expression::Calm};
     r.right = {.held = Held::Cup, .size = 1.1, .grip = Grip::Fist, .at = QPointF(1.35, 0.75), .angle = 0.0};
     r.left = {.gesture = Gesture::Forward};
     return r;
@@ -48,9 +48,11 @@ void stream(QPainter &p)
 void wing(QPainter &q, QPointF root, double size, int facing)
 {
     const double b = -facing;
-    drawShape(q, smoothClosed({root, root + QPointF(b * 0.5 * size, -0.9 * size), root + QPointF(b * 1.0 * size, -0.7 * size),
-                               root + QPointF(b * 0.8 * size, -0.3 * size), root + QPointF(b * 0.4 * size, 0.1 * size)}),
-              kSilver, 0.8, style::kInteriorLine);
+    drawShape(
+        q,
+        smoothClosed({root, root + QPointF(b * 0.5 * size, -0.9 * size), root + QPointF(b * 1.0 * size, -0.7 * size),
+                      root + QPointF(b * 0.8 * size, -0.3 * size), root + QPointF(b * 0.4 * size, 0.1 * size)}),
+        kSilver, 0.8, style::kInteriorLine);
     QPainterPath quills;
     quills.moveTo(root + QPointF(b * 0.2 * size, -0.2 * size));
     quills.lineTo(root + QPointF(b * 0.75 * size, -0.6 * size));

@@ -28,8 +28,12 @@ Figure theKnight()
     r.headwear = Headwear::Helm;
     r.headwearTone = kLeaf;
     r.hairColour = kHairDarkBrown;
-    r.features = Features{.view = View::ThreeQuarter, .side = -1, .gaze = {-0.6, 0.6}, .age = Age::Prime,
-                          .expression = Expression::Calm, .breadth = 1.1};
+    r.features = Features{.view = View::ThreeQuarter,
+                          .side = -1,
+                          .gaze = {-0.6, 0.6},
+                          .age = Age::Prime,
+                          .expression = Expression::Calm,
+                          .breadth = 1.1};
     // The coin on his open hand before him, level; the reins in the other.
     r.left = {.held = Held::Pentacle, .size = 1.05, .grip = Grip::Cradle, .at = QPointF(-0.95, 0.95), .angle = 0.0};
     r.right = {.gesture = Gesture::Forward};

@@ -28,10 +28,17 @@ Figure theKnight()
     r.headwear = Headwear::Helm;
     r.headwearTone = kPlumeRed;
     r.hairColour = kHairBrown;
-    r.features = Features{.view = View::ThreeQuarter, .side = -1, .gaze = {-1, -0.2}, .age = Age::Prime,
+    r.features = Features{.view = View::ThreeQuarter,
+                          .side = -1,
+                          .gaze = {-1, -0.2},
+                          .age = Age::Prime,
                           .expression = Expression::Intent};
     // The sword thrust up and forward; the reins in the other hand.
-    r.left = {.held = Held::Sword, .size = 1.2, .grip = Grip::Fist, .at = QPointF(-0.7, -1.9), .elbowOut = true,
+    r.left = {.held = Held::Sword,
+              .size = 1.2,
+              .grip = Grip::Fist,
+              .at = QPointF(-0.7, -1.9),
+              .elbowOut = true,
               .angle = -28.0};
     r.right = {.gesture = Gesture::Forward};
     return r;
@@ -50,7 +57,8 @@ void windBentTree(QPainter &p, QPointF foot, double height, unsigned seed)
     style::Roughness rough(seed);
     QPainterPath crown;
     for (int i = 0; i < 5; ++i) {
-        const QPointF c = foot + QPointF(-height * (0.18 + 0.09 * i) + rough.next() * 2, -height * (0.78 + 0.04 * (i % 2)));
+        const QPointF c = foot +
+                          QPointF(-height * (0.18 + 0.09 * i) + rough.next() * 2, -height * (0.78 + 0.04 * (i % 2)));
         crown.addEllipse(c, height * 0.16, height * 0.1);
     }
     drawShape(p, united(crown), kFoliage, 1.2, style::kInteriorLine);

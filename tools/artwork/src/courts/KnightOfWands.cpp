@@ -30,10 +30,14 @@ Figure theKnight()
     r.headwear = Headwear::Helm;
     r.headwearTone = kFlameOrange;
     r.hairColour = kHairGinger;
-    r.features = Features{.view = View::ThreeQuarter, .side = 1, .gaze = {0.6, -0.4}, .age = Age::Young,
-                          .expression = Expression::Proud};
+    r.features = Features{
+        .view = View::ThreeQuarter, .side = 1, .gaze = {0.6, -0.4}, .age = Age::Young, .expression = Expression::Proud};
     // The wand swung up behind him, clear of the horse's head; the reins in the other hand.
-    r.left = {.held = Held::Wand, .size = 1.05, .grip = Grip::Fist, .at = QPointF(-0.35, -1.75), .elbowOut = true,
+    r.left = {.held = Held::Wand,
+              .size = 1.05,
+              .grip = Grip::Fist,
+              .at = QPointF(-0.35, -1.75),
+              .elbowOut = true,
               .angle = -16.0};
     r.right = {.gesture = Gesture::Forward};
     return r;

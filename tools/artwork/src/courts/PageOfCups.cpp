@@ -18,7 +18,10 @@ Figure thePage()
     g.headwear = Headwear::None;
     g.hair = Hair::Short;
     g.hairColour = kHairAuburn;
-    g.features = Features{.view = View::ThreeQuarter, .side = -1, .gaze = {-0.8, 0.4}, .age = Age::Young,
+    g.features = Features{.view = View::ThreeQuarter,
+                          .side = -1,
+                          .gaze = {-0.8, 0.4},
+                          .age = Age::Young,
                           .expression = Expression::Smile};
     g.left = {.held = Held::Cup, .size = 1.25, .grip = Grip::Fist, .at = QPointF(-0.55, 1.25), .angle = 0.0};
     g.right = {.grip = Grip::Hip, .at = QPointF(0.05, 1.75), .elbowOut = true};
@@ -38,7 +41,8 @@ void seaBehind(QPainter &p)
 void lotus(QPainter &q, QPointF c, double r)
 {
     for (int i = -2; i <= 2; ++i)
-        drawShape(q, ellipse(c + QPointF(i * 0.32 * r, -0.25 * r * (2 - std::abs(i)) * 0.5), 0.22 * r, 0.5 * r, i * 22.0),
+        drawShape(q,
+                  ellipse(c + QPointF(i * 0.32 * r, -0.25 * r * (2 - std::abs(i)) * 0.5), 0.22 * r, 0.5 * r, i * 22.0),
                   kLotus, 0.4, style::kInteriorLine);
 }
 

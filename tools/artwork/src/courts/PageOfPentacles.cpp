@@ -25,7 +25,10 @@ Figure thePage()
     g.headwear = Headwear::Cap;
     g.headwearTone = kBrownCloth;
     g.hairColour = kHairTawny;
-    g.features = Features{.view = View::ThreeQuarter, .side = 1, .gaze = {0.8, -0.9}, .age = Age::Young,
+    g.features = Features{.view = View::ThreeQuarter,
+                          .side = 1,
+                          .gaze = {0.8, -0.9},
+                          .age = Age::Young,
                           .expression = Expression::Intent};
     g.seed = 49;
     // Both hands raised before him, under the coin's rim either side.

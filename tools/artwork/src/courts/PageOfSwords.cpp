@@ -19,8 +19,8 @@ Figure thePage()
     g.hair = Hair::Windblown;
     g.hairColour = kHairBrown;
     // ...but looking back over his left shoulder.
-    g.features = Features{.view = View::Profile, .side = -1, .gaze = {-1, -0.3}, .age = Age::Young,
-                          .expression = Expression::Intent};
+    g.features = Features{
+        .view = View::Profile, .side = -1, .gaze = {-1, -0.3}, .age = Age::Young, .expression = Expression::Intent};
     // Both fists on the hilt, the blade straight up before his shoulder.
     g.right = {.held = Held::Sword, .size = 1.08, .grip = Grip::Fist, .at = QPointF(0.42, 1.5), .angle = 0.0};
     g.left = {.grip = Grip::Fist, .at = QPointF(1.74, 1.2), .angle = 0.0};

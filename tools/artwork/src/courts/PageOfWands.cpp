@@ -18,8 +18,8 @@ Figure thePage()
     g.headwear = Headwear::Cap;
     g.headwearTone = kWandsMantle;
     g.hairColour = kHairGinger;
-    g.features = Features{.view = View::ThreeQuarter, .side = 1, .gaze = {0.6, -1}, .age = Age::Young,
-                          .expression = Expression::Gentle};
+    g.features = Features{
+        .view = View::ThreeQuarter, .side = 1, .gaze = {0.6, -1}, .age = Age::Young, .expression = Expression::Gentle};
     // The wand stands on the ground at his side; both hands hold it, one above the other.
     g.right = {.grip = Grip::Fist, .at = QPointF(0.72, 1.55), .angle = 3.0};
     g.left = {.grip = Grip::Fist, .at = QPointF(2.02, 0.95), .elbowOut = false, .angle = 3.0};

@@ -33,8 +33,8 @@ Figure theQueen()
     q.headwear = Headwear::Coronet;
     q.hair = Hair::Shoulder;
     q.hairColour = kHairHoney;
-    q.features = Features{.view = View::ThreeQuarter, .side = -1, .gaze = {-0.5, 1}, .age = Age::Prime,
-                          .expression = Expression::Gentle};
+    q.features = Features{
+        .view = View::ThreeQuarter, .side = -1, .gaze = {-0.5, 1}, .age = Age::Prime, .expression = Expression::Gentle};
     q.seed = 33;
     // Her hands under the bowl either side, the cup held before her breast.
     const QPointF foot = cupFoot(q);
@@ -58,10 +58,11 @@ void liddedCup(QPainter &p, QPointF foot, double height)
         drawLine(p, handle, kOutline, 0.16 * h);
         drawLine(p, handle, kGold.base, 0.09 * h);
     }
-    drawShape(p, smoothClosed({at(-0.2, 0), at(0.2, 0), at(0.06, 0.12), at(0.06, 0.26), at(-0.06, 0.26), at(-0.06, 0.12)}),
+    drawShape(p,
+              smoothClosed({at(-0.2, 0), at(0.2, 0), at(0.06, 0.12), at(0.06, 0.26), at(-0.06, 0.26), at(-0.06, 0.12)}),
               kGold, 1.0, style::kInteriorLine);
-    drawShape(p, smoothClosed({at(-0.3, 0.66), at(0.3, 0.66), at(0.24, 0.38), at(0, 0.26), at(-0.24, 0.38)}), kGold, 1.4,
-              style::kInteriorLine);
+    drawShape(p, smoothClosed({at(-0.3, 0.66), at(0.3, 0.66), at(0.24, 0.38), at(0, 0.26), at(-0.24, 0.38)}), kGold,
+              1.4, style::kInteriorLine);
     QPainterPath lid;
     lid.moveTo(at(-0.3, 0.66));
     lid.cubicTo(at(-0.28, 0.86), at(0.28, 0.86), at(0.3, 0.66));

@@ -30,8 +30,8 @@ Figure theQueen()
     q.headwear = Headwear::Coronet;
     q.hair = Hair::Shoulder;
     q.hairColour = kHairSable;
-    q.features = Features{.view = View::Front, .gaze = {0.2, 1}, .age = Age::Prime, .expression = Expression::Gentle,
-                          .breadth = 0.98};
+    q.features = Features{
+        .view = View::Front, .gaze = {0.2, 1}, .age = Age::Prime, .expression = Expression::Gentle, .breadth = 0.98};
     q.seed = 45;
     // Both hands under the coin's rim, either side, in her lap.
     const Body b = bodyOf(q);
@@ -67,8 +67,8 @@ void queenInTheGarden(QPainter &p)
     paintInWoodcut(p, [&](QPainter &q) {
         // A simple garden seat with a low back.
         QPainterPath back;
-        back.addRoundedRect(QRectF(cx - 1.7 * u, b.crown.y() + 1.4 * u, 3.4 * u, b.seatY - b.crown.y() - 1.4 * u), 0.4 * u,
-                            0.4 * u);
+        back.addRoundedRect(QRectF(cx - 1.7 * u, b.crown.y() + 1.4 * u, 3.4 * u, b.seatY - b.crown.y() - 1.4 * u),
+                            0.4 * u, 0.4 * u);
         drawShape(q, back, kPaleThroneStone, 1.8);
         QPainterPath seat;
         seat.addRect(QRectF(cx - 2.0 * u, b.seatY - 0.3 * u, 4.0 * u, queen.base.y() - b.seatY + 0.3 * u));

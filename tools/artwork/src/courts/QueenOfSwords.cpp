@@ -20,8 +20,12 @@ Figure theQueen()
     q.robe = {kPaleBlueGown, kSwordsGown, Cut::Gown, kSwordsHose, kSilver, false};
     q.hair = Hair::Shoulder;
     q.hairColour = kHairBlack;
-    q.features = Features{.view = View::Profile, .side = 1, .gaze = {1, 0}, .age = Age::Prime,
-                          .expression = Expression::Stern, .breadth = 1.0};
+    q.features = Features{.view = View::Profile,
+                          .side = 1,
+                          .gaze = {1, 0},
+                          .age = Age::Prime,
+                          .expression = Expression::Stern,
+                          .breadth = 1.0};
     q.facing = 1;
     // Her sword upright at the back, her open hand held out before her.
     q.left = {.held = Held::Sword, .size = 1.05, .grip = Grip::Fist, .at = QPointF(0.1, 1.35), .angle = 0.0};
@@ -45,8 +49,9 @@ void risingClouds(QPainter &p)
 void wingedHead(QPainter &p, QPointF c, double size)
 {
     for (int k : {-1, 1}) {
-        drawShape(p, smoothClosed({c + QPointF(k * 0.2 * size, 0), c + QPointF(k * 0.9 * size, -0.5 * size),
-                                   c + QPointF(k * 1.0 * size, 0.05 * size), c + QPointF(k * 0.5 * size, 0.4 * size)}),
+        drawShape(p,
+                  smoothClosed({c + QPointF(k * 0.2 * size, 0), c + QPointF(k * 0.9 * size, -0.5 * size),
+                                c + QPointF(k * 1.0 * size, 0.05 * size), c + QPointF(k * 0.5 * size, 0.4 * size)}),
                   kPaleThroneStone, 1.0, style::kInteriorLine);
     }
     drawShape(p, ellipse(c, 0.32 * size, 0.36 * size), kPaleThroneStone, 1.0, style::kInteriorLine);

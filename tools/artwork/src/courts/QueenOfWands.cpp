@@ -19,8 +19,8 @@ Figure theQueen()
     q.headwear = Headwear::Coronet;
     q.hair = Hair::Shoulder;
     q.hairColour = kHairRed;
-    q.features = Features{.view = View::Front, .gaze = {-0.5, 0}, .age = Age::Prime, .expression = Expression::Proud,
-                          .breadth = 1.05};
+    q.features = Features{
+        .view = View::Front, .gaze = {-0.5, 0}, .age = Age::Prime, .expression = Expression::Proud, .breadth = 1.05};
     // The wand planted upright beside her; the sunflower held up in her other hand.
     q.left = {.grip = Grip::Fist, .at = QPointF(-0.6, 1.3), .elbowOut = true, .angle = 0.0};
     q.right = {.grip = Grip::Fist, .at = QPointF(0.42, 0.95), .elbowOut = true, .angle = 12.0};
@@ -70,11 +70,19 @@ void queenAndThrone(QPainter &p)
         // The sunflower held up in her other fist, its head clear of her shoulder.
         const QPointF hand = b.hand[1];
         paintSunflower(q, hand + QPointF(0.55 * u, -1.15 * u), 0.42 * u, hand + QPointF(0, 0.2 * u), 14);
-        paintHand(q, {.grip = Grip::Fist, .centre = hand, .forearm = hand - b.elbow[1], .unit = u, .shaftDegrees = 25,
+        paintHand(q, {.grip = Grip::Fist,
+                      .centre = hand,
+                      .forearm = hand - b.elbow[1],
+                      .unit = u,
+                      .shaftDegrees = 25,
                       .thumbSide = -1});
         paintSlimWand(q, b.hand[0], 5.5 * u, 0.84 * u, -2, 0.42, 21);
-        paintHand(q, {.grip = Grip::Fist, .centre = b.hand[0], .forearm = b.hand[0] - b.elbow[0], .unit = u,
-                      .shaftDegrees = -2, .thumbSide = 1});
+        paintHand(q, {.grip = Grip::Fist,
+                      .centre = b.hand[0],
+                      .forearm = b.hand[0] - b.elbow[0],
+                      .unit = u,
+                      .shaftDegrees = -2,
+                      .thumbSide = 1});
         paintSittingCat(q, {cx + 0.45 * u, queen.base.y() + 2}, 1.55 * u);
     });
 }

@@ -220,13 +220,16 @@ void paintButterfly(QPainter &p, QPointF c, double span, const Tone &wings)
 {
     const double s = span / 2;
     for (int k : {-1, 1}) {
-        drawShape(p, smoothClosed({c + QPointF(k * 0.08 * s, -0.1 * s), c + QPointF(k * 0.7 * s, -0.75 * s),
-                                   c + QPointF(k * 1.0 * s, -0.45 * s), c + QPointF(k * 0.55 * s, 0.0)}),
+        drawShape(p,
+                  smoothClosed({c + QPointF(k * 0.08 * s, -0.1 * s), c + QPointF(k * 0.7 * s, -0.75 * s),
+                                c + QPointF(k * 1.0 * s, -0.45 * s), c + QPointF(k * 0.55 * s, 0.0)}),
                   wings, std::max(0.6, 0.08 * s), kInteriorLine);
-        drawShape(p, smoothClosed({c + QPointF(k * 0.08 * s, 0.05 * s), c + QPointF(k * 0.6 * s, 0.1 * s),
-                                   c + QPointF(k * 0.55 * s, 0.6 * s), c + QPointF(k * 0.15 * s, 0.35 * s)}),
+        drawShape(p,
+                  smoothClosed({c + QPointF(k * 0.08 * s, 0.05 * s), c + QPointF(k * 0.6 * s, 0.1 * s),
+                                c + QPointF(k * 0.55 * s, 0.6 * s), c + QPointF(k * 0.15 * s, 0.35 * s)}),
                   wings, std::max(0.6, 0.08 * s), kInteriorLine);
-        drawShape(p, ellipse(c + QPointF(k * 0.55 * s, -0.42 * s), 0.12 * s, 0.1 * s), {wings.shade, wings.shade}, 0, 0);
+        drawShape(p, ellipse(c + QPointF(k * 0.55 * s, -0.42 * s), 0.12 * s, 0.1 * s), {wings.shade, wings.shade}, 0,
+                  0);
     }
     drawShape(p, ellipse(c, 0.08 * s, 0.42 * s), {kOutline, kOutline}, 0, 0);
     QPainterPath feelers;
@@ -277,8 +280,9 @@ void paintSittingCat(QPainter &p, QPointF base, double height, const Tone &coat)
     tail.cubicTo(at(0.45, 0.0), at(0.5, 0.25), at(0.38, 0.35));
     drawLine(p, tail, kOutline, std::max(1.6, 0.11 * h));
     drawLine(p, tail, coat.base, std::max(1.0, 0.07 * h));
-    drawShape(p, smoothClosed({at(0, 0.72), at(0.2, 0.6), at(0.27, 0.25), at(0.24, 0.0), at(-0.24, 0.0), at(-0.27, 0.25),
-                               at(-0.2, 0.6)}),
+    drawShape(p,
+              smoothClosed({at(0, 0.72), at(0.2, 0.6), at(0.27, 0.25), at(0.24, 0.0), at(-0.24, 0.0), at(-0.27, 0.25),
+                            at(-0.2, 0.6)}),
               coat, std::max(0.8, 0.05 * h), kInteriorLine);
     const QPointF head = at(0, 0.78);
     QPainterPath ears;
@@ -291,8 +295,8 @@ void paintSittingCat(QPainter &p, QPointF base, double height, const Tone &coat)
     drawShape(p, united(ears), coat, 0.5, kInteriorLine);
     drawShape(p, ellipse(head, 0.19 * h, 0.15 * h), coat, std::max(0.6, 0.03 * h), kInteriorLine);
     for (int k : {-1, 1})
-        drawShape(p, ellipse(head + QPointF(k * 0.075 * h, -0.01 * h), 0.035 * h, 0.025 * h), {kGold.base, kGold.base}, 0,
-                  0);
+        drawShape(p, ellipse(head + QPointF(k * 0.075 * h, -0.01 * h), 0.035 * h, 0.025 * h), {kGold.base, kGold.base},
+                  0, 0);
     QPainterPath whiskers;
     for (int k : {-1, 1}) {
         whiskers.moveTo(head + QPointF(k * 0.06 * h, 0.07 * h));
@@ -305,15 +309,16 @@ void paintRabbit(QPainter &p, QPointF base, double height, int facing, const Ton
 {
     const double h = height, f = facing;
     auto at = [&](double x, double y) { return base + QPointF(f * x * h, -y * h); };
-    drawShape(p, smoothClosed({at(-0.45, 0.05), at(-0.5, 0.3), at(-0.2, 0.5), at(0.15, 0.48), at(0.3, 0.3),
-                               at(0.25, 0.02)}),
-              coat, std::max(0.8, 0.05 * h), kInteriorLine);
+    drawShape(
+        p, smoothClosed({at(-0.45, 0.05), at(-0.5, 0.3), at(-0.2, 0.5), at(0.15, 0.48), at(0.3, 0.3), at(0.25, 0.02)}),
+        coat, std::max(0.8, 0.05 * h), kInteriorLine);
     for (double dx : {0.0, -0.08})
-        drawShape(p, smoothClosed({at(0.18 + dx, 0.62), at(0.1 + dx, 0.98), at(0.02 + dx, 1.0), at(0.06 + dx, 0.62)}), coat,
-                  0.5, kInteriorLine);
+        drawShape(p, smoothClosed({at(0.18 + dx, 0.62), at(0.1 + dx, 0.98), at(0.02 + dx, 1.0), at(0.06 + dx, 0.62)}),
+                  coat, 0.5, kInteriorLine);
     drawShape(p, ellipse(at(0.25, 0.55), 0.17 * h, 0.13 * h), coat, 0.6, kInteriorLine);
     drawShape(p, ellipse(at(0.3, 0.58), 0.03 * h, 0.03 * h), {kOutline, kOutline}, 0, 0);
-    drawShape(p, ellipse(at(-0.48, 0.25), 0.08 * h, 0.08 * h), kSand, 0.3, kInteriorLine); // not white: it may sit low on a card
+    drawShape(p, ellipse(at(-0.48, 0.25), 0.08 * h, 0.08 * h), kSand, 0.3,
+              kInteriorLine); // not white: it may sit low on a card
 }
 
 } // namespace artwork::figures

@@ -503,7 +503,8 @@ void FigurePainter::frontArms(bool reinsInForwardHand)
                            .thumbSide = b_.hand[i].x() < b_.crown.x() ? 1 : -1});
             continue;
         }
-        fist(b_.hand[i], b_.hand[i] - b_.elbow[i], holding || (reinsInForwardHand && gesture(side) == Gesture::Forward));
+        fist(b_.hand[i], b_.hand[i] - b_.elbow[i],
+             holding || (reinsInForwardHand && gesture(side) == Gesture::Forward));
     }
 }
 

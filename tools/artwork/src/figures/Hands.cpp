@@ -59,8 +59,14 @@ void cradle(QPainter &p, const HandDrawing &h)
     QTransform t;
     t.translate(h.centre.x(), h.centre.y());
     t.scale(h.unit * s, h.unit);
-    const QPainterPath hand = smoothClosed({{-0.26, -0.02}, {-0.2, 0.1}, {0.04, 0.15}, {0.24, 0.08}, {0.31, -0.08},
-                                            {0.27, -0.16}, {0.2, -0.06}, {0.0, -0.02}});
+    const QPainterPath hand = smoothClosed({{-0.26, -0.02},
+                                            {-0.2, 0.1},
+                                            {0.04, 0.15},
+                                            {0.24, 0.08},
+                                            {0.31, -0.08},
+                                            {0.27, -0.16},
+                                            {0.2, -0.06},
+                                            {0.0, -0.02}});
     skinShape(p, t, hand, h.skin);
     QPainterPath lines;
     for (double y : {-0.02, 0.04}) {

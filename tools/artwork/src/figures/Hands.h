@@ -14,9 +14,9 @@ namespace artwork::figures {
 
 struct HandDrawing {
     Grip grip = Grip::Fist;
-    QPointF centre;          // the middle of the hand
-    QPointF forearm{0, 1};   // the forearm's direction, elbow to wrist
-    double unit = 20;        // a head's height
+    QPointF centre;        // the middle of the hand
+    QPointF forearm{0, 1}; // the forearm's direction, elbow to wrist
+    double unit = 20;      // a head's height
     Tone skin = kSkin;
     double shaftDegrees = 0; // a fist's shaft: degrees clockwise from upright
     int thumbSide = 1;       // which side of the hand the thumb shows: -1 viewer's left, 1 right

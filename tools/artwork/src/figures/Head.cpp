@@ -478,7 +478,9 @@ void FigurePainter::turnedFeatures(QPointF c, double w, double h)
                             : ft.expression == Expression::Stern  ? 0.03
                             : ft.expression == Expression::Proud  ? 0.02
                                                                   : 0.0;
-        const double sag = ft.expression == Expression::Smile ? 0.04 : ft.expression == Expression::Stern ? -0.01 : 0.012;
+        const double sag = ft.expression == Expression::Smile   ? 0.04
+                           : ft.expression == Expression::Stern ? -0.01
+                                                                : 0.012;
         mouth.moveTo(m + QPointF(-half, lift * h));
         mouth.quadTo(m + QPointF(0, sag * h), m + QPointF(half, lift * h));
         drawLine(p_, mouth, f_.beard == Beard::None ? kLips.darker(115) : kLips.darker(150), lw * 1.25);
@@ -594,9 +596,9 @@ void FigurePainter::turnedHairBack(QPointF c, double w, double h)
     switch (f_.hair) {
     case Hair::Long: {
         // Falling behind the shoulders, the middle kept behind the neck.
-        const std::vector<QPointF> right{{0, -0.58 * h},      {0.5 * w, -0.46 * h},  {0.6 * w, -0.05 * h},
-                                         {0.64 * w, 0.5 * h}, {0.82 * w, 1.05 * h},  {0.9 * w, 1.45 * h},
-                                         {0.62 * w, 1.4 * h}, {0.36 * w, 0.9 * h},   {0.26 * w, 0.45 * h}};
+        const std::vector<QPointF> right{{0, -0.58 * h},      {0.5 * w, -0.46 * h}, {0.6 * w, -0.05 * h},
+                                         {0.64 * w, 0.5 * h}, {0.82 * w, 1.05 * h}, {0.9 * w, 1.45 * h},
+                                         {0.62 * w, 1.4 * h}, {0.36 * w, 0.9 * h},  {0.26 * w, 0.45 * h}};
         std::vector<QPointF> pts;
         for (const QPointF &q : right)
             pts.emplace_back(q.x() + shift, c.y() + q.y());
@@ -636,9 +638,9 @@ void FigurePainter::turnedHairBack(QPointF c, double w, double h)
         for (int i = 0; i < 4; ++i) {
             const double y = (-0.42 + i * 0.2) * h;
             const QPointF root = c + QPointF(shift + away * 0.35 * w, y);
-            locks.addPath(smoothClosed({root + QPointF(0, -0.1 * h), root + QPointF(away * (0.5 + 0.12 * i) * w, y * 0.3 - 0.08 * h),
-                                        root + QPointF(away * (0.75 + 0.1 * i) * w, y * 0.2),
-                                        root + QPointF(away * 0.3 * w, 0.08 * h)}));
+            locks.addPath(smoothClosed(
+                {root + QPointF(0, -0.1 * h), root + QPointF(away * (0.5 + 0.12 * i) * w, y * 0.3 - 0.08 * h),
+                 root + QPointF(away * (0.75 + 0.1 * i) * w, y * 0.2), root + QPointF(away * 0.3 * w, 0.08 * h)}));
         }
         drawShape(p_, united(locks), hair, std::max(1.0, 0.06 * h), line);
         drawShape(p_, ellipse(c + QPointF(shift, -0.08 * h), 0.56 * w, 0.52 * h), hair, std::max(1.0, 0.06 * h), line);
@@ -662,7 +664,8 @@ void FigurePainter::turnedHairFront(QPointF c, double w, double h)
             for (int k : {-1, 1}) {
                 if (ft.view == View::ThreeQuarter && k == s)
                     continue;
-                drawShape(p_, ellipse(c + QPointF(k * 0.46 * w, -0.02 * h), 0.11 * w, 0.2 * h), hair, 0.5, kInteriorLine);
+                drawShape(p_, ellipse(c + QPointF(k * 0.46 * w, -0.02 * h), 0.11 * w, 0.2 * h), hair, 0.5,
+                          kInteriorLine);
             }
         } else {
             drawShape(p_, ellipse(c + QPointF(-s * 0.32 * w, 0.02 * h), 0.18 * w, 0.2 * h), hair, 0.5, kInteriorLine);
@@ -706,8 +709,9 @@ void FigurePainter::turnedHairFront(QPointF c, double w, double h)
         QPainterPath fringe;
         for (int i = 0; i < 3; ++i) {
             const QPointF root = c + QPointF((-0.2 + 0.2 * i) * w, -0.45 * h);
-            fringe.addPath(smoothClosed({root, root + QPointF(away * 0.35 * w, -0.22 * h),
-                                         root + QPointF(away * 0.5 * w, -0.12 * h), root + QPointF(0.1 * w, 0.05 * h)}));
+            fringe.addPath(
+                smoothClosed({root, root + QPointF(away * 0.35 * w, -0.22 * h),
+                              root + QPointF(away * 0.5 * w, -0.12 * h), root + QPointF(0.1 * w, 0.05 * h)}));
         }
         drawShape(p_, united(fringe), hair, 0.6, kInteriorLine);
     }
@@ -725,18 +729,41 @@ void FigurePainter::turnedBeard(QPointF c, double w, double h)
     switch (ft.view) {
     case View::Front:
         pts = placed(c, w, h, 1,
-                     {{-0.5, 0.02}, {-0.46, 0.45}, {-0.2, 0.5 + length}, {0.2, 0.5 + length}, {0.46, 0.45}, {0.5, 0.02},
-                      {0.3, 0.24}, {0.1, 0.2}, {-0.1, 0.2}, {-0.3, 0.24}});
+                     {{-0.5, 0.02},
+                      {-0.46, 0.45},
+                      {-0.2, 0.5 + length},
+                      {0.2, 0.5 + length},
+                      {0.46, 0.45},
+                      {0.5, 0.02},
+                      {0.3, 0.24},
+                      {0.1, 0.2},
+                      {-0.1, 0.2},
+                      {-0.3, 0.24}});
         break;
     case View::ThreeQuarter:
         pts = placed(c, w, h, s,
-                     {{-0.44, 0.05}, {-0.36, 0.42}, {-0.05, 0.48 + length}, {0.34, 0.46 + length * 0.9}, {0.44, 0.3},
-                      {0.42, 0.1}, {0.34, 0.24}, {0.14, 0.2}, {-0.04, 0.24}, {-0.24, 0.22}});
+                     {{-0.44, 0.05},
+                      {-0.36, 0.42},
+                      {-0.05, 0.48 + length},
+                      {0.34, 0.46 + length * 0.9},
+                      {0.44, 0.3},
+                      {0.42, 0.1},
+                      {0.34, 0.24},
+                      {0.14, 0.2},
+                      {-0.04, 0.24},
+                      {-0.24, 0.22}});
         break;
     case View::Profile:
         pts = placed(c, w, h, s,
-                     {{-0.12, 0.06}, {-0.16, 0.4}, {0.08, 0.5 + length}, {0.42, 0.46 + length * 0.8}, {0.52, 0.42},
-                      {0.48, 0.32}, {0.38, 0.3}, {0.2, 0.22}, {0.06, 0.2}});
+                     {{-0.12, 0.06},
+                      {-0.16, 0.4},
+                      {0.08, 0.5 + length},
+                      {0.42, 0.46 + length * 0.8},
+                      {0.52, 0.42},
+                      {0.48, 0.32},
+                      {0.38, 0.3},
+                      {0.2, 0.22},
+                      {0.06, 0.2}});
         break;
     }
     const QPainterPath beard = smoothClosed(pts);

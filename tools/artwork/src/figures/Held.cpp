@@ -22,7 +22,6 @@ using namespace shapes;
 
 namespace {
 
-
 // A held thing's box with the grip at the origin, upright.
 struct HeldBox {
     QRectF box;

@@ -66,10 +66,16 @@ Legs legsFor(Gait gait)
         };
         const QPointF nearRoot = rearingTilt().map(QPointF(-0.46, -0.62));
         const QPointF farRoot = rearingTilt().map(QPointF(-0.4, -0.6));
-        l.nearHind = standing({nearRoot, nearRoot + QPointF(0.1, 0.2), {nearRoot.x() - 0.12, -0.26},
-                               {nearRoot.x() - 0.04, -0.08}, {nearRoot.x() + 0.0, 0.0}});
-        l.farHind = standing({farRoot, farRoot + QPointF(0.12, 0.18), {farRoot.x() - 0.02, -0.27},
-                              {farRoot.x() + 0.08, -0.08}, {farRoot.x() + 0.12, 0.0}});
+        l.nearHind = standing({nearRoot,
+                               nearRoot + QPointF(0.1, 0.2),
+                               {nearRoot.x() - 0.12, -0.26},
+                               {nearRoot.x() - 0.04, -0.08},
+                               {nearRoot.x() + 0.0, 0.0}});
+        l.farHind = standing({farRoot,
+                              farRoot + QPointF(0.12, 0.18),
+                              {farRoot.x() - 0.02, -0.27},
+                              {farRoot.x() + 0.08, -0.08},
+                              {farRoot.x() + 0.12, 0.0}});
         break;
     }
     }

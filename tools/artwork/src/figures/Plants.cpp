@@ -396,9 +396,11 @@ void paintVine(QPainter &p, const std::vector<QPointF> &course, double leaf, int
     for (std::size_t i = 0; i < course.size(); ++i) {
         const QPointF c = course[i];
         const double side = i % 2 ? 1 : -1;
-        drawShape(p, smoothClosed({c, c + QPointF(side * 0.9 * leaf, -0.5 * leaf), c + QPointF(side * 1.3 * leaf, 0.3 * leaf),
-                                   c + QPointF(side * 0.5 * leaf, 0.7 * leaf)}),
-                  kVineLeaf, std::max(0.5, leaf * 0.15), kInteriorLine);
+        drawShape(
+            p,
+            smoothClosed({c, c + QPointF(side * 0.9 * leaf, -0.5 * leaf), c + QPointF(side * 1.3 * leaf, 0.3 * leaf),
+                          c + QPointF(side * 0.5 * leaf, 0.7 * leaf)}),
+            kVineLeaf, std::max(0.5, leaf * 0.15), kInteriorLine);
         if (every > 0 && i % static_cast<std::size_t>(every) == 1)
             paintGrapes(p, c + QPointF(-side * 0.3 * leaf, 0.2 * leaf), leaf * 2.0);
     }

@@ -185,8 +185,8 @@ Body bodyOf(const Figure &f)
         const bool placed = hand.at.has_value() && f.pose != Pose::Hanging;
         QPointF h = placed ? b.shoulder[i] + *hand.at * u : handTarget(f, pr, b, side, g);
         const bool seated = f.pose == Pose::Seated || f.pose == Pose::Riding;
-        const bool outward =
-            placed ? hand.elbowOut : (g == Gesture::Down && !seated) || g == Gesture::Aloft || g == Gesture::Out;
+        const bool outward = placed ? hand.elbowOut
+                                    : (g == Gesture::Down && !seated) || g == Gesture::Aloft || g == Gesture::Out;
         b.elbow[i] = elbowFor(b.shoulder[i], h, pr.upperArm * u, pr.forearm * u, cx, outward);
         b.hand[i] = h;
     }

@@ -21,16 +21,16 @@
 #include "figures/Bodies.h"
 #include "figures/Creatures.h"
 #include "figures/Figure.h"
+#include "figures/Held.h"
 #include "figures/Horse.h"
 #include "figures/Landscape.h"
 #include "figures/Plants.h"
-#include "figures/Held.h"
-#include "figures/Worn.h"
 #include "figures/Shapes.h"
 #include "figures/Sky.h"
 #include "figures/Throne.h"
 #include "figures/Water.h"
 #include "figures/Wings.h"
+#include "figures/Worn.h"
 #include "trumps/Trumps.h"
 
 #include <QPainter>
