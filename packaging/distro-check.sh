@@ -43,7 +43,7 @@ fi
 mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null | awk '
     /^deb[ \t]/ { sub(/\[[^]]*\]/, ""); if ($2 ~ /\/debian\/?$/) { print $2; exit } }
     /^URIs:/ { if ($2 ~ /\/debian\/?$/) { print $2; exit } }' | head -n 1 || true)
-[ -n "$mirror" ] || mirror=http://deb.debian.org/debian
+# None there: debootstrap takes its own default mirror.
 
 head=$(git -C "$source_dir" rev-parse HEAD)
 if [ -n "$(git -C "$source_dir" status --porcelain --untracked-files=no)" ]; then
@@ -88,9 +88,9 @@ installed_count() { chroot "$root" dpkg-query -W -f '${db:Status-Status}\n' | gr
 started=$(date -u '+%Y-%m-%d %H:%M UTC')
 echo "distro-check $suite, $started, clone of $head"
 echo "machine: $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg)"
-echo "debootstrap --variant=minbase --include=git $suite $mirror"
+echo "debootstrap --variant=minbase --include=git $suite ${mirror:-(its default mirror)}"
 # In the background and waited for, so that an interrupt is handled at once.
-debootstrap --variant=minbase --include=git "$suite" "$root" "$mirror" >"$scratch/debootstrap.log" 2>&1 &
+debootstrap --variant=minbase --include=git "$suite" "$root" ${mirror:+"$mirror"} >"$scratch/debootstrap.log" 2>&1 &
 debootstrap_pid=$!
 wait "$debootstrap_pid" \
     || { tail -n 20 "$scratch/debootstrap.log" >&2; fail "debootstrap failed (log: $scratch/debootstrap.log)"; }

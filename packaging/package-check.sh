@@ -25,7 +25,7 @@ mirror=$(cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sourc
     /^Suites:/ { for (i = 2; i <= NF; i++) if ($i == "bookworm") bookworm = 1 }
     /^[ \t]*$/ { if (bookworm && uris != "") { print uris; exit } uris = ""; bookworm = 0 }
     END { if (bookworm && uris != "") print uris }' | head -n 1)
-[ -n "$mirror" ] || mirror=http://deb.debian.org/debian
+# None there: debootstrap takes its own default mirror.
 
 scratch=$(mktemp -d /var/tmp/package-check.XXXXXX)
 root="$scratch/root"
@@ -41,8 +41,8 @@ deb=$(ls "$scratch"/out/*.deb)
 echo "package: $(basename "$deb")"
 echo "  Depends: $(dpkg-deb -f "$deb" Depends)"
 
-echo "debootstrap --variant=minbase bookworm from $mirror"
-debootstrap --variant=minbase bookworm "$root" "$mirror" >"$scratch/debootstrap.log" 2>&1 \
+echo "debootstrap --variant=minbase bookworm from ${mirror:-its default mirror}"
+debootstrap --variant=minbase bookworm "$root" ${mirror:+"$mirror"} >"$scratch/debootstrap.log" 2>&1 \
     || { tail -n 20 "$scratch/debootstrap.log" >&2; fail "debootstrap failed"; }
 echo "  a minimal root of $(chroot "$root" dpkg-query -f '.\n' -W | wc -l) packages, $(du -sh --one-file-system "$root" | cut -f1)"
 mount -t proc proc "$root/proc"
