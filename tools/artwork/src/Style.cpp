@@ -41,7 +41,11 @@ void drawLine(QPainter &painter, const QPainterPath &path, const QColor &colour,
     painter.restore();
 }
 
-void paintWithin(QPainter &p, const QRectF &keep, const std::function<void(QPainter &)> &draw)
+namespace {
+
+// What draw paints, on a transparent layer the size of p's device, with p's
+// render hints and transform: a part to be clipped or outlined as a whole.
+QImage paintedLayer(QPainter &p, const std::function<void(QPainter &)> &draw)
 {
     QImage layer(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
@@ -50,6 +54,14 @@ void paintWithin(QPainter &p, const QRectF &keep, const std::function<void(QPain
     lp.setWorldTransform(p.worldTransform());
     draw(lp);
     lp.end();
+    return layer;
+}
+
+} // namespace
+
+void paintWithin(QPainter &p, const QRectF &keep, const std::function<void(QPainter &)> &draw)
+{
+    const QImage layer = paintedLayer(p, draw);
     p.save();
     p.setClipRect(keep, Qt::IntersectClip);
     p.resetTransform();
@@ -153,13 +165,7 @@ QImage grownSilhouette(const QImage &layer, double radius, const QColor &colour,
 
 void paintContoured(QPainter &p, double weight, const std::function<void(QPainter &)> &draw)
 {
-    QImage layer(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
-    layer.fill(Qt::transparent);
-    QPainter lp(&layer);
-    lp.setRenderHints(p.renderHints());
-    lp.setWorldTransform(p.worldTransform());
-    draw(lp);
-    lp.end();
+    const QImage layer = paintedLayer(p, draw);
     // Where anything was drawn.
     QRect box;
     for (int y = 0; y < layer.height(); ++y) {
