@@ -67,11 +67,15 @@ start() { # folder [VAR=value...]
 # The program's own record of the Wayland events it received (WAYLAND_DEBUG=1):
 # whether its keyboard is inside one of its surfaces now, going by the last
 # enter or leave, and whether a key with the given evdev code was pressed.
+# libwayland names an object wl_keyboard@7 up to 1.22 (Debian 12) and
+# wl_keyboard#7 from 1.23 (Debian 13), which also puts the queue's name before
+# it; wl_keyboard's enter, leave and key are events, received only.
+keyboard_events='wl_keyboard[@#][0-9]+\.(enter|leave)\('
 holds_keyboard() {
-    grep -E '^\[[0-9. ]+\] wl_keyboard@[0-9]+\.(enter|leave)\(' "$scratch/out.log" | tail -n 1 | grep -q '\.enter('
+    grep -E "$keyboard_events" "$scratch/out.log" | tail -n 1 | grep -q '\.enter('
 }
 received_key() { # evdev code
-    grep -qE "^\\[[0-9. ]+\\] wl_keyboard@[0-9]+\\.key\\([0-9]+, [0-9]+, $1, 1\\)" "$scratch/out.log"
+    grep -qE "wl_keyboard[@#][0-9]+\\.key\\([0-9]+, [0-9]+, $1, 1\\)" "$scratch/out.log"
 }
 # until_true <seconds> <command...>: whether the command succeeds within that time.
 until_true() {
@@ -222,7 +226,7 @@ output=$(timeout 30 xdotool search --sync --onlyvisible --class '^Weston Composi
 # commands: chained after a window, xdotool would send the key as a synthetic
 # event, which weston ignores; alone it goes through XTEST.
 xdotool windowactivate --sync "$output"
-until_true 60 holds_keyboard || fail "the error box never held weston's keyboard (the program's keyboard events: $(grep -cE 'wl_keyboard@[0-9]+\.(enter|leave)\(' "$scratch/out.log"))"
+until_true 60 holds_keyboard || fail "the error box never held weston's keyboard (the program's keyboard events: $(grep -cE "$keyboard_events" "$scratch/out.log"))"
 xdotool key Return
 return_code=28
 if ! until_true 60 received_key $return_code; then
