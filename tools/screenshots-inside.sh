@@ -1,7 +1,7 @@
 #!/bin/sh
 # The part of screenshots.sh that runs inside the X session.
 set -eu
-program=$1 data=$2 out=$3 size=${4:-}
+program=$1 data=$2 out=$3 size=${4:-} kind=${5:-trump}
 cd "$data"
 "$program" &
 pid=$!
@@ -83,9 +83,10 @@ client_geometry
 
 deal 5760 3480 1170 1755 792 573
 deal 8880 3480 1170 1755 792 573
-# The large screen shows a court card enlarged, the README's first picture a trump.
+# The large screen shows the kind of card asked for enlarged, the README's
+# first picture a trump.
 if [ -n "$size" ]; then
-    preview_a court
+    preview_a "$kind"
     shot "main-$size"
     pane_geometry
     convert "$out/main-$size.png" -crop "$((pw + 8))x$((ph + 8))+$((px - 4))+$((py - 4))" +repage \
