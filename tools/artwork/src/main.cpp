@@ -100,8 +100,18 @@ void run(const QDir &root)
 } // namespace
 
 // quillmere-artwork --kit <file.png>: the figure kit's sampler.
+quillmere::CardFace numberedFace(const QString &number)
+{
+    const auto face = quillmere::cardFace(number.toInt());
+    if (!face)
+        throw std::runtime_error("no card numbered " + number.toStdString());
+    return *face;
+}
+
 // quillmere-artwork --faces <file.png> <card number>...: those faces as written,
 // at full size and at the size of a spread's slot (78 x 117), side by side.
+// quillmere-artwork --rendition <file.png> <card number>: that face's rendition
+// as written (800 x 1212), the picture shown enlarged.
 void preview(const QStringList &args)
 {
     loadFonts();
@@ -110,13 +120,15 @@ void preview(const QStringList &args)
         writeFile(out, pngBytes(kitSheet()));
         return;
     }
-    std::vector<QImage> faces;
-    for (qsizetype i = 2; i < args.size(); ++i) {
-        const auto face = quillmere::cardFace(args.at(i).toInt());
-        if (!face)
-            throw std::runtime_error("no card numbered " + args.at(i).toStdString());
-        faces.push_back(faceBitmap(*face).toQImage());
+    if (args.at(0) == "--rendition") {
+        if (args.size() != 3)
+            throw std::runtime_error("--rendition takes one card number");
+        writeFile(out, pngBytes(faceBitmaps(numberedFace(args.at(2))).rendition.toQImage()));
+        return;
     }
+    std::vector<QImage> faces;
+    for (qsizetype i = 2; i < args.size(); ++i)
+        faces.push_back(faceBitmap(numberedFace(args.at(i))).toQImage());
     const int n = static_cast<int>(faces.size());
     QImage sheet(10 + n * 210, 10 + 303 + 10 + 117 + 10, QImage::Format_RGB32);
     sheet.fill(QColor(48, 48, 52));
@@ -132,13 +144,15 @@ void preview(const QStringList &args)
 
 int main(int argc, char **argv)
 {
-    const bool previewing = argc >= 3 && (std::string(argv[1]) == "--kit" || std::string(argv[1]) == "--faces");
+    const bool previewing = argc >= 3 && (std::string(argv[1]) == "--kit" || std::string(argv[1]) == "--faces" ||
+                                          std::string(argv[1]) == "--rendition");
     if (argc != 2 && !previewing) {
         std::fprintf(stderr,
                      "usage: %s <repository root>\n"
                      "       %s --kit <file.png>\n"
-                     "       %s --faces <file.png> <card number>...\n",
-                     argv[0], argv[0], argv[0]);
+                     "       %s --faces <file.png> <card number>...\n"
+                     "       %s --rendition <file.png> <card number>\n",
+                     argv[0], argv[0], argv[0], argv[0]);
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
