@@ -357,7 +357,7 @@ inline const QColor kFlaxenMane{226, 210, 170};
 
 // ---- The Chariot ----------------------------------------------------------------
 inline const Tone kBlackSphinx{{54, 50, 58}, {30, 28, 34}};
-inline const Tone kBlackSphinxFace{{88, 70, 64}, {58, 44, 40}};
+inline const Tone kBlackSphinxFace{{74, 70, 80}, {50, 46, 56}};
 inline const Tone kWhiteSphinx{{238, 234, 224}, {184, 176, 162}};
 inline const Tone kWhiteSphinxFace{{244, 230, 210}, {200, 182, 158}};
 inline const Tone kWhiteHeadcloth{{236, 232, 222}, {186, 178, 160}};
@@ -365,7 +365,6 @@ inline const QColor kHeadclothBlack{44, 40, 48};
 inline const Tone kCanopyStars{{250, 232, 130}, {214, 176, 60}};
 inline const Tone kCharioteerSurcoat{{52, 110, 94}, {32, 74, 62}};
 inline const Tone kChariotCarStone{{214, 206, 190}, {158, 148, 128}};
-inline const Tone kChariotCarTop{{232, 226, 212}, {186, 178, 160}};
 
 // ---- The Lovers -----------------------------------------------------------------
 inline const Tone kSunnedSkin{{226, 170, 128}, {182, 124, 88}};

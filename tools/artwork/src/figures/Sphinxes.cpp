@@ -56,14 +56,27 @@ void sphinxHead(QPainter &p, QPointF c, double h, const SphinxLook &look)
                              .breadth = look.breadth};
     paintHead(p, face, c, h);
 
+    // A carved face does not flush: the kit's rosy cheeks go back to the
+    // face's own colour.
+    const double fw = 0.78 * h * look.breadth; // the face's width, as the kit draws a woman's
+    const std::vector<QPointF> cheeks = look.turn == 0
+                                            ? std::vector<QPointF>{{-0.27, 0.2}, {0.27, 0.2}}
+                                            : std::vector<QPointF>{{-look.turn * 0.2, 0.2}, {look.turn * 0.22, 0.2}};
+    for (const QPointF &k : cheeks)
+        drawShape(p, ellipse(c + QPointF(k.x() * fw, k.y() * h), 0.11 * fw, 0.075 * h),
+                  {look.face.base, look.face.base}, 0, 0);
+
+    // The cloth over the crown, its sides coming down over the ears.
     const double shift = look.turn * 0.06 * w;
     QPainterPath cap;
-    cap.moveTo(c + QPointF(-0.6 * w + shift, 0.06 * h));
-    cap.cubicTo(c + QPointF(-0.66 * w + shift, -0.74 * h), c + QPointF(0.66 * w + shift, -0.74 * h),
-                c + QPointF(0.6 * w + shift, 0.06 * h));
-    cap.lineTo(c + QPointF(0.46 * w + shift, 0.04 * h));
-    cap.quadTo(c + QPointF(0.42 * w + shift, -0.28 * h), c + QPointF(shift, -0.3 * h));
-    cap.quadTo(c + QPointF(-0.42 * w + shift, -0.28 * h), c + QPointF(-0.46 * w + shift, 0.04 * h));
+    cap.moveTo(c + QPointF(-0.62 * w + shift, 0.34 * h));
+    cap.cubicTo(c + QPointF(-0.7 * w + shift, -0.74 * h), c + QPointF(0.7 * w + shift, -0.74 * h),
+                c + QPointF(0.62 * w + shift, 0.34 * h));
+    cap.lineTo(c + QPointF(0.47 * w + shift, 0.34 * h));
+    cap.cubicTo(c + QPointF(0.46 * w + shift, 0.0), c + QPointF(0.42 * w + shift, -0.3 * h),
+                c + QPointF(shift, -0.3 * h));
+    cap.cubicTo(c + QPointF(-0.42 * w + shift, -0.3 * h), c + QPointF(-0.46 * w + shift, 0.0),
+                c + QPointF(-0.47 * w + shift, 0.34 * h));
     cap.closeSubpath();
     stripedCloth(p, cap, look, h);
     // The plain band across the brow.

@@ -281,8 +281,7 @@ void chariotSphinxes(QPainter &p)
                              .leadingPaw = 1,
                              .turn = 0,
                              .breadth = 1.06,
-                             .stern = true,
-                             .ancient = true});
+                             .stern = true});
         paintCouchantSphinx(q, {138, ground + 1}, size * 0.97,
                             {.coat = kWhiteSphinx,
                              .face = kWhiteSphinxFace,
