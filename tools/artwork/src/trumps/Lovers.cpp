@@ -290,6 +290,14 @@ void loversMan(QPainter &p)
         drawShape(q, limb({at(0.5, -0.32), at(0.66, 0.2), at(0.72, 0.66)}, {0.12 * u, 0.14 * u, 0.1 * u}), kLoinLinen,
                   0.6, kInteriorLine);
         drawShape(q, ellipse(at(0.5, -0.32), 0.13 * u, 0.11 * u), kLoinLinen, 0.4, kInteriorLine);
+        // The collarbones and the edge of the chest, turned with him.
+        QPainterPath chest;
+        chest.moveTo(at(-0.5, -2.08));
+        chest.quadTo(at(-0.2, -2.02), at(0.0, -2.14));
+        chest.quadTo(at(0.22, -2.02), at(0.46, -2.06));
+        chest.moveTo(at(-0.46, -1.5));
+        chest.quadTo(at(-0.1, -1.28), at(0.18, -1.5));
+        drawLine(q, chest, kSunnedSkin.shade, kInteriorLine);
         bareArm(q, at(-0.7, -1.94), at(-0.9, -0.8), at(-0.82, 0.22), u, 0.2, kSunnedSkin, Grip::Rest);
         bareArm(q, at(0.58, -1.96), at(0.86, -0.95), at(1.5, -0.72), u, 0.19, kSunnedSkin, Grip::Palm, -1);
         Figure head;
@@ -337,7 +345,7 @@ void loversWoman(QPainter &p)
         const QPointF neck = at(0.06, -2.5), c = at(0.12, -2.9);
         q.save();
         q.translate(neck);
-        q.rotate(12);
+        q.rotate(8);
         q.translate(-neck);
         paintHead(q, head, c, 1.2 * u);
         q.restore();
