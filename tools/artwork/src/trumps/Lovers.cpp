@@ -259,7 +259,7 @@ void loversCloudsAndTrees(QPainter &p)
     paintCloud(p, {100, kCloudLine + 6}, 130, 5);
     paintCloud(p, {36, kCloudLine + 10}, 66, 8);
     paintCloud(p, {164, kCloudLine + 8}, 66, 9);
-    paintFlameTree(p, {30, 246}, 118);
+    paintFlameTree(p, {26, 246}, 108);
     paintSerpentTree(p, {170, 246}, 114);
 }
 
@@ -269,7 +269,7 @@ void loversMan(QPainter &p)
 {
     const double u = 18.5;
     const int k = 1;
-    const QPointF hips(60, kGround - 3.65 * u);
+    const QPointF hips(67, kGround - 3.65 * u);
     const Build3q b = manBuild();
     const auto at = [&](double x, double y) { return placedAt(hips, u, k, {x, y}); };
     style::paintGroundShadow(p, {hips.x() + 2, kGround + 1}, 20, 3.5);
