@@ -40,7 +40,7 @@ Figure theCharioteer()
     f.seed = 8;
     // His right hand grips the wand beside the shoulder; his left rests on
     // the car's rim.
-    f.left = {.grip = Grip::Fist, .at = QPointF(-0.62, 1.0), .elbowOut = true, .angle = -4.0};
+    f.left = {.grip = Grip::Fist, .at = QPointF(-0.62, 1.0), .angle = -4.0};
     f.right.grip = Grip::Rest;
     reachTo(f, 1, {134, kCarFront.top() - 1});
     return f;
