@@ -265,9 +265,9 @@ void chariotCanopyFront(QPainter &p)
 // by tradition, but each with its own pose, paws and turn of the head.
 void chariotSphinxes(QPainter &p)
 {
-    const double ground = 265, size = 70;
-    style::paintGroundShadow(p, {52, ground}, 42, 4);
-    style::paintGroundShadow(p, {148, ground}, 42, 4);
+    const double ground = 263, size = 70;
+    style::paintGroundShadow(p, {54, ground}, 38, 4);
+    style::paintGroundShadow(p, {144, ground}, 38, 4);
     paintContoured(p, kContourLine, [&](QPainter &q) {
         const WoodcutFinish finish;
         paintCouchantSphinx(q, {62, ground}, size,

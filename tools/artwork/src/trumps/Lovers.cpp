@@ -20,7 +20,7 @@ using style::smoothClosed;
 using style::WoodcutFinish;
 
 constexpr double kHorizon = 196;
-constexpr double kGround = 266;
+constexpr double kGround = 264;
 constexpr double kCloudLine = 120; // where the angel goes into the clouds
 
 // A standing body seen three-quarter, in heads from the middle of its hips
