@@ -355,4 +355,22 @@ inline const Tone kGoldSerpent{{226, 186, 60}, {170, 130, 30}};
 inline const Tone kJackal{{196, 96, 52}, {136, 60, 32}};
 inline const QColor kFlaxenMane{226, 210, 170};
 
+// ---- The Chariot ----------------------------------------------------------------
+inline const Tone kBlackSphinx{{54, 50, 58}, {30, 28, 34}};
+inline const Tone kBlackSphinxFace{{74, 70, 80}, {50, 46, 56}};
+inline const Tone kWhiteSphinx{{238, 234, 224}, {184, 176, 162}};
+inline const Tone kWhiteSphinxFace{{244, 230, 210}, {200, 182, 158}};
+inline const Tone kWhiteHeadcloth{{236, 232, 222}, {186, 178, 160}};
+inline const QColor kHeadclothBlack{44, 40, 48};
+inline const Tone kCanopyStars{{250, 232, 130}, {214, 176, 60}};
+inline const Tone kCharioteerSurcoat{{52, 110, 94}, {32, 74, 62}};
+inline const Tone kChariotCarStone{{214, 206, 190}, {158, 148, 128}};
+
+// ---- The Lovers -----------------------------------------------------------------
+inline const Tone kSunnedSkin{{226, 170, 128}, {182, 124, 88}};
+inline const Tone kFairSkin{{246, 210, 182}, {214, 168, 136}};
+inline const Tone kLoinLinen{{236, 230, 212}, {184, 174, 150}};
+inline const Tone kRoseDrape{{222, 150, 150}, {170, 96, 100}};
+inline const Tone kAngelRobe{{132, 84, 168}, {90, 52, 120}};
+
 } // namespace artwork

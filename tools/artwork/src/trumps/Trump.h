@@ -27,6 +27,7 @@
 #include "figures/Plants.h"
 #include "figures/Shapes.h"
 #include "figures/Sky.h"
+#include "figures/Sphinxes.h"
 #include "figures/Throne.h"
 #include "figures/Water.h"
 #include "figures/Wings.h"
