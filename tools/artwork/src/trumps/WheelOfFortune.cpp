@@ -197,6 +197,7 @@ void sphinxBody(QPainter &p)
     tail.cubicTo(sphinxAt(34, -4), sphinxAt(34, -20), sphinxAt(27, -25));
     drawLine(p, tail, kOutline, 3.4);
     drawLine(p, tail, kSphinxCoat.base, 2.0);
+    drawShape(p, ellipse(sphinxAt(26.5, -26.5), 2.2, 3.0, 30), kSphinxHeadcloth, 0.5, style::kInteriorLine);
     drawShape(p, limb({sphinxAt(-9, -26), sphinxAt(-12, -12), sphinxAt(-13, -3)}, {4, 3, 2.6}), far, 0.8,
               style::kInteriorLine);
     drawShape(p, ellipse(sphinxAt(-16, -2), 5, 2.4), far, 0.5, style::kInteriorLine);
@@ -356,25 +357,19 @@ void openBook(QPainter &p, QPointF c, double width, double degrees, const Tone &
     p.restore();
 }
 
-// A wing of long feathers from `root` to `tip`, its scalloped trailing edge
-// on the `side` of the line from root to tip (1: to the right walking out).
+// A wing from `root` to `tip`: five long feathers fanned back towards the
+// `side` of the line from root to tip (1: to the right walking out), the
+// outermost reaching the tip, and the rounded coverts over their roots.
 void featherWing(QPainter &p, QPointF root, QPointF tip, int side, const Tone &tone)
 {
-    const QPointF d = tip - root;
-    const QPointF n = normal(unitVector(d)) * length(d) * side;
-    std::vector<QPointF> edge{root, root + d * 0.5 - n * 0.16, tip};
-    for (int k = 1; k <= 4; ++k) {
-        const double t = 1.0 - 0.2 * k;
-        edge.push_back(root + d * (t + 0.06) + n * 0.26);
-        edge.push_back(root + d * t + n * 0.16);
+    const double span = length(tip - root), heading = angleOf(tip - root);
+    for (int k = 4; k >= 0; --k) {
+        const double a = heading + side * k * 12.0, reach = span * (1.0 - 0.1 * k);
+        drawShape(p, ellipse(polar(root, reach * 0.55, a), reach * 0.47, span * 0.1, a), tone, 0.6,
+                  style::kInteriorLine);
     }
-    drawShape(p, smoothClosed(edge), tone, 1.2, style::kInteriorLine);
-    QPainterPath quills;
-    for (int k = 1; k <= 3; ++k) {
-        quills.moveTo(root + d * 0.18 + n * 0.04);
-        quills.lineTo(root + d * (1.0 - 0.2 * k) + n * 0.16);
-    }
-    drawLine(p, quills, tone.shade, 0.5);
+    const double c = heading + side * 26.0;
+    drawShape(p, ellipse(polar(root, span * 0.22, c), span * 0.24, span * 0.13, c), tone, 0.8, style::kInteriorLine);
 }
 
 // Top left: the angel, reading the book held open in both hands.
