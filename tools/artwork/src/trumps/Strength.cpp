@@ -63,6 +63,13 @@ QTransform lean()
     return t;
 }
 
+// A point of the picture in her own upright frame: above the hips, where
+// the lean moved it from.
+QPointF unleaned(QPointF point)
+{
+    return point.y() < kBendY ? lean().inverted().map(point) : point;
+}
+
 // Where her hands lie on the lion: one on its brow, one on the bridge of its
 // muzzle, pressing the jaws together.
 QPointF browHold()
@@ -91,9 +98,11 @@ Figure theWoman()
                           .expression = Expression::Gentle,
                           .breadth = 0.96};
     w.seed = 12;
-    // Her arms are drawn apart from her (strengthArms), over the lion.
-    w.left = {Gesture::Behind};
-    w.right = {Gesture::Behind};
+    // Both hands laid on the lion's head, found in her own unleaned frame.
+    w.left.grip = Grip::Rest;
+    w.right.grip = Grip::Rest;
+    reachTo(w, -1, unleaned(muzzleHold()));
+    reachTo(w, 1, unleaned(browHold()));
     return w;
 }
 
@@ -272,26 +281,45 @@ void paintCrown(QPainter &p, const Figure &w)
     paintLemniscate(p, b.crown + QPointF(0, -0.62 * b.unit), 1.6 * b.headWidth);
 }
 
-// Her arms, reaching down to the lion's head from her shoulders, the hands
-// laid on its brow and on the bridge of its muzzle. In her own upright frame.
-void paintArms(QPainter &q, const Figure &w)
+// Where her forearms and hands lie over the lion's head, as an opaque mask
+// in her own upright frame.
+QImage forearmsMask(QPainter &p, const Figure &w)
 {
     const Body b = bodyOf(w);
-    const QTransform unlean = lean().inverted();
-    const QPointF holds[2] = {unlean.map(muzzleHold()), unlean.map(browHold())};
-    const QPointF bends[2] = {b.shoulder[0] + QPointF(-0.7 * b.unit, 1.1 * b.unit),
-                              b.shoulder[1] + QPointF(-0.5 * b.unit, 1.2 * b.unit)};
-    for (int k : {0, 1}) {
-        const auto i = static_cast<std::size_t>(k);
-        paintArm(q, w, k ? 1 : -1, holds[i], bends[i], kLinen, false, false);
-        paintHand(
-            q,
-            {.grip = Grip::Rest, .centre = holds[i], .forearm = holds[i] - bends[i], .unit = b.unit, .thumbSide = -1});
+    const double thick = armMeasures(w.build).thickness * b.unit;
+    QImage mask(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
+    mask.fill(Qt::transparent);
+    QPainter mp(&mask);
+    mp.setRenderHints(p.renderHints());
+    mp.setWorldTransform(p.worldTransform());
+    // Only where they cross the lion's head and mane, so that their contour
+    // is drawn there and nowhere across her sleeves.
+    QPainterPath lion = headFrame().map(smoothClosed(lionManeEdge()));
+    lion.addPath(headFrame().map(smoothClosed(lionHeadOutline())));
+    lion = united(lion);
+    QPainterPathStroker grow;
+    grow.setWidth(3.0);
+    mp.setClipPath(lion.united(grow.createStroke(lion)));
+    {
+        QPainter &q = mp;
+        for (std::size_t i : {0u, 1u}) {
+            const QPointF elbow = b.elbow[i], hand = b.hand[i];
+            const QPointF wrist = hand - unitVector(hand - elbow) * 0.2 * b.unit;
+            drawShape(q, limb({elbow, wrist}, {0.23 * thick, 0.27 * thick}), kLinen, 0, 1.0);
+            paintHand(q, {.grip = Grip::Rest,
+                          .centre = hand,
+                          .forearm = hand - elbow,
+                          .unit = b.unit,
+                          .thumbSide = hand.x() < b.crown.x() ? 1 : -1});
+        }
     }
+    mp.end();
+    return mask;
 }
 
-// The woman, or her arms, painted upright on a layer of their own the size
-// of the canvas, with the contour; she bends when the layer is laid down.
+// The woman painted upright on a layer of her own the size of the canvas,
+// with her contour; she bends when the layer is laid down. With `arms`, only
+// her forearms and hands are kept, to be laid over the lion.
 QImage womanLayer(QPainter &p, bool arms)
 {
     const Figure w = theWoman();
@@ -302,13 +330,14 @@ QImage womanLayer(QPainter &p, bool arms)
     lp.setWorldTransform(p.worldTransform());
     paintContoured(lp, style::kContourLine, [&](QPainter &q) {
         style::WoodcutFinish finish;
-        if (arms) {
-            paintArms(q, w);
-        } else {
-            paintFigure(q, w);
-            paintCrown(q, w);
-        }
+        paintFigure(q, w);
+        paintCrown(q, w);
     });
+    if (arms) {
+        lp.resetTransform();
+        lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        lp.drawImage(0, 0, forearmsMask(p, w));
+    }
     lp.end();
     return layer;
 }
@@ -316,9 +345,8 @@ QImage womanLayer(QPainter &p, bool arms)
 // Lays a layer of her down leaning towards the lion. The lean is applied to
 // the finished layer rather than to the painter: the kit's shading clips
 // every shape, and clips through a sheared painter are very slow.
-void paintWoman(QPainter &p, bool arms)
+void layDown(QPainter &p, const QImage &layer)
 {
-    const QImage layer = womanLayer(p, arms);
     const QTransform world = p.worldTransform();
     const QRectF above(-1000, -1000, 3000, 1000 + kBendY);
     p.save();
@@ -332,6 +360,17 @@ void paintWoman(QPainter &p, bool arms)
     p.setTransform(world.inverted() * lean() * world);
     p.drawImage(0, 0, layer);
     p.restore();
+}
+
+// Her forearms and hands come with a contour of their own where they lie
+// over the lion.
+void paintWoman(QPainter &p, bool arms)
+{
+    const QImage layer = womanLayer(p, arms);
+    if (arms)
+        paintContoured(p, style::kContourLine, [&](QPainter &q) { layDown(q, layer); });
+    else
+        layDown(p, layer);
 }
 
 void strengthWoman(QPainter &p)
