@@ -198,9 +198,9 @@ void sphinxBody(QPainter &p)
     drawLine(p, tail, kOutline, 3.4);
     drawLine(p, tail, kSphinxCoat.base, 2.0);
     drawShape(p, ellipse(sphinxAt(26.5, -26.5), 2.2, 3.0, 30), kSphinxHeadcloth, 0.5, style::kInteriorLine);
-    drawShape(p, limb({sphinxAt(-9, -26), sphinxAt(-12, -12), sphinxAt(-13, -3)}, {4, 3, 2.6}), far, 0.8,
+    drawShape(p, limb({sphinxAt(-11, -26), sphinxAt(-16, -12), sphinxAt(-18, -3)}, {4, 3, 2.6}), far, 0.8,
               style::kInteriorLine);
-    drawShape(p, ellipse(sphinxAt(-16, -2), 5, 2.4), far, 0.5, style::kInteriorLine);
+    drawShape(p, ellipse(sphinxAt(-21, -2.2), 5, 2.4), far, 0.5, style::kInteriorLine);
     drawShape(
         p,
         smoothClosed({sphinxAt(-12, -1), sphinxAt(22, -1), sphinxAt(28, -10), sphinxAt(24, -24), sphinxAt(10, -29),
@@ -221,8 +221,8 @@ void sphinxBody(QPainter &p)
 // lappets fall to her breast.
 void sphinxHead(QPainter &p)
 {
-    const QPointF face = sphinxAt(-6, -51);
-    const double u = 12.5;
+    const QPointF face = sphinxAt(-6, -52);
+    const double u = 14;
     QPainterPath cloth = smoothClosed({face + QPointF(0, -0.95 * u), face + QPointF(0.62 * u, -0.6 * u),
                                        face + QPointF(0.7 * u, 0.2 * u), face + QPointF(0.86 * u, 1.05 * u),
                                        face + QPointF(0.3 * u, 1.1 * u), face + QPointF(0, 0.6 * u),
@@ -246,7 +246,7 @@ void sphinxHead(QPainter &p)
     she.features = Features{.view = View::Front, .gaze = {-0.3, 0}, .expression = Expression::Stern, .breadth = 0.94};
     paintHead(p, she, face, u);
     // The headcloth's band over the brow.
-    drawShape(p, limb({face + QPointF(-0.42 * u, -0.5 * u), face + QPointF(0.42 * u, -0.5 * u)}, {1.4, 1.4}),
+    drawShape(p, limb({face + QPointF(-0.36 * u, -0.44 * u), face + QPointF(0.36 * u, -0.44 * u)}, {1.2, 1.2}),
               kSphinxHeadcloth, 0.4, style::kInteriorLine);
 }
 
