@@ -472,7 +472,7 @@ void cornerLion(QPainter &q)
     std::vector<QPointF> mane;
     for (int i = 0; i < 16; ++i) {
         const double a = i * 2 * M_PI / 16;
-        mane.push_back(h + QPointF(std::cos(a), std::sin(a)) * (i % 2 ? 10.5 : 14.0));
+        mane.push_back(h + QPointF(std::cos(a), std::sin(a) * 1.1) * (i % 2 ? 12.0 : 16.0));
     }
     drawShape(q, smoothClosed(mane), kLionMane, 1.4, style::kInteriorLine);
     openBook(q, {156, 262}, 22, 5, kRiverBlue);
@@ -482,16 +482,23 @@ void cornerLion(QPainter &q)
               smoothClosed({h + 1.3 * QPointF(-6, -6), h + 1.3 * QPointF(5, -6), h + 1.3 * QPointF(6, 3),
                             h + 1.3 * QPointF(0, 8), h + 1.3 * QPointF(-7, 4)}),
               kLionCoat, 0.8, style::kInteriorLine);
-    drawShape(q, ellipse(h + 1.3 * QPointF(-1.5, 4.5), 3.6, 2.6), {kLionCoat.base.lighter(112), kLionCoat.base}, 0,
-              style::kInteriorLine);
     QPainterPath nose;
     nose.moveTo(h + 1.3 * QPointF(-3.4, 2));
     nose.lineTo(h + 1.3 * QPointF(0.4, 2));
     nose.lineTo(h + 1.3 * QPointF(-1.5, 4));
     nose.closeSubpath();
     drawShape(q, nose, {kOutline, kOutline}, 0, 0);
-    for (double dx : {-4.0, 2.2})
-        drawShape(q, ellipse(h + 1.3 * QPointF(dx, -1.5), 1.3, 1.3), {kOutline, kOutline}, 0, 0);
+    // The shut mouth under the nose, and eyes lowered to the page.
+    QPainterPath mouth;
+    mouth.moveTo(h + 1.3 * QPointF(-1.5, 4));
+    mouth.lineTo(h + 1.3 * QPointF(-1.5, 5.2));
+    mouth.moveTo(h + 1.3 * QPointF(-4, 5.6));
+    mouth.quadTo(h + 1.3 * QPointF(-1.5, 4.6), h + 1.3 * QPointF(1, 5.6));
+    for (double dx : {-4.0, 2.2}) {
+        mouth.moveTo(h + 1.3 * QPointF(dx - 1.4, -1.2));
+        mouth.quadTo(h + 1.3 * QPointF(dx, 0.2), h + 1.3 * QPointF(dx + 1.4, -1.2));
+    }
+    drawLine(q, mouth, kOutline, style::kInteriorLine);
 }
 
 void wheelCreatures(QPainter &p)
