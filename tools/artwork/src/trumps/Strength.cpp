@@ -84,7 +84,7 @@ QPointF muzzleHold()
 Figure theWoman()
 {
     Figure w;
-    w.base = {44, 258};
+    w.base = {47, 258};
     w.height = 176;
     w.build = Build::Woman;
     w.robe = {kLinen, std::nullopt, Cut::Gown, {}, kGold, false};
@@ -382,7 +382,7 @@ void strengthWoman(QPainter &p)
 
 void strengthLion(QPainter &p)
 {
-    paintGroundShadow(p, kLionBase + QPointF(-4, 0), 0.9 * kLionHeight, 5);
+    paintGroundShadow(p, kLionBase + QPointF(-8, 0), 0.8 * kLionHeight, 5);
     paintContoured(p, style::kContourLine, [](QPainter &q) {
         style::WoodcutFinish finish;
         paintCalmLion(q);

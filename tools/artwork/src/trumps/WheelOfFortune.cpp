@@ -375,8 +375,8 @@ void featherWing(QPainter &p, QPointF root, QPointF tip, int side, const Tone &t
 // Top left: the angel, reading the book held open in both hands.
 void cornerAngel(QPainter &q)
 {
-    featherWing(q, {28, 44}, {11, 14}, 1, kAngelFeathers);
-    featherWing(q, {44, 44}, {60, 13}, -1, kAngelFeathers);
+    featherWing(q, {28, 44}, {14, 17}, 1, kAngelFeathers);
+    featherWing(q, {44, 44}, {58, 16}, -1, kAngelFeathers);
     drawShape(q,
               smoothClosed({QPointF(20, 70), QPointF(22, 50), QPointF(30, 44), QPointF(42, 44), QPointF(50, 50),
                             QPointF(52, 70)}),
@@ -397,14 +397,14 @@ void cornerAngel(QPainter &q)
 // at the wheel.
 void cornerEagle(QPainter &q)
 {
-    featherWing(q, {172, 34}, {178, 11}, -1, {kEaglePlumage.shade, kEaglePlumage.shade.darker(125)});
+    featherWing(q, {172, 34}, {177, 15}, -1, {kEaglePlumage.shade, kEaglePlumage.shade.darker(125)});
     drawShape(q, smoothClosed({QPointF(174, 50), QPointF(186, 64), QPointF(178, 66), QPointF(170, 56)}), kEaglePlumage,
               0.8, style::kInteriorLine);
     drawShape(q,
               smoothClosed({QPointF(160, 34), QPointF(166, 26), QPointF(176, 32), QPointF(178, 48), QPointF(170, 58),
                             QPointF(161, 52)}),
               kEaglePlumage, 1.8);
-    featherWing(q, {170, 36}, {189, 18}, 1, kEaglePlumage);
+    featherWing(q, {170, 36}, {185, 20}, 1, kEaglePlumage);
     // The white head and the hooked beak.
     drawShape(q,
               smoothClosed({QPointF(158, 22), QPointF(164, 17), QPointF(170, 21), QPointF(168, 30), QPointF(160, 32)}),
@@ -432,7 +432,7 @@ void cornerEagle(QPainter &q)
 // fore hoof on its open book.
 void cornerBull(QPainter &q)
 {
-    featherWing(q, {26, 240}, {12, 214}, 1, kAngelFeathers);
+    featherWing(q, {26, 240}, {15, 216}, 1, kAngelFeathers);
     drawShape(q,
               smoothClosed({QPointF(12, 262), QPointF(14, 244), QPointF(30, 236), QPointF(48, 242), QPointF(54, 262)}),
               kBullHide, 1.8);
@@ -462,7 +462,7 @@ void cornerBull(QPainter &q)
 // holding the page down.
 void cornerLion(QPainter &q)
 {
-    featherWing(q, {176, 240}, {189, 214}, -1, kAngelFeathers);
+    featherWing(q, {176, 240}, {185, 216}, -1, kAngelFeathers);
     drawShape(
         q,
         smoothClosed({QPointF(146, 262), QPointF(150, 246), QPointF(168, 238), QPointF(186, 244), QPointF(188, 262)}),
@@ -507,8 +507,13 @@ void wheelCreatures(QPainter &p)
         style::WoodcutFinish finish;
         cornerAngel(q);
         cornerEagle(q);
+        // The two below sit a little up and in, clear of the frame.
+        q.save();
+        q.translate(3, -5);
         cornerBull(q);
+        q.translate(-6, 0);
         cornerLion(q);
+        q.restore();
     });
 }
 
