@@ -294,16 +294,21 @@ void jackalBody(QPainter &q)
     drawShape(q, limb({{159, 138}, {157, 147}, {151, 164}, {152, 174}}, {3.4, 7, 5.2, 6.4}), skin, 1.6);
     drawShape(q, limb({{154, 176}, {168, 183}, {162, 199}, {168, 202}}, {5.6, 3.8, 2.8, 2.2}), skin, 1.0,
               style::kInteriorLine);
-    // A short pleated kilt and a gold collar.
-    const QPainterPath kilt = smoothClosed(
-        {QPointF(147, 167), QPointF(156, 165), QPointF(160, 174), QPointF(154, 178), QPointF(148, 177)});
+    // A short pleated kilt under a gold belt, and a gold collar.
+    QPainterPath kilt;
+    kilt.moveTo(147, 168);
+    kilt.lineTo(156.5, 166.5);
+    kilt.lineTo(161.5, 177);
+    kilt.lineTo(148, 178.5);
+    kilt.closeSubpath();
     drawShape(q, kilt, kLinen, 1.0, style::kInteriorLine);
     QPainterPath pleats;
-    for (int i = 0; i < 3; ++i) {
-        pleats.moveTo(150 + i * 3, 167);
-        pleats.lineTo(151 + i * 3, 176);
+    for (int i = 1; i < 4; ++i) {
+        pleats.moveTo(147.5 + i * 2.4, 169.5);
+        pleats.lineTo(148 + i * 3.4, 178);
     }
     drawLine(q, pleats, kLinen.shade, 0.5);
+    drawShape(q, limb({{147, 168}, {156.5, 166.5}}, {1.3, 1.3}), kGold, 0.4, style::kInteriorLine);
     drawShape(q, limb({{153, 142}, {159, 139}, {164, 142}}, {2.0, 2.0, 2.0}), kGold, 0.5, style::kInteriorLine);
     drawShape(q, limb({{158, 146}, {168, 151}, {175, 140}}, {3.6, 3.0, 2.4}), skin, 0.8, style::kInteriorLine);
     drawShape(q, ellipse({176, 138}, 2.8, 2.4), skin, 0.4, style::kInteriorLine);
