@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace artwork::figures {
@@ -51,6 +52,22 @@ Tone legTone(const Figure &f)
     return f.robe.cut == Cut::Armour ? kSteel : f.robe.hose;
 }
 
+// An open hand flung out along the forearm, the fingers together and the
+// thumb apart: a shape that stays clear on a small figure.
+void paintOpenHand(QPainter &p, QPointF centre, QPointF forearm, double u, const Tone &skin, int thumbSide)
+{
+    const QPointF d = unitVector(forearm), n = normal(d) * static_cast<double>(thumbSide);
+    const QPointF wrist = centre - d * 0.14 * u;
+    const std::vector<QPointF> hand{
+        wrist + n * 0.1 * u,   centre + n * 0.13 * u + d * 0.02 * u, centre + d * 0.2 * u + n * 0.1 * u,
+        centre + d * 0.27 * u, centre + d * 0.2 * u - n * 0.11 * u,  centre - n * 0.12 * u,
+        wrist - n * 0.1 * u};
+    drawShape(p, smoothClosed(hand), skin, 0.4, kInteriorLine * 0.8);
+    const QPointF root = centre + n * 0.1 * u - d * 0.04 * u;
+    drawShape(p, limb({root, root + (n * 0.7 + d * 0.7) * 0.17 * u}, {0.05 * u, 0.04 * u}), skin, 0.2,
+              kInteriorLine * 0.8);
+}
+
 void paintArmOf(QPainter &p, const Sprawl &s, std::size_t i)
 {
     const detail::Proportions pr = detail::proportionsOf(s.look.build);
@@ -60,6 +77,10 @@ void paintArmOf(QPainter &p, const Sprawl &s, std::size_t i)
     const Tone sleeve = s.look.robe.cut == Cut::Armour ? kSteel : s.look.robe.gown;
     const Tone tone = i == 0 ? Tone{sleeve.shade, sleeve.shade.darker(115)} : sleeve;
     drawShape(p, limb({sh, e, wrist}, {0.3 * w, 0.23 * w, 0.2 * w}), tone, std::max(1.0, 0.1 * u), kInteriorLine);
+    if (s.grips[i] == Grip::Palm) {
+        paintOpenHand(p, h, h - e, u, s.look.skin, i == 0 ? -1 : 1);
+        return;
+    }
     paintHand(p, {.grip = s.grips[i],
                   .centre = h,
                   .forearm = h - e,
@@ -78,19 +99,19 @@ void paintLegOf(QPainter &p, const Sprawl &s, std::size_t i)
     const Tone tone = i == 0 ? Tone{base.shade, base.shade.darker(115)} : base;
     drawShape(p,
               limb({hip, lerp(hip, knee, 0.5), knee, lerp(knee, ankle, 0.3), ankle},
-                   {0.33 * w, 0.27 * w, 0.19 * w, 0.21 * w, 0.12 * w}),
+                   {0.4 * w, 0.33 * w, 0.23 * w, 0.25 * w, 0.15 * w}),
               tone, std::max(1.0, 0.08 * u), kInteriorLine);
     const QPointF toe = normal(unitVector(ankle - knee)) * static_cast<double>(s.toes[i]);
     const QPointF along = unitVector(ankle - knee);
     const Tone &shoe = s.look.robe.cut == Cut::Armour ? kIron : kShoe;
-    drawShape(p, ellipse(ankle + toe * 0.14 * u + along * 0.06 * u, 0.28 * u, 0.12 * u, angleOf(toe)), shoe, 0.6,
+    drawShape(p, ellipse(ankle + toe * 0.16 * u + along * 0.06 * u, 0.32 * u, 0.14 * u, angleOf(toe)), shoe, 0.6,
               kInteriorLine);
 }
 
 // The robe: the body from the shoulders to the hips, and its skirt, a
 // tunic's to the middle of the thighs, a gown's to the ankles, blown along
 // `skirtFlow`.
-QPainterPath robeOf(const Sprawl &s)
+std::pair<QPainterPath, QPainterPath> robeOf(const Sprawl &s)
 {
     const detail::Proportions pr = detail::proportionsOf(s.look.build);
     const double u = s.unit;
@@ -110,8 +131,7 @@ QPainterPath robeOf(const Sprawl &s)
         skirt.push_back(hem + legAcross + s.skirtFlow * u);
         skirt.push_back(hem - legAcross + s.skirtFlow * u);
     }
-    body.addPath(smoothClosed(hullOf(skirt)));
-    return united(body);
+    return {smoothClosed(hullOf(skirt)), body};
 }
 
 void paintCloak(QPainter &p, const Sprawl &s)
@@ -163,8 +183,9 @@ void paintSprawled(QPainter &p, const Sprawl &s)
     paintLegOf(p, s, 0);
     paintLegOf(p, s, 1);
     drawShape(p, limb({s.neck, lerp(s.neck, s.head, 0.7)}, {0.2 * u, 0.18 * u}), s.look.skin, 0.5, kInteriorLine);
-    const QPainterPath robe = robeOf(s);
-    drawShape(p, robe, s.look.robe.gown, std::max(1.2, 0.12 * u), kInteriorLine);
+    const auto [skirt, body] = robeOf(s);
+    drawShape(p, skirt, s.look.robe.gown, std::max(1.2, 0.12 * u), kInteriorLine);
+    drawShape(p, body, s.look.robe.gown, std::max(1.2, 0.12 * u), kInteriorLine);
     // The belt across the waist, in the trim.
     const QPointF waist = lerp(s.neck, s.hips, 0.72), n = acrossOf(s) * s.breadth * u * 0.72;
     QPainterPath belt;
