@@ -355,4 +355,8 @@ inline const Tone kGoldSerpent{{226, 186, 60}, {170, 130, 30}};
 inline const Tone kJackal{{196, 96, 52}, {136, 60, 32}};
 inline const QColor kFlaxenMane{226, 210, 170};
 
+// The Tower: the black night sky and the grey storm clouds.
+inline const QColor kTowerNight{22, 22, 30};
+inline const Tone kTowerCloud{{112, 112, 120}, {80, 80, 90}};
+
 } // namespace artwork
