@@ -225,7 +225,7 @@ Sprawl theFallingKing()
     s.knee = {QPointF(74, 154), QPointF(35, 160)};
     s.foot = {QPointF(58, 136), QPointF(28, 136)};
     s.toes = {1, -1};
-    s.cloakTo = QPointF(58, 122);
+    s.cloakTo = QPointF(62, 138);
     s.skirtFlow = {0.1, -0.6};
     return s;
 }
@@ -256,7 +256,7 @@ Sprawl theFallingMan()
     s.knee = {QPointF(170, 188), QPointF(132, 184)};
     s.foot = {QPointF(180, 166), QPointF(148, 166)};
     s.toes = {1, -1};
-    s.cloakTo = QPointF(162, 160);
+    s.cloakTo = QPointF(164, 170);
     s.skirtFlow = {0, -0.7};
     return s;
 }
