@@ -4,7 +4,6 @@
 // turned away, a child kneels looking up. Beyond, a boat on the river, and
 // the sun rising between two towers.
 
-#include "figures/Hands.h"
 #include "figures/Sprawled.h"
 #include "trumps/Trump.h"
 
@@ -16,7 +15,6 @@ namespace {
 
 using namespace figures::shapes;
 using style::kContourLine;
-using style::kDistantLine;
 using style::kInteriorLine;
 using style::paintContoured;
 using style::paintGroundShadow;

@@ -6,15 +6,12 @@
 #include "figures/Sprawled.h"
 #include "trumps/Trump.h"
 
-#include <cmath>
-
 namespace artwork::trumps {
 
 namespace {
 
 using namespace figures::shapes;
 using style::kContourLine;
-using style::kDistantLine;
 using style::kInteriorLine;
 using style::paintContoured;
 using style::smoothClosed;
