@@ -118,9 +118,12 @@ std::pair<QPainterPath, QPainterPath> robeOf(const Sprawl &s)
     const QPointF n = acrossOf(s) * s.breadth * u;
     const QPointF waist = lerp(s.neck, s.hips, 0.72);
     const auto sh = sprawlShoulders(s);
-    QPainterPath body = smoothClosed(
-        hullOf({sh[0], sh[1], s.neck + n * 0.35, s.neck - n * 0.35, waist + n * pr.waistHalf, waist - n * pr.waistHalf,
-                s.hips + n * pr.hipHalf, s.hips - n * pr.hipHalf}));
+    // The body bends at the chest when the painter moves it off the line
+    // from neck to hips (a back arched in falling).
+    const QPointF chest = s.chest.value_or(lerp(s.neck, s.hips, 0.4));
+    const double b = s.breadth * u;
+    QPainterPath body = limb({(sh[0] + sh[1]) / 2, chest, waist, s.hips},
+                             {pr.shoulderHalf * 0.9 * b, pr.shoulderHalf * 0.82 * b, pr.waistHalf * b, pr.hipHalf * b});
     const bool gown = s.look.robe.cut == Cut::Gown;
     const auto hj = sprawlHipJoints(s);
     std::vector<QPointF> skirt{waist + n * pr.waistHalf, waist - n * pr.waistHalf, s.hips + n * (pr.hipHalf + 0.05),

@@ -24,6 +24,9 @@ struct Sprawl {
     QPointF head;
     double headDegrees = 0;
     QPointF neck, hips;
+    // Where the chest lies, when the body bends (off the line from neck to
+    // hips); on that line, two fifths down, when not given.
+    std::optional<QPointF> chest;
     // How much of the breadth of shoulders and hips shows: 1 seen from the
     // front or the back, about 0.4 from the side. The near shoulder lies on
     // the side `nearSide` (1: the right of the line from neck to hips as it

@@ -215,6 +215,7 @@ Sprawl theFallingKing()
     s.headDegrees = 200;
     s.neck = {45, 195};
     s.hips = {55, 172};
+    s.chest = QPointF(52.5, 187);
     s.breadth = 0.75;
     s.nearSide = -1;
     s.elbow = {QPointF(66, 198), QPointF(30, 194)};
@@ -246,6 +247,7 @@ Sprawl theFallingMan()
     s.headDegrees = 170;
     s.neck = {153, 223};
     s.hips = {149, 200};
+    s.chest = QPointF(147.5, 214);
     s.breadth = 0.75;
     s.nearSide = 1;
     s.elbow = {QPointF(172, 228), QPointF(136, 218)};
