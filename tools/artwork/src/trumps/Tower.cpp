@@ -148,8 +148,9 @@ void towerBuilding(QPainter &p)
 void towerCrownTop(QPainter &p)
 {
     p.save();
-    p.translate(136, 56);
+    p.translate(138, 54);
     p.rotate(28);
+    p.scale(1.2, 1.2);
     WoodcutFinish finish;
     // The stone drum, torn off jagged along its foot.
     QPainterPath drum;
