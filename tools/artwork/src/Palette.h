@@ -372,5 +372,8 @@ inline const Tone kFairSkin{{246, 210, 182}, {214, 168, 136}};
 inline const Tone kLoinLinen{{236, 230, 212}, {184, 174, 150}};
 inline const Tone kRoseDrape{{222, 150, 150}, {170, 96, 100}};
 inline const Tone kAngelRobe{{132, 84, 168}, {90, 52, 120}};
+// The Tower: the black night sky and the grey storm clouds.
+inline const QColor kTowerNight{22, 22, 30};
+inline const Tone kTowerCloud{{112, 112, 120}, {80, 80, 90}};
 
 } // namespace artwork

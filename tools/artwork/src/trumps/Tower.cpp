@@ -1,137 +1,285 @@
-// 17 The Tower: lightning strikes a tall tower on a crag at night and blows its crown off; flames
-// burst from the windows, two people fall headlong among falling sparks.
+// 17 The Tower: lightning out of a black sky strikes a tall slim tower on a
+// crag and knocks its crown-shaped top into the air; flames burst from its
+// three windows; a crowned man and a bare-headed one fall headlong among
+// falling drops of flame.
 
+#include "figures/Sprawled.h"
 #include "trumps/Trump.h"
 
 namespace artwork::trumps {
 
 namespace {
 
-constexpr double kTowerTop = 62; // the broken top of the tower
+using namespace figures::shapes;
+using style::kContourLine;
+using style::kInteriorLine;
+using style::paintContoured;
+using style::smoothClosed;
+using style::WoodcutFinish;
+
+constexpr double kLeft = 84, kRight = 116; // the tower's walls at its foot
+constexpr double kTop = 72;                // the broken top
+constexpr double kFoot = 210;              // where it stands on the crag
 
 void towerStorm(QPainter &p)
 {
     const QRectF s = trumpScene();
-    p.fillRect(s, kStormNight);
-    const Tone &storm = kStormCloud;
-    paintCloud(p, {40, 22}, 90, 3, storm);
-    paintCloud(p, {160, 18}, 96, 5, storm);
+    p.fillRect(s, kTowerNight);
+    paintCloud(p, {34, 20}, 84, 3, kTowerCloud);
+    paintCloud(p, {150, 16}, 110, 5, kTowerCloud);
+    paintCloud(p, {186, 44}, 40, 8, kTowerCloud);
 }
 
-// The crag, rough and steep.
+// The crag: a jagged rock rising from the bottom of the picture to a narrow
+// head under the tower, faceted, with its lit faces to the upper left.
 void towerCrag(QPainter &p)
 {
     const QRectF s = trumpScene();
+    const std::vector<QPointF> outline{{s.left() - 4, s.bottom() + 4},
+                                       {14, 248},
+                                       {24, 244},
+                                       {32, 230},
+                                       {44, 226},
+                                       {52, 214},
+                                       {62, 212},
+                                       {70, 202},
+                                       {78, 206},
+                                       {86, 198},
+                                       {114, 198},
+                                       {124, 204},
+                                       {132, 200},
+                                       {140, 214},
+                                       {150, 218},
+                                       {160, 234},
+                                       {172, 238},
+                                       {182, 252},
+                                       {s.right() + 4, 256},
+                                       {s.right() + 4, s.bottom() + 4}};
     QPainterPath crag;
-    crag.moveTo(s.left() - 4, s.bottom() + 4);
-    crag.lineTo(28, 236);
-    crag.lineTo(44, 226);
-    crag.lineTo(52, 204);
-    crag.lineTo(66, 196);
-    crag.lineTo(72, 180);
-    crag.lineTo(130, 180);
-    crag.lineTo(138, 196);
-    crag.lineTo(150, 202);
-    crag.lineTo(160, 226);
-    crag.lineTo(176, 238);
-    crag.lineTo(s.right() + 4, s.bottom() + 4);
+    crag.moveTo(outline[0]);
+    for (std::size_t i = 1; i < outline.size(); ++i)
+        crag.lineTo(outline[i]);
     crag.closeSubpath();
-    drawShape(p, crag, kCrag, 3.0, 1.4);
+    WoodcutFinish finish;
+    drawShape(p, crag, kCrag, 3.0, kContourLine * 0.8);
+    // Facets: the faces turned from the light in the crag's shade.
+    const std::vector<std::vector<QPointF>> shaded{{{124, 204}, {132, 200}, {140, 214}, {128, 238}, {118, 226}},
+                                                   {{150, 218}, {160, 234}, {150, 262}, {138, 250}},
+                                                   {{62, 212}, {70, 202}, {74, 224}, {64, 246}},
+                                                   {{32, 230}, {44, 226}, {40, 258}, {28, 262}}};
+    for (const auto &f : shaded) {
+        QPainterPath facet;
+        facet.moveTo(f[0]);
+        for (std::size_t i = 1; i < f.size(); ++i)
+            facet.lineTo(f[i]);
+        facet.closeSubpath();
+        style::hatch(p, facet.intersected(crag), kCragShade, 1.6, 0.6);
+    }
     QPainterPath cracks;
-    cracks.moveTo(52, 204);
-    cracks.lineTo(60, 224);
-    cracks.lineTo(56, 250);
-    cracks.moveTo(150, 202);
-    cracks.lineTo(144, 228);
-    cracks.lineTo(150, 256);
-    cracks.moveTo(100, 196);
-    cracks.lineTo(96, 230);
-    drawLine(p, cracks, kCragShade, 1.2);
+    for (const auto &c : std::vector<std::vector<QPointF>>{{{52, 214}, {58, 236}, {54, 262}},
+                                                           {{150, 218}, {144, 240}, {148, 266}},
+                                                           {{100, 212}, {96, 236}, {102, 262}},
+                                                           {{86, 198}, {80, 228}}}) {
+        cracks.moveTo(c[0]);
+        for (std::size_t i = 1; i < c.size(); ++i)
+            cracks.lineTo(c[i]);
+    }
+    drawLine(p, cracks, kCragShade, kInteriorLine * 1.2);
 }
 
-// The tower, its top broken where the crown was torn away, fire in its door,
-// its windows and its broken top.
+// The tower's wall, narrowing a little upwards, broken off in jags at the top.
+QPainterPath towerWall()
+{
+    QPainterPath wall;
+    wall.moveTo(kLeft, kFoot);
+    wall.lineTo(kLeft + 4, kTop + 6);
+    wall.lineTo(kLeft + 9, kTop + 1);
+    wall.lineTo(kLeft + 13, kTop + 7);
+    wall.lineTo(kLeft + 18, kTop - 1);
+    wall.lineTo(kLeft + 23, kTop + 5);
+    wall.lineTo(kLeft + 27, kTop);
+    wall.lineTo(kRight - 4, kTop + 4);
+    wall.lineTo(kRight, kFoot);
+    wall.closeSubpath();
+    return wall;
+}
+
+// An arched opening, dark inside.
+QPainterPath archOf(const QRectF &w)
+{
+    QPainterPath arch;
+    arch.moveTo(w.bottomLeft());
+    arch.lineTo(w.left(), w.top() + w.width() / 2);
+    arch.arcTo(QRectF(w.left(), w.top(), w.width(), w.width()), 180, -180);
+    arch.lineTo(w.bottomRight());
+    arch.closeSubpath();
+    return arch;
+}
+
+// The tower of stone courses, a door at its foot, three windows with fire
+// bursting from them, flames on its broken top.
 void towerBuilding(QPainter &p)
 {
-    const double l = 74, r = 126, foot = 184, top = kTowerTop;
-    QPainterPath wall;
-    wall.moveTo(l - 2, foot);
-    wall.lineTo(l + 2, top + 6);
-    wall.lineTo(l + 10, top);
-    wall.lineTo(l + 16, top + 7);
-    wall.lineTo(l + 24, top - 2);
-    wall.lineTo(l + 31, top + 8);
-    wall.lineTo(l + 38, top + 1);
-    wall.lineTo(r - 6, top + 9);
-    wall.lineTo(r - 2, top + 4);
-    wall.lineTo(r + 2, foot);
-    wall.closeSubpath();
-    const Tone &stone = kTowerStone;
-    drawShape(p, wall, stone, 3.0, 1.4);
-    paintMasonry(p, wall, 8, stone.shade);
-    drawShape(p, wall, kClear, 0, 1.4);
-    const std::vector<QRectF> windows{{94, 84, 12, 18}, {81, 116, 10, 16}, {109, 116, 10, 16}, {95, 150, 10, 16}};
-    for (const QRectF &w : windows) {
-        QPainterPath arch;
-        arch.moveTo(w.bottomLeft());
-        arch.lineTo(w.left(), w.top() + w.width() / 2);
-        arch.arcTo(QRectF(w.left(), w.top(), w.width(), w.width()), 180, -180);
-        arch.lineTo(w.bottomRight());
-        arch.closeSubpath();
-        drawShape(p, arch, kWindowDark, 0, 1.0);
-        paintFlame(p, {w.center().x(), w.bottom() - 1}, w.height() * 1.3, 0.25);
+    WoodcutFinish finish;
+    const QPainterPath wall = towerWall();
+    drawShape(p, wall, kTowerStone, 3.2, kContourLine);
+    paintMasonry(p, wall, 7, kTowerStone.shade);
+    drawShape(p, wall, kClear, 0, kContourLine);
+    drawShape(p, archOf({94, 188, 12, 22}), kWindowDark, 0, kInteriorLine * 1.3);
+    QPainterPath doorPlanks;
+    for (double x : {98.0, 102.0}) {
+        doorPlanks.moveTo(x, 194);
+        doorPlanks.lineTo(x, 210);
     }
-    paintFlame(p, {86, top + 6}, 22, -0.2);
-    paintFlame(p, {104, top + 4}, 28, 0.1);
-    paintFlame(p, {119, top + 8}, 20, 0.3);
+    drawLine(p, doorPlanks, kCragShade, kInteriorLine);
+    const std::vector<QRectF> windows{{95, 94, 10, 16}, {88, 128, 9, 15}, {104, 158, 9, 15}};
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const QRectF &w = windows[i];
+        drawShape(p, archOf(w), kWindowDark, 0, kInteriorLine * 1.3);
+        paintFlame(p, {w.center().x(), w.bottom() - 1}, w.height() * 1.5, i == 1 ? -0.35 : 0.3);
+    }
+    paintFlame(p, {91, kTop + 6}, 20, -0.3);
+    paintFlame(p, {102, kTop + 4}, 26, 0.15);
+    paintFlame(p, {112, kTop + 7}, 18, 0.35);
 }
 
-// The crown flung up and away, turning over.
-void towerCrown(QPainter &p)
+// The crown-shaped top, struck off and tilting in the air over the tower:
+// a stone drum under a gold crown of five points.
+void towerCrownTop(QPainter &p)
 {
     p.save();
-    p.translate(152, 78);
-    p.rotate(34);
-    paintRankSign(p, quillmere::Rank::King, QRectF(-15, -9, 30, 18));
+    p.translate(138, 54);
+    p.rotate(28);
+    p.scale(1.2, 1.2);
+    WoodcutFinish finish;
+    // The stone drum, torn off jagged along its foot.
+    QPainterPath drum;
+    drum.moveTo(-16, 0);
+    drum.lineTo(16, 0);
+    drum.lineTo(15, 7);
+    for (const QPointF &q :
+         {QPointF(10, 10), QPointF(6, 6), QPointF(1, 11), QPointF(-5, 6), QPointF(-10, 10), QPointF(-15, 7)})
+        drum.lineTo(q);
+    drum.closeSubpath();
+    drawShape(p, drum, kTowerStone, 1.4, kContourLine);
+    paintMasonry(p, drum, 5, kTowerStone.shade);
+    // The crown on it: a band and five points, a pearl on each.
+    QPainterPath crown;
+    crown.moveTo(-16, 0.5);
+    crown.lineTo(-18, -15);
+    for (int i = 1; i <= 4; ++i) {
+        crown.lineTo(-18 + (i - 0.5) * 9, -6);
+        crown.lineTo(-18 + i * 9, i % 2 ? -18 : -15);
+    }
+    crown.lineTo(16, 0.5);
+    crown.closeSubpath();
+    drawShape(p, crown, kGold, 1.6, kContourLine);
+    QPainterPath rim;
+    rim.addRect(QRectF(-18, -4, 36, 4.5));
+    drawShape(p, rim.intersected(crown), kGold, 0.8, kInteriorLine);
+    for (double x : {-9.0, 0.0, 9.0})
+        drawShape(p, ellipse({x, -1.8}, 1.5, 1.5), x == 0 ? kRuby : kSapphire, 0.3, kInteriorLine * 0.7);
+    for (int i = 0; i <= 4; ++i)
+        drawShape(p, ellipse({-18.0 + i * 9, (i % 2 ? -18.0 : -15.0) - 1.2}, 1.5, 1.5), kGold, 0.3,
+                  kInteriorLine * 0.8);
     p.restore();
 }
-
-// The bolt from the storm cloud to the tower's top.
+// The bolt out of the cloud, through the crown, down to the broken top.
 void towerLightning(QPainter &p)
 {
-    paintLightning(p, {{162, 12}, {134, 50}, {148, 52}, {121, kTowerTop + 9}, {170, 34}, {156, 38}, {186, 12}});
+    paintLightning(p, {{178, 16},
+                       {150, 42},
+                       {160, 44},
+                       {126, 66},
+                       {136, 66},
+                       {108, kTop + 6},
+                       {146, 58},
+                       {138, 56},
+                       {170, 36},
+                       {162, 36},
+                       {190, 16}});
 }
 
-// Two falling headlong, arms flung out.
+// The king falls head first on the left, his crown still on, his arms flung
+// down before him, his legs bent up behind and his blue cloak flying up.
+Sprawl theFallingKing()
+{
+    Sprawl s;
+    s.look.robe = {kRoyalRed, kBlue, Cut::Tunic, kLinen, kGold, false};
+    s.look.headwear = Headwear::Crown;
+    s.look.hairColour = kHairGrey;
+    s.look.beard = Beard::Full;
+    s.look.features = Features{
+        .view = View::ThreeQuarter, .side = 1, .gaze = {0.4, 1}, .age = Age::Old, .expression = Expression::Stern};
+    s.unit = 12;
+    s.head = {42, 206};
+    s.headDegrees = 200;
+    s.neck = {45, 195};
+    s.hips = {55, 172};
+    s.chest = QPointF(52.5, 187);
+    s.breadth = 0.75;
+    s.nearSide = -1;
+    s.elbow = {QPointF(66, 198), QPointF(30, 194)};
+    s.hand = {QPointF(79, 204), QPointF(22, 210)};
+    s.knee = {QPointF(74, 154), QPointF(35, 160)};
+    s.foot = {QPointF(58, 136), QPointF(28, 136)};
+    s.toes = {1, -1};
+    s.cloakTo = QPointF(62, 138);
+    s.skirtFlow = {0.1, -0.6};
+    return s;
+}
+
+// The other falls head first on the right, bare-headed, twisting as he
+// falls: one arm flung wide, the other thrown over his head, legs splayed.
+Sprawl theFallingMan()
+{
+    Sprawl s;
+    s.look.robe = {kTunicBlue, kPlumeRed, Cut::Tunic, kHoseYellow, kGold, false};
+    s.look.hair = Hair::Windblown;
+    s.look.hairColour = kHairBrown;
+    s.look.facing = -1;
+    s.look.features = Features{.view = View::ThreeQuarter,
+                               .side = -1,
+                               .gaze = {-0.5, -0.6},
+                               .age = Age::Young,
+                               .expression = Expression::Intent};
+    s.unit = 12;
+    s.head = {156, 234};
+    s.headDegrees = 170;
+    s.neck = {153, 223};
+    s.hips = {149, 200};
+    s.chest = QPointF(147.5, 214);
+    s.breadth = 0.75;
+    s.nearSide = 1;
+    s.elbow = {QPointF(172, 228), QPointF(136, 218)};
+    s.hand = {QPointF(181, 242), QPointF(124, 206)};
+    s.knee = {QPointF(170, 188), QPointF(132, 184)};
+    s.foot = {QPointF(180, 166), QPointF(148, 166)};
+    s.toes = {1, -1};
+    s.cloakTo = QPointF(164, 170);
+    s.skirtFlow = {0, -0.7};
+    return s;
+}
+
 void towerFalling(QPainter &p)
 {
-    Figure king;
-    king.height = 78;
-    king.robe = {kRoyalRed, kBlue, Cut::Gown, {}, kGold};
-    king.headwear = Headwear::Crown;
-    king.hairColour = kHairGrey;
-    king.beard = Beard::Full;
-    king.left = {Gesture::Out};
-    king.right = {Gesture::Aloft};
-    paintTurned(p, king, {52, 98}, 196);
-    Figure man;
-    man.height = 80;
-    man.robe = {kTunicBlueDark, std::nullopt, Cut::Tunic, kHoseRed, kGold};
-    man.hairColour = kHairBrown;
-    man.facing = -1;
-    man.left = {Gesture::Aloft};
-    man.right = {Gesture::Out};
-    paintTurned(p, man, {172, 132}, 190);
+    for (const Sprawl &s : {theFallingKing(), theFallingMan()})
+        paintContoured(p, kContourLine, [&](QPainter &q) {
+            WoodcutFinish finish;
+            paintSprawled(q, s);
+        });
 }
 
-// Sparks falling on both sides.
+// Drops of flame falling on both sides of the tower, ten on one side and
+// twelve on the other.
 void towerSparks(QPainter &p)
 {
-    const Tone &spark = kSpark;
-    const std::vector<QPointF> sparks{{22, 50},   {62, 64},   {24, 200}, {60, 176}, {140, 102},
-                                      {184, 100}, {140, 160}, {34, 250}, {168, 250}};
-    for (std::size_t i = 0; i < sparks.size(); ++i)
-        paintYod(p, sparks[i], 10, (i % 2 ? 20 : -20), spark);
+    const std::vector<QPointF> drops{{18, 56},   {44, 72},   {22, 100},  {64, 92},   {14, 144},  {76, 150},
+                                     {30, 226},  {14, 200},  {70, 232},  {60, 60},   {128, 92},  {150, 80},
+                                     {176, 74},  {136, 122}, {166, 104}, {184, 130}, {128, 150}, {176, 156},
+                                     {122, 186}, {186, 198}, {140, 246}, {174, 258}};
+    for (std::size_t i = 0; i < drops.size(); ++i)
+        paintYod(p, drops[i], 8, (i % 3 == 0 ? 15.0 : i % 3 == 1 ? -12.0 : 0.0), kSpark);
 }
 
 } // namespace
@@ -141,10 +289,10 @@ Trump theTower()
     return {{{Layer::Scene, towerStorm},
              {Layer::Scene, towerCrag},
              {Layer::Scene, towerBuilding},
-             {Layer::Figures, towerCrown},
+             {Layer::Scene, towerSparks},
+             {Layer::Scene, towerCrownTop},
              {Layer::Scene, towerLightning},
-             {Layer::Figures, towerFalling},
-             {Layer::Scene, towerSparks}}};
+             {Layer::Figures, towerFalling}}};
 }
 
 } // namespace artwork::trumps
