@@ -355,4 +355,7 @@ inline const Tone kGoldSerpent{{226, 186, 60}, {170, 130, 30}};
 inline const Tone kJackal{{196, 96, 52}, {136, 60, 32}};
 inline const QColor kFlaxenMane{226, 210, 170};
 
+// The Fool: his little white dog.
+inline const Tone kFoolDogCoat{{248, 246, 238}, {196, 190, 178}};
+
 } // namespace artwork
