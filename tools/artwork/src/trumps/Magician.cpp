@@ -184,7 +184,7 @@ void magicianFigure(QPainter &p)
 // wand and the sword lying in front of them.
 void magicianTable(QPainter &p)
 {
-    style::paintGroundShadow(p, {100, kTableFoot}, 86, 5);
+    style::paintGroundShadow(p, {88, kTableFoot}, 78, 5);
     style::paintContoured(p, style::kContourLine, [](QPainter &q) {
         const style::WoodcutFinish finish;
         // A cloth falls from the top to the ground and hides him from the hips down.
