@@ -375,5 +375,7 @@ inline const Tone kAngelRobe{{132, 84, 168}, {90, 52, 120}};
 // The Tower: the black night sky and the grey storm clouds.
 inline const QColor kTowerNight{22, 22, 30};
 inline const Tone kTowerCloud{{112, 112, 120}, {80, 80, 90}};
+// The Fool: his little white dog.
+inline const Tone kFoolDogCoat{{248, 246, 238}, {196, 190, 178}};
 
 } // namespace artwork

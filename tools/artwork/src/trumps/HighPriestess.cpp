@@ -3,6 +3,8 @@
 
 #include "trumps/Trump.h"
 
+#include "figures/Hands.h"
+
 namespace artwork::trumps {
 
 namespace {
@@ -10,42 +12,137 @@ namespace {
 const QRectF kPriestessLeftPillar(16, 40, 20, 198);
 const QRectF kPriestessRightPillar(164, 40, 20, 198);
 
+constexpr double kHorizon = 104, kVeilTop = 150, kFloorTop = 244;
+
+// Sky and sea behind the temple; between the pillars the veil hangs only to
+// her shoulders, so the water shows over it.
+void priestessSea(QPainter &p)
+{
+    const QRectF scene = trumpScene();
+    paintSky(p, scene, kHorizon, kMorningSky);
+    paintWater(p, scene, kHorizon, kFloorTop, 11, kSea);
+    QPainterPath horizon;
+    horizon.moveTo(scene.left(), kHorizon);
+    horizon.lineTo(scene.right(), kHorizon);
+    drawLine(p, horizon, kSea.shade, style::kDistantLine);
+}
+
 void priestessTemple(QPainter &p)
 {
     const QRectF scene = trumpScene();
-    paintSky(p, scene, scene.bottom(), kNightSky);
-    paintVeil(p, QRectF(36, 58, 128, 190), kVeilGold, kPomegranate);
-    paintStoneFloor(p, scene, 244, kBlueFloor);
+    paintVeil(p,
+              QRectF(kPriestessLeftPillar.right(), kVeilTop,
+                     kPriestessRightPillar.left() - kPriestessLeftPillar.right(), kFloorTop - kVeilTop + 4),
+              kVeilGold, kPomegranate);
+    paintStoneFloor(p, scene, kFloorTop, kBlueFloor);
     paintPillar(p, kPriestessLeftPillar, kBlackPillar);
     paintPillar(p, kPriestessRightPillar, kWhitePillar);
 }
 
+// The scroll lies level across her lap: its middle and length from her body.
+QPointF scrollCentreOf(const Body &b)
+{
+    return {b.hips.x() + 0.05 * b.unit, b.seatY - 0.3 * b.unit};
+}
+double scrollLengthOf(const Body &b)
+{
+    return 2.5 * b.unit;
+}
+// Its rolled left end, where her hand closes on it.
+QPointF scrollRoll(const Body &b)
+{
+    return scrollCentreOf(b) - QPointF(0.47 * scrollLengthOf(b), 0);
+}
+
+Figure priestess()
+{
+    Figure f;
+    f.base = {100, 258};
+    f.height = 196;
+    f.pose = Pose::Seated;
+    f.build = Build::Woman;
+    f.robe = {kBlue, kWhiteCloth, Cut::Gown, {}, kSilver, false};
+    f.hair = Hair::Shoulder;
+    f.hairColour = kHairBlack;
+    f.features = Features{
+        .view = View::Front, .gaze = {0.35, 0.1}, .age = Age::Prime, .expression = Expression::Calm, .breadth = 0.94};
+    // The scroll lies across her lap; one hand grips its roll, the other lies over it.
+    const Body b = bodyOf(f);
+    f.left = {.grip = Grip::Fist, .angle = 0.0};
+    reachTo(f, -1, scrollRoll(b));
+    f.right = {.grip = Grip::Rest};
+    reachTo(f, 1, scrollCentreOf(b) + QPointF(0.3 * scrollLengthOf(b), -0.05 * b.unit), true);
+    f.seed = 7;
+    return f;
+}
+
+QPointF scrollCentre()
+{
+    return scrollCentreOf(bodyOf(priestess()));
+}
+double scrollLength()
+{
+    return scrollLengthOf(bodyOf(priestess()));
+}
+
+// The scroll, rolled at its left end, where her hand holds it; its other
+// half goes in under her arm, into the folds of her robe.
+void paintTora(QPainter &p, const Body &b)
+{
+    const QPointF c = scrollCentre();
+    const double len = scrollLength(), h = len * 0.26;
+    QPainterPath sheet;
+    sheet.addRect(QRectF(c.x() - len / 2, c.y() - h / 2, b.hand[1].x() + 0.05 * b.unit - (c.x() - len / 2), h));
+    drawShape(p, sheet, kParchment, 1.0, style::kInteriorLine);
+    QPainterPath roll;
+    roll.addRoundedRect(QRectF(c.x() - len / 2 - len * 0.05, c.y() - h * 0.66, len * 0.1, h * 1.32), len * 0.05,
+                        len * 0.05);
+    drawShape(p, roll, kParchment, 1.0, style::kInteriorLine);
+}
+
+// Her other arm again, over the scroll: the sleeve and the resting hand hide
+// its right half.
+void paintArmOverScroll(QPainter &p, const Figure &f, const Body &b)
+{
+    const QPointF along = shapes::unitVector(b.hand[1] - b.elbow[1]);
+    p.save();
+    p.setClipPath(shapes::limb({b.elbow[1], b.hand[1] - along * 0.22 * b.unit}, {0.3 * b.unit, 0.26 * b.unit}),
+                  Qt::IntersectClip);
+    paintFigure(p, f);
+    p.restore();
+    paintHand(p, {.grip = Grip::Rest, .centre = b.hand[1], .forearm = along, .unit = b.unit});
+}
+
+// The solar cross on her breast: a white cross of equal arms.
+void paintSolarCross(QPainter &p, const Body &b)
+{
+    QPainterPath cross;
+    const QPointF chest = (b.shoulder[0] + b.shoulder[1]) / 2 + QPointF(0, 0.6 * b.unit);
+    cross.addRect(QRectF(chest.x() - 0.07 * b.unit, chest.y() - 0.32 * b.unit, 0.14 * b.unit, 0.64 * b.unit));
+    cross.addRect(QRectF(chest.x() - 0.32 * b.unit, chest.y() - 0.07 * b.unit, 0.64 * b.unit, 0.14 * b.unit));
+    drawShape(p, shapes::united(cross), kWhiteCloth, 0.5, style::kInteriorLine);
+}
+
 void priestessFigure(QPainter &p)
 {
-    Figure priestess;
-    priestess.base = {100, 258};
-    priestess.height = 196;
-    priestess.pose = Pose::Seated;
-    priestess.build = Build::Woman;
-    priestess.robe = {kBlue, kWhiteCloth, Cut::Gown, {}, kSilver};
-    priestess.hair = Hair::Long;
-    priestess.hairColour = kHairBlack;
-    priestess.left = {Gesture::Forward};
-    priestess.right = {Gesture::Down};
-    priestess.seed = 7;
-    paintBench(p, priestess, kPaleBench);
-    paintFigure(p, priestess);
-    paintHornedCrown(p, priestess);
-    const Body b = bodyOf(priestess);
-    // A cross on her breast.
-    QPainterPath cross;
-    const QPointF chest = (b.shoulder[0] + b.shoulder[1]) / 2 + QPointF(0, 0.55 * b.unit);
-    cross.addRect(QRectF(chest.x() - 0.06 * b.unit, chest.y() - 0.3 * b.unit, 0.12 * b.unit, 0.6 * b.unit));
-    cross.addRect(QRectF(chest.x() - 0.3 * b.unit, chest.y() - 0.06 * b.unit, 0.6 * b.unit, 0.12 * b.unit));
-    drawShape(p, shapes::united(cross), kWhiteCloth, 0.5, 0.8);
-    paintScroll(p, b.hand[0] + QPointF(0.1 * b.unit, -0.1 * b.unit), 1.5 * b.unit, -30);
-    paintFist(p, priestess, -1);
-    paintMoon(p, {118, 254}, 13, false);
+    const Figure f = priestess();
+    const Body b = bodyOf(f);
+    style::paintGroundShadow(p, {100, 258}, 62, 5, kBlueFloor.shade);
+    style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
+        const style::WoodcutFinish finish;
+        paintBench(q, f, kPaleBench);
+        paintFigure(q, f);
+        paintHornedCrown(q, f);
+        paintSolarCross(q, b);
+        paintTora(q, b);
+        paintArmOverScroll(q, f, b);
+        paintHand(q, {.grip = Grip::Fist,
+                      .centre = b.hand[0],
+                      .forearm = b.hand[0] - b.elbow[0],
+                      .unit = b.unit,
+                      .shaftDegrees = 0});
+        paintMoon(q, {118, 254}, 13, false);
+    });
 }
 
 void priestessLettering(QPainter &p, const CardFace &)
@@ -53,13 +150,16 @@ void priestessLettering(QPainter &p, const CardFace &)
     const QFont font = libertine(13, true);
     drawCentredText(p, "B", font, kBoazLetter, kPriestessLeftPillar.center() + QPointF(0, -50));
     drawCentredText(p, "J", font, kJachinLetter, kPriestessRightPillar.center() + QPointF(0, -50));
+    // The scroll's name, on the part of it that shows beside her hand.
+    drawCentredText(p, "TORA", libertine(7, true), kOutline, scrollCentre() + QPointF(-0.14 * scrollLength(), 0));
 }
 
 } // namespace
 
 Trump theHighPriestess()
 {
-    return {{{Layer::Scene, priestessTemple}, {Layer::Figures, priestessFigure}}, priestessLettering};
+    return {{{Layer::Scene, priestessSea}, {Layer::Scene, priestessTemple}, {Layer::Figures, priestessFigure}},
+            priestessLettering};
 }
 
 } // namespace artwork::trumps
