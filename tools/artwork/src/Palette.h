@@ -355,4 +355,11 @@ inline const Tone kGoldSerpent{{226, 186, 60}, {170, 130, 30}};
 inline const Tone kJackal{{196, 96, 52}, {136, 60, 32}};
 inline const QColor kFlaxenMane{226, 210, 170};
 
+// ---- Satan ----------------------------------------------------------------------
+// The chained man's sun-browned skin (the woman keeps kSkin), the iron of the
+// captives' collars, and the pale star on the devil's brow.
+inline const Tone kCaptiveManSkin{{222, 170, 132}, {178, 124, 92}};
+inline const Tone kCollarIron{{120, 120, 132}, {78, 78, 90}};
+inline const Tone kBrowStar{{236, 226, 190}, {190, 176, 130}};
+
 } // namespace artwork
