@@ -377,5 +377,11 @@ inline const QColor kTowerNight{22, 22, 30};
 inline const Tone kTowerCloud{{112, 112, 120}, {80, 80, 90}};
 // The Fool: his little white dog.
 inline const Tone kFoolDogCoat{{248, 246, 238}, {196, 190, 178}};
+// ---- Satan ----------------------------------------------------------------------
+// The chained man's sun-browned skin (the woman keeps kSkin), the iron of the
+// captives' collars, and the pale star on the devil's brow.
+inline const Tone kCaptiveManSkin{{222, 170, 132}, {178, 124, 92}};
+inline const Tone kCollarIron{{120, 120, 132}, {78, 78, 90}};
+inline const Tone kBrowStar{{236, 226, 190}, {190, 176, 130}};
 
 } // namespace artwork

@@ -1,8 +1,13 @@
-// 16 Satan: a horned, bat-winged figure stands on a black pedestal, one hand raised, the other
-// holding a torch upside down; a horned man and woman are chained to a ring in the pedestal at
-// its foot.
+// 16 Satan: a horned, bat-winged figure stands on a black pedestal, an inverted pentagram on
+// his brow, his right hand raised open, his left holding a torch upside down; a horned man and
+// woman, chained by iron collars to a ring in the pedestal, stand at its foot, his tail ending
+// in a flame and hers in a bunch of grapes.
 
 #include "trumps/Trump.h"
+
+#include "figures/Hands.h"
+
+#include <QTransform>
 
 namespace artwork::trumps {
 
@@ -10,7 +15,7 @@ namespace {
 
 const QRectF kBlock(62, 186, 76, 56); // the pedestal's front
 const QPointF kRing(100, 210);        // where the chains are made fast
-constexpr double kDevilUnit = 20, kCaptiveUnit = 14.5;
+constexpr double kDevilUnit = 20;
 // Heads drawn larger than the bodies' proportions give, to read at a slot's size.
 constexpr double kHeadScale = 1.3;
 
@@ -51,64 +56,139 @@ void satanWings(QPainter &p)
     paintBatWings(p, devilHips() + QPointF(0, -1.7 * kDevilUnit), kDevilUnit, 3.0, kBatWing);
 }
 
-struct Captive {
-    QPointF hips;
-    Build build;
-    int facing;
-    Hair hair;
-    QColor hairColour;
-};
+// The chain's sag, shared by the chain and the hand that grips it.
+constexpr double kChainSag = 4;
 
-// A captive, horned, chained by the neck to the ring, the tail curling out
-// behind: his tipped with flame, hers with grapes.
-void paintCaptive(QPainter &p, const Captive &c)
+// A point `t` (0 at the ring, 1 at the collar) along a chain drawn by
+// paintChain from the ring to `collar`.
+QPointF alongChain(QPointF collar, double t)
 {
-    const double cu = kCaptiveUnit;
-    const double side = -c.facing;
-    QPainterPath tail;
-    tail.moveTo(c.hips);
-    const QPointF end = c.hips + QPointF(side * 1.0 * cu, 1.9 * cu);
-    tail.cubicTo(c.hips + QPointF(side * 1.2 * cu, 0.4 * cu), c.hips + QPointF(side * 1.4 * cu, 1.6 * cu), end);
-    drawLine(p, tail, kOutline, 3.6);
-    drawLine(p, tail, kSkin.shade, 2.0);
-    if (c.build == Build::Man) {
-        paintFlame(p, end + QPointF(0, 2), 10);
-    } else {
-        for (int i = 0; i < 5; ++i)
-            drawShape(p, shapes::ellipse(end + QPointF(i % 2 ? 1.5 : -1.5, 1.5 + i * 1.6), 1.8, 1.8), kGrapes, 0.5,
-                      0.7);
-    }
-    const StandingBody b = paintStandingNude(p, c.hips, cu, c.build, kSkin);
-    // A loincloth of sacking.
-    QPainterPath cloth;
-    cloth.moveTo(c.hips + QPointF(-0.72 * cu, -0.2 * cu));
-    cloth.lineTo(c.hips + QPointF(0.72 * cu, -0.2 * cu));
-    cloth.lineTo(c.hips + QPointF(0.5 * cu, 0.7 * cu));
-    cloth.lineTo(c.hips + QPointF(-0.5 * cu, 0.7 * cu));
-    cloth.closeSubpath();
-    drawShape(p, cloth, kSacking, 0.8);
-    Figure look;
-    look.build = c.build;
-    look.hair = c.hair;
-    look.hairColour = c.hairColour;
-    look.turn = -c.facing * 0.3;
-    const QPointF head = headOn(b, cu);
-    paintHead(p, look, head, kHeadScale * cu);
-    paintHorns(p, head, kHeadScale * cu, 0.4);
-    for (int hand : {0, 1}) {
-        const double out = hand ? 1.0 : -1.0;
-        paintBareArmFrom(p, b.shoulder[static_cast<std::size_t>(hand)], c.hips + QPointF(out * 1.0 * cu, 0.4 * cu),
-                         c.hips + QPointF(out * 2.0 * cu, -1.0 * cu), cu, c.build, kSkin, false);
-    }
-    paintChain(p, kRing, b.neck + QPointF(0, 0.1 * cu), 4, 3.2);
+    const QPointF control = (kRing + collar) / 2 + QPointF(0, kChainSag * 2);
+    return (1 - t) * (1 - t) * kRing + 2 * (1 - t) * t * control + t * t * collar;
 }
 
-void satanCaptives(QPainter &p)
+// An iron collar round the neck (`neck` is where the chin meets it), the chain's end made fast at its front.
+QPointF paintCollar(QPainter &p, QPointF neck, double u)
 {
-    const double cu = kCaptiveUnit;
-    for (const Captive &c : {Captive{{44, 264 - 3.65 * cu}, Build::Man, 1, Hair::Short, kHairBrown},
-                             Captive{{156, 264 - 3.65 * cu}, Build::Woman, -1, Hair::Long, kHairBronze}})
-        paintCaptive(p, c);
+    const QPointF c = neck + QPointF(0, 0.16 * u);
+    drawShape(p, shapes::ellipse(c, 0.3 * u, 0.12 * u), kCollarIron, 0.6, style::kInteriorLine);
+    const QPointF hasp = c + QPointF(0, 0.12 * u);
+    drawShape(p, shapes::ellipse(hasp, 0.09 * u, 0.09 * u), kCollarIron, 0.3, style::kInteriorLine);
+    return hasp;
+}
+
+// A tail from the small of the back curling out to `side` and ending at the
+// returned point.
+QPointF paintTail(QPainter &p, QPointF hips, double u, double side, double droop)
+{
+    QPainterPath tail;
+    tail.moveTo(hips);
+    const QPointF end = hips + QPointF(side * 1.3 * u, droop * u);
+    tail.cubicTo(hips + QPointF(side * 1.4 * u, 0.3 * u), hips + QPointF(side * 0.7 * u, (droop - 0.6) * u), end);
+    drawLine(p, tail, kOutline, 0.26 * u);
+    drawLine(p, tail, kSkin.shade, 0.15 * u);
+    return end;
+}
+
+// A loincloth of sacking, its hem ragged.
+void paintLoincloth(QPainter &p, QPointF hips, double u, double drop, unsigned seed)
+{
+    style::Roughness rough(seed);
+    std::vector<QPointF> hem;
+    for (int i = 0; i <= 6; ++i)
+        hem.push_back(hips + QPointF((0.52 - 1.04 * i / 6.0) * u, (drop + 0.08 * rough.next()) * u));
+    QPainterPath cloth;
+    cloth.moveTo(hips + QPointF(-0.74 * u, -0.2 * u));
+    cloth.lineTo(hips + QPointF(0.74 * u, -0.2 * u));
+    for (const QPointF &q : hem)
+        cloth.lineTo(q);
+    cloth.closeSubpath();
+    drawShape(p, cloth, kSacking, 0.12 * u, style::kInteriorLine);
+}
+
+constexpr double kManUnit = 15.5, kWomanUnit = 13.6;
+constexpr double kCaptivesGround = 264;
+const QPointF kManHips(42, kCaptivesGround - 3.65 * kManUnit);
+const QPointF kWomanHips(158, kCaptivesGround - 3.65 * kWomanUnit);
+
+// The man, broad and dark-haired, his tail burning at its tip; he glares up
+// at the devil, one fist clenched at his side, the other dragging at his
+// chain.
+void satanMan(QPainter &p)
+{
+    const double u = kManUnit;
+    style::paintGroundShadow(p, {kManHips.x(), kCaptivesGround}, 1.3 * u, 0.22 * u, kPedestal.shade);
+    QPointF hasp, head;
+    StandingBody b;
+    style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
+        const style::WoodcutFinish finish;
+        const QPointF end = paintTail(q, kManHips + QPointF(-0.3 * u, 0.2 * u), u, -1, 1.6);
+        paintFlame(q, end + QPointF(-0.1 * u, 0.15 * u), 0.95 * u, -0.12);
+        b = paintStandingNude(q, kManHips, u, Build::Man, kCaptiveManSkin);
+        paintLoincloth(q, kManHips, u, 0.62, 3);
+        Figure look;
+        look.hair = Hair::Short;
+        look.hairColour = kHairBlack;
+        look.beard = Beard::Short;
+        look.skin = kCaptiveManSkin;
+        look.features = Features{View::ThreeQuarter, 1, {0.5, -0.7}, Age::Prime, Expression::Stern, 1.08};
+        head = headOn(b, u);
+        paintHead(q, look, head, kHeadScale * u);
+        paintHorns(q, head, kHeadScale * u, 0.42);
+        hasp = paintCollar(q, b.neck, u);
+        const QPointF fist = kManHips + QPointF(-1.05 * u, 0.55 * u);
+        paintBareArmFrom(q, b.shoulder[0], fist, kManHips + QPointF(-1.6 * u, -0.8 * u), u, Build::Man, kCaptiveManSkin,
+                         true);
+        paintHand(q, {Grip::Fist, fist, {-0.1, 1}, u, kCaptiveManSkin, 0, -1});
+    });
+    paintChain(p, kRing, hasp, kChainSag, 3.2);
+    const QPointF grip = alongChain(hasp, 0.72);
+    style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
+        const style::WoodcutFinish finish;
+        paintBareArmFrom(q, b.shoulder[1], grip, b.shoulder[1] + QPointF(0.4 * u, 1.4 * u), u, Build::Man,
+                         kCaptiveManSkin, true);
+    });
+    const QPointF along = alongChain(hasp, 0.76) - alongChain(hasp, 0.68);
+    paintHand(p, {Grip::Fist, grip, {0.3, -1}, u, kCaptiveManSkin, shapes::angleOf(along) - 90, 1});
+}
+
+// The woman, slighter and fair, her long hair streaming and her tail ending
+// in a bunch of grapes; she looks down and aside, one hand on her hip, the
+// other hanging open.
+void satanWoman(QPainter &p)
+{
+    const double u = kWomanUnit;
+    style::paintGroundShadow(p, {kWomanHips.x(), kCaptivesGround}, 1.2 * u, 0.22 * u, kPedestal.shade);
+    // She stands with her weight shifted, leaning a little towards the
+    // pedestal, where he stands square.
+    const QTransform lean =
+        QTransform().translate(kWomanHips.x(), kCaptivesGround).rotate(-4).translate(-kWomanHips.x(), -kCaptivesGround);
+    QPointF hasp;
+    StandingBody b;
+    style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
+        const style::WoodcutFinish finish;
+        q.setTransform(lean, true);
+        const QPointF end = paintTail(q, kWomanHips + QPointF(0.3 * u, 0.2 * u), u, 1, 2.0);
+        paintGrapes(q, end, 0.75 * u);
+        b = paintStandingNude(q, kWomanHips, u, Build::Woman, kSkin);
+        paintLoincloth(q, kWomanHips, u, 0.8, 7);
+        const QPointF head = headOn(b, u);
+        paintFlowingHair(q, head, kHeadScale * u, kHairGold, 1);
+        Figure look;
+        look.build = Build::Woman;
+        look.hair = Hair::Short;
+        look.hairColour = kHairGold;
+        look.features = Features{View::ThreeQuarter, -1, {-0.6, 0.6}, Age::Young, Expression::Gentle, 0.92};
+        paintHead(q, look, head, kHeadScale * u);
+        paintHorns(q, head, kHeadScale * u, 0.34);
+        hasp = paintCollar(q, b.neck, u);
+        const QPointF hip = kWomanHips + QPointF(0.78 * u, -0.25 * u);
+        paintBareArmFrom(q, b.shoulder[1], hip, hip + QPointF(1.0 * u, -0.8 * u), u, Build::Woman, kSkin, true);
+        paintHand(q, {Grip::Hip, hip, {-0.6, 0.8}, u, kSkin, 0, 1});
+        const QPointF open = kWomanHips + QPointF(-0.95 * u, 0.85 * u);
+        paintBareArmFrom(q, b.shoulder[0], open, open + QPointF(-0.5 * u, -1.0 * u), u, Build::Woman, kSkin, false);
+    });
+    paintChain(p, kRing, lean.map(hasp), kChainSag, 3.0);
 }
 
 // The iron ring in the pedestal's front, over the chains' ends.
@@ -117,14 +197,25 @@ void satanRing(QPainter &p)
     drawShape(p, shapes::ellipse(kRing, 5, 5).subtracted(shapes::ellipse(kRing, 3, 3)), kIronRing, 0.6, 0.9);
 }
 
-// The devil: a man's body in red on a goat's shaggy legs, horned and frowning;
-// his right hand raised, open, his left holding a torch upside down, its
-// flame licking upwards.
-void satanDevil(QPainter &p)
+// A pentagram standing on one point, drawn in one stroke: the sign on the
+// devil's brow.
+void paintInvertedPentagram(QPainter &p, QPointF centre, double r)
 {
-    const double du = kDevilUnit;
-    const QPointF hips = devilHips();
-    const StandingBody body = paintStandingNude(p, hips, du, Build::Man, kDevilSkin, kGoatLegs);
+    QPainterPath star;
+    for (int i = 0; i <= 5; ++i) {
+        const QPointF v = shapes::polar(centre, r, 90 + 144.0 * (i % 5));
+        if (i == 0)
+            star.moveTo(v);
+        else
+            star.lineTo(v);
+    }
+    drawLine(p, star, kOutline, 0.34 * r + 1.0);
+    drawLine(p, star, kBrowStar.base, 0.34 * r);
+}
+
+// The goat's shaggy fur over the devil's loins.
+void paintFur(QPainter &p, QPointF hips, double du)
+{
     std::vector<QPointF> fur;
     for (int i = 0; i <= 12; ++i) {
         const double x = -0.78 + 1.56 * i / 12;
@@ -134,32 +225,55 @@ void satanDevil(QPainter &p)
     fur.push_back(hips + QPointF(0, -0.56 * du));
     fur.push_back(hips + QPointF(-0.74 * du, -0.5 * du));
     drawShape(p, style::smoothClosed(fur), kGoatLegs, 1.6, 1.0);
-    Figure look;
-    look.hairColour = kHairBlack;
-    look.beard = Beard::Short;
-    look.skin = kDevilSkin;
-    const QPointF head = headOn(body, du);
-    const double hu = kHeadScale * du;
-    paintHead(p, look, head, hu);
-    paintHorns(p, head, hu, 1.0);
-    QPainterPath brows;
-    for (int side : {-1, 1}) {
-        brows.moveTo(head + QPointF(side * 0.34 * hu, -0.16 * hu));
-        brows.lineTo(head + QPointF(side * 0.06 * hu, -0.04 * hu));
-    }
-    drawLine(p, brows, kOutline, 1.6);
-    paintBareArmFrom(p, body.shoulder[1], body.shoulder[1] + QPointF(1.2 * du, -0.9 * du),
-                     body.shoulder[1] + QPointF(1.6 * du, 0.4 * du), du, Build::Man, kDevilSkin, false);
-    const QPointF fist = body.shoulder[0] + QPointF(-1.1 * du, 1.9 * du);
-    const QPointF end = fist + QPointF(-0.5 * du, 1.7 * du);
+}
+
+// The torch held upside down in the devil's left fist, its flame licking
+// upwards; returns where the fist closes on it.
+QPointF paintLoweredTorch(QPainter &p, const StandingBody &body, double du)
+{
+    const QPointF fist = body.shoulder[1] + QPointF(1.15 * du, 1.85 * du);
+    const QPointF end = fist + QPointF(0.45 * du, 1.75 * du);
     QPainterPath torch;
-    torch.moveTo(fist + QPointF(0.12 * du, -0.4 * du));
+    torch.moveTo(fist + QPointF(-0.1 * du, -0.45 * du));
     torch.lineTo(end);
-    drawLine(p, torch, kOutline, 0.34 * du + 1.6);
-    drawLine(p, torch, kWood.base, 0.34 * du);
-    paintFlame(p, end + QPointF(0, 0.2 * du), 1.1 * du, -0.15);
-    paintBareArmFrom(p, body.shoulder[0], fist, body.shoulder[0] + QPointF(-1.2 * du, 0.6 * du), du, Build::Man,
-                     kDevilSkin, true);
+    drawLine(p, torch, kOutline, 0.3 * du + 1.6);
+    drawLine(p, torch, kWood.base, 0.3 * du);
+    paintFlame(p, end + QPointF(0, 0.3 * du), 1.2 * du, 0.12);
+    return fist;
+}
+
+// The devil: a man's body in red on a goat's shaggy legs, horned and glaring
+// down, the inverted star on his brow; his right hand raised, open, palm out,
+// his left gripping a torch held upside down.
+void satanDevil(QPainter &p)
+{
+    const double du = kDevilUnit;
+    const QPointF hips = devilHips();
+    style::paintGroundShadow(p, {100, kBlock.top() - 4}, 1.1 * du, 0.16 * du, kPedestal.base);
+    style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
+        const style::WoodcutFinish finish;
+        const StandingBody body = paintStandingNude(q, hips, du, Build::Man, kDevilSkin, kGoatLegs);
+        paintFur(q, hips, du);
+        Figure look;
+        look.hairColour = kHairBlack;
+        look.beard = Beard::Short;
+        look.skin = kDevilSkin;
+        look.features = Features{View::Front, 1, {0.0, 0.55}, Age::Prime, Expression::Stern, 1.12};
+        const QPointF head = headOn(body, du);
+        const double hu = kHeadScale * du;
+        paintHead(q, look, head, hu);
+        paintHorns(q, head, hu, 1.0);
+        paintInvertedPentagram(q, head + QPointF(0, -0.34 * hu), 0.15 * hu);
+        // The right hand raised beside the head, open, the palm to us.
+        const QPointF palm = body.shoulder[0] + QPointF(-1.05 * du, -1.05 * du);
+        paintBareArmFrom(q, body.shoulder[0], palm + QPointF(0.02 * du, 0.2 * du),
+                         body.shoulder[0] + QPointF(-1.5 * du, 0.3 * du), du, Build::Man, kDevilSkin, true);
+        paintHand(q, {Grip::Palm, palm, {0, -1}, 1.15 * du, kDevilSkin, 0, -1});
+        const QPointF fist = paintLoweredTorch(q, body, du);
+        paintBareArmFrom(q, body.shoulder[1], fist, body.shoulder[1] + QPointF(1.3 * du, 0.6 * du), du, Build::Man,
+                         kDevilSkin, true);
+        paintHand(q, {Grip::Fist, fist, {0.3, 1}, du, kDevilSkin, -14, 1});
+    });
 }
 
 } // namespace
@@ -168,7 +282,8 @@ Trump satan()
 {
     return {{{Layer::Scene, satanHall},
              {Layer::Figures, satanWings},
-             {Layer::Figures, satanCaptives},
+             {Layer::Figures, satanMan},
+             {Layer::Figures, satanWoman},
              {Layer::Scene, satanRing},
              {Layer::Figures, satanDevil}}};
 }

@@ -4,6 +4,10 @@
 
 #include "trumps/Trump.h"
 
+#include "figures/Hands.h"
+
+#include <QTransform>
+
 #include <tuple>
 
 namespace artwork::trumps {
@@ -52,59 +56,107 @@ void temperanceLand(QPainter &p)
 Figure angel()
 {
     Figure angel;
-    angel.base = {96, 266};
-    angel.height = 206;
+    angel.base = {96, 259};
+    angel.height = 200;
     angel.build = Build::Woman;
     angel.robe = {kLinen, std::nullopt, Cut::Gown, {}, kGold};
-    angel.hair = Hair::Long;
+    angel.hair = Hair::Shoulder;
     angel.hairColour = kHairAmber;
-    angel.turn = 0.2;
+    angel.features = Features{View::ThreeQuarter, 1, {0.5, 0.6}, Age::Young, Expression::Gentle, 0.96};
     angel.left = {Gesture::Behind};
     angel.right = {Gesture::Behind};
     return angel;
 }
 
-// The angel and her wings, a sun on her brow; her left foot stands in the
-// water, with ripples over it.
+// The sign on her breast: a golden triangle, point up, inside a white square.
+void paintBreastSign(QPainter &p, QPointF centre, double half)
+{
+    QPainterPath square;
+    square.addRect(QRectF(centre.x() - half, centre.y() - half, 2 * half, 2 * half));
+    drawShape(p, square, kLinen, 0, style::kInteriorLine);
+    QPainterPath triangle;
+    triangle.moveTo(centre + QPointF(0, -0.78 * half));
+    triangle.lineTo(centre + QPointF(0.8 * half, 0.66 * half));
+    triangle.lineTo(centre + QPointF(-0.8 * half, 0.66 * half));
+    triangle.closeSubpath();
+    drawShape(p, triangle, kGold, 0.2 * half, style::kInteriorLine);
+}
+
+// The angel and her wings, a golden disc on her brow and the sign on her
+// breast; her left foot stands in the water, with ripples over it.
 void temperanceAngel(QPainter &p)
 {
     const Figure figure = angel();
-    WingsLook wings;
-    wings.feathers = kFlameFeathers;
-    wings.tips = kRedFlightFeathers;
-    wings.span = 2.3;
-    wings.lift = 1.0;
-    paintWings(p, figure, wings);
-    paintFigure(p, figure);
     const Body body = bodyOf(figure);
     const double u = body.unit;
-    drawShape(p, shapes::ellipse(body.headCentre + QPointF(0, -0.3 * u), 0.09 * u, 0.09 * u), kGold, 0.4, 0.7);
-    const QPointF foot = body.foot[0];
-    QPainterPath wet;
-    wet.addEllipse(QPointF(foot.x() - 1, foot.y() - 0.5), 0.34 * u, 0.12 * u);
-    drawShape(p, wet, kSea, 0, 0.8);
+    style::paintGroundShadow(p, body.foot[1] + QPointF(0.2 * u, 0), 0.55 * u, 0.12 * u);
+    style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
+        const style::WoodcutFinish finish;
+        WingsLook wings;
+        wings.feathers = kFlameFeathers;
+        wings.tips = kRedFlightFeathers;
+        wings.span = 2.3;
+        wings.lift = 1.0;
+        paintWings(q, figure, wings);
+        paintFigure(q, figure);
+    });
+    drawShape(p, shapes::ellipse(body.headCentre + QPointF(0.06 * u, -0.33 * u), 0.09 * u, 0.09 * u), kGold, 0.4,
+              style::kInteriorLine);
+    paintBreastSign(p, body.neck + QPointF(0, 0.5 * u), 0.24 * u);
+    // The bare foot in the pool over the shoe's place, its sole under the
+    // water, ripples spreading round it.
+    const QPointF sole = body.foot[0];
+    QPainterPath bare;
+    bare.moveTo(sole + QPointF(-0.23 * u, 0));
+    bare.cubicTo(sole + QPointF(-0.25 * u, -0.2 * u), sole + QPointF(0.25 * u, -0.2 * u),
+                 sole + QPointF(0.23 * u, 0));
+    bare.closeSubpath();
+    drawShape(p, bare, figure.skin, 0.3, style::kInteriorLine);
+    drawShape(p, shapes::ellipse(sole + QPointF(0, 0.02 * u), 0.42 * u, 0.08 * u), kSea, 0, 0);
+    QPainterPath ripples;
+    for (double r : {0.34, 0.56}) {
+        ripples.moveTo(sole + QPointF(-r * u, 0));
+        ripples.quadTo(sole + QPointF(0, 0.3 * r * u), sole + QPointF(r * u, 0));
+    }
+    drawLine(p, ripples, kPouredWaterLight, style::kInteriorLine);
 }
 
-// The cups: one held high and tipped, pouring from its lip into the other
-// held low.
+// Where a cup held at `grip`, its stem in the fist, `cup` heads high and
+// tipped `degrees` clockwise, has the given point of its box (x across
+// the rim from -0.5 to 0.5, y down from the rim's top).
+QPointF cupPoint(QPointF grip, double height, double degrees, double x, double y)
+{
+    const double top = -0.74 * height, width = 0.8 * height;
+    QTransform t;
+    t.translate(grip.x(), grip.y());
+    t.rotate(degrees);
+    return t.map(QPointF(x * width, top + y * height));
+}
+
+// The cups, each gripped by its stem: one held high and tipped towards the
+// other, held low, the water running in an arc from the high cup's lip into
+// the low cup's mouth.
 void temperanceCups(QPainter &p)
 {
     const Figure figure = angel();
     const Body body = bodyOf(figure);
     const double u = body.unit;
-    const QPointF high = body.shoulder[0] + QPointF(-0.7 * u, 0.2 * u);
-    const QPointF low = body.hips + QPointF(0.9 * u, 0.3 * u);
-    const double tip = 48, cup = 0.8;
-    paintHeld(p, Held::Cup, high, u * cup, tip, 0);
-    paintHeld(p, Held::Cup, low, u * cup, 0, 0);
-    paintArm(p, figure, -1, high, body.shoulder[0] + QPointF(-20, 26), kLinen, true);
-    paintArm(p, figure, 1, low, body.hips + QPointF(30, -16), kLinen, true);
-    QTransform t;
-    t.translate(high.x(), high.y());
-    t.rotate(tip);
-    const QPointF lip = t.map(QPointF(0.45 * cup * u, -1.15 * cup * u));
-    const QPointF mouth = low + QPointF(-0.1 * u, -1.1 * cup * u);
-    paintPouredWater(p, lip, QPointF((lip.x() + mouth.x()) / 2 + 4, lip.y() - 6), mouth, 2.4);
+    const QPointF high = body.shoulder[0] + QPointF(-1.45 * u, -0.55 * u);
+    const QPointF low = body.hips + QPointF(0.95 * u, 0.35 * u);
+    const double tip = 50, size = 0.8, h = 1.55 * size * u;
+    style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
+        const style::WoodcutFinish finish;
+        paintHeld(q, Held::Cup, high, u * size, tip, 0);
+        paintHeld(q, Held::Cup, low, u * size, 0, 0);
+        paintArm(q, figure, -1, high + QPointF(0, 0.06 * u), body.shoulder[0] + QPointF(-1.4 * u, 0.8 * u), kLinen,
+                 true);
+        paintArm(q, figure, 1, low + QPointF(0, 0.06 * u), body.hips + QPointF(30, -16), kLinen, true);
+        paintHand(q, {Grip::Fist, high, {-0.3, -1}, u, figure.skin, tip, -1});
+        paintHand(q, {Grip::Fist, low, {0.2, 1}, u, figure.skin, 0, 1});
+    });
+    const QPointF lip = cupPoint(high, h, tip, 0.47, 0.07);
+    const QPointF mouth = cupPoint(low, h, 0, -0.05, 0.07);
+    paintPouredWater(p, lip, QPointF(lip.x() + 0.55 * (mouth.x() - lip.x()) + 6, lip.y() - 4), mouth, 2.4);
 }
 
 void temperanceIrises(QPainter &p)
