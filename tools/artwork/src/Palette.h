@@ -355,4 +355,9 @@ inline const Tone kGoldSerpent{{226, 186, 60}, {170, 130, 30}};
 inline const Tone kJackal{{196, 96, 52}, {136, 60, 32}};
 inline const QColor kFlaxenMane{226, 210, 170};
 
+// ---- Judgement: the risen, and the coffins they rise from --------------------------
+inline const Tone kRisenFlesh{{208, 208, 206}, {156, 158, 166}};
+inline const Tone kCoffinWood{{150, 100, 58}, {102, 64, 34}};
+inline const Tone kCoffinLid{{184, 136, 86}, {134, 94, 54}};
+
 } // namespace artwork
