@@ -257,8 +257,8 @@ void judgementRisen(QPainter &p)
                                            .age = Age::Prime,
                                            .expression = Expression::Gentle},
                       .leftHand = {-2.3, -2.9},
-                      .rightHand = {2.2, -3.3}};
-    paintLid(p, {{32, 214}, 50, 35, 2.5});
+                      .rightHand = {1.95, -3.4}};
+    paintLid(p, {{38, 214}, 46, 35, 2.5});
     paintLid(p, {{168, 212}, 42, -30, 2.5});
     style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
         const style::WoodcutFinish finish;

@@ -167,12 +167,14 @@ void worldWreath(QPainter &p)
 }
 
 // The angel, the eagle, the bull and the lion on their clouds, shaded and
-// outlined as one with their wings.
+// outlined as one with their wings; set in by the contour's width so it
+// stays inside the picture.
 void worldCreatures(QPainter &p)
 {
-    style::paintContoured(p, style::kContourLine, [](QPainter &q) {
+    const double in = style::kContourLine;
+    style::paintContoured(p, style::kContourLine, [in](QPainter &q) {
         const style::WoodcutFinish finish;
-        paintCreaturesInCorners(q, trumpScene(), 48);
+        paintCreaturesInCorners(q, trumpScene().adjusted(in, in, -in, -in), 47);
     });
 }
 
