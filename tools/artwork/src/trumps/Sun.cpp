@@ -229,35 +229,33 @@ void childHead(QPainter &p)
 }
 
 // The child's arms flung wide: the left hand open, the right closed round
-// the banner's staff.
-void childArms(QPainter &p)
+// the banner's staff. Their roots are painted behind the body.
+BareArm openArm()
 {
     const double u = kChildUnit;
-    const QPointF h = kChildHips;
-    auto at = [&](double x, double y) { return h + QPointF(x * u, y * u); };
-    BareArm open{.shoulder = at(-0.4, -1.3),
-                 .hand = at(-2.05, -1.95),
-                 .bend = at(-1.3, -1.1),
-                 .unit = u,
-                 .build = Build::Child,
-                 .grip = Grip::Palm,
-                 .thumbSide = 1,
-                 .plump = 1.55};
-    paintGrippingBareArm(p, open);
-    const QPointF grip = at(1.8, -1.7);
-    BareArm banner{.shoulder = at(0.4, -1.3),
-                   .hand = grip,
-                   .bend = at(1.3, -1.0),
-                   .unit = u,
-                   .build = Build::Child,
-                   .grip = Grip::Fist,
-                   .shaftDegrees = -4,
-                   .thumbSide = -1,
-                   .plump = 1.55,
-                   .withHand = false};
-    paintGrippingBareArm(p, banner);
-    sunBanner(p, grip);
-    paintGrippingBareHand(p, banner);
+    return {.shoulder = kChildHips + QPointF(-0.34 * u, -1.24 * u),
+            .hand = kChildHips + QPointF(-2.0 * u, -1.95 * u),
+            .bend = kChildHips + QPointF(-1.3 * u, -1.1 * u),
+            .unit = u,
+            .build = Build::Child,
+            .grip = Grip::Palm,
+            .thumbSide = 1,
+            .plump = 1.45};
+}
+
+BareArm bannerArm()
+{
+    const double u = kChildUnit;
+    return {.shoulder = kChildHips + QPointF(0.34 * u, -1.24 * u),
+            .hand = kChildHips + QPointF(1.8 * u, -1.7 * u),
+            .bend = kChildHips + QPointF(1.3 * u, -1.0 * u),
+            .unit = u,
+            .build = Build::Child,
+            .grip = Grip::Fist,
+            .shaftDegrees = -4,
+            .thumbSide = -1,
+            .plump = 1.45,
+            .withHand = false};
 }
 
 void sunRider(QPainter &p)
@@ -268,9 +266,12 @@ void sunRider(QPainter &p)
         const QTransform t = shapes::profileTransform(kPonyBase, kPonyHeight, kPonyFacing);
         ponyBody(q, t);
         ponyHead(q, t);
+        paintGrippingBareArm(q, openArm());
+        paintGrippingBareArm(q, bannerArm());
+        sunBanner(q, bannerArm().hand);
         childBody(q);
-        childArms(q);
         childHead(q);
+        paintGrippingBareHand(q, bannerArm());
     });
 }
 
