@@ -227,7 +227,7 @@ void paintRisen(QPainter &p, const Risen &r)
 void judgementRisen(QPainter &p)
 {
     const Risen child{.coffin = {{102, 216}, 50, 8, 4.5},
-                      .hips = {102, 219},
+                      .hips = {102, 221},
                       .unit = 13,
                       .build = Build::Child,
                       .hair = kHairGold,
@@ -235,7 +235,7 @@ void judgementRisen(QPainter &p)
                       .leftHand = {-1.6, -3.5},
                       .rightHand = {1.4, -3.7}};
     const Risen man{.coffin = {{52, 242}, 66, -22, 7},
-                    .hips = {54, 246},
+                    .hips = {54, 249},
                     .unit = 16.5,
                     .build = Build::Man,
                     .hair = kHairBrown,
@@ -247,7 +247,7 @@ void judgementRisen(QPainter &p)
                     .leftHand = {-1.9, -3.9},
                     .rightHand = {0.9, -4.4}};
     const Risen woman{.coffin = {{152, 240}, 62, 20, 7},
-                      .hips = {150, 244},
+                      .hips = {150, 247},
                       .unit = 16,
                       .build = Build::Woman,
                       .hair = kHairBrownRed,
