@@ -288,8 +288,8 @@ void judgementTrumpet(QPainter &p)
     style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
         const style::WoodcutFinish finish;
         paintTrumpet(q, mouth, bell, 0.3 * u);
-        paintArm(q, figure, -1, nearGrip, body.shoulder[0] + QPointF(-4, 30), kLinen, true);
-        paintArm(q, figure, 1, farGrip, body.waist, kLinen, true);
+        paintArm(q, figure, -1, nearGrip, body.shoulder[0] + QPointF(-4, 30), kLinen, true, false);
+        paintArm(q, figure, 1, farGrip, body.waist, kLinen, true, false);
         // Both hands close round the trumpet's tube, the thumbs over it.
         for (const auto &[grip, elbowSide] : {std::pair{nearGrip, 0}, std::pair{farGrip, 1}}) {
             HandDrawing hand;
