@@ -61,8 +61,8 @@ shapes::Profile ponyProfile()
     pr.foreLeg = {{0.46, -0.52}, {0.47, -0.3}, {0.45, -0.1}, {0.47, -0.02}};
     pr.foreHalf = {0.12, 0.075, 0.06, 0.07};
     pr.belly = {{0.3, -0.38}, {0.0, -0.33}, {-0.3, -0.38}};
-    pr.hindLeg = {{-0.48, -0.56}, {-0.57, -0.3}, {-0.53, -0.1}, {-0.5, -0.02}};
-    pr.hindHalf = {0.18, 0.08, 0.06, 0.07};
+    pr.hindLeg = {{-0.5, -0.56}, {-0.61, -0.28}, {-0.54, -0.12}, {-0.52, -0.02}};
+    pr.hindHalf = {0.18, 0.075, 0.055, 0.065};
     pr.rear = {{-0.8, -0.78}};
     return pr;
 }
@@ -86,14 +86,14 @@ void ponyBody(QPainter &p, const QTransform &t)
     const Tone far{coat.shade, coat.shade.darker(120)};
     const Tone mane{kPaleMane, kPaleMane.darker(135)};
     const double line = style::kInteriorLine;
-    // The far fore lifted in a step, its hoof tucked back; the far hind planted.
-    drawShape(p, t.map(limb({{0.38, -0.52}, {0.52, -0.32}, {0.45, -0.16}, {0.42, -0.12}}, {0.1, 0.065, 0.055, 0.055})),
+    // The far fore lifted in a step, the knee bent forward and the hoof
+    // hanging; the far hind planted.
+    drawShape(p, t.map(limb({{0.36, -0.52}, {0.58, -0.34}, {0.58, -0.2}, {0.62, -0.16}}, {0.1, 0.065, 0.055, 0.055})),
               far, 1.0, line);
-    drawShape(p, t.map(limb({{-0.42, -0.56}, {-0.46, -0.3}, {-0.4, -0.1}, {-0.39, -0.02}}, {0.13, 0.07, 0.055, 0.06})),
+    drawShape(p, t.map(limb({{-0.42, -0.56}, {-0.5, -0.3}, {-0.42, -0.1}, {-0.4, -0.02}}, {0.13, 0.07, 0.055, 0.06})),
               far, 1.0, line);
-    for (const QPointF &sole : {QPointF(-0.39, 0.0)})
-        drawShape(p, t.map(ponyHoof(sole, 0.06)), kHoof, 0, line);
-    drawShape(p, t.map(ponyHoof({0.44, -0.1}, 0.055)), kHoof, 0, line);
+    drawShape(p, t.map(ponyHoof({-0.4, 0.0}, 0.06)), kHoof, 0, line);
+    drawShape(p, t.map(ponyHoof({0.62, -0.11}, 0.055)), kHoof, 0, line);
     // The tail falls thick and long from the croup.
     drawShape(p,
               t.map(limb({{-0.72, -0.94}, {-0.88, -0.86}, {-0.96, -0.62}, {-0.95, -0.38}, {-0.9, -0.22}},
@@ -101,7 +101,7 @@ void ponyBody(QPainter &p, const QTransform &t)
               mane, 1.0, line);
     drawShape(p, t.map(shapes::profileOutline(ponyProfile())), coat, 2.0, line);
     drawShape(p, t.map(ponyHoof({0.48, 0.0}, 0.065)), kHoof, 0, line);
-    drawShape(p, t.map(ponyHoof({-0.5, 0.0}, 0.065)), kHoof, 0, line);
+    drawShape(p, t.map(ponyHoof({-0.52, 0.0}, 0.065)), kHoof, 0, line);
     QPainterPath strands;
     strands.addPath(smoothOpen({{-0.82, -0.84}, {-0.9, -0.6}, {-0.9, -0.36}}));
     strands.addPath(smoothOpen({{-0.76, -0.9}, {-0.84, -0.7}, {-0.86, -0.5}}));
