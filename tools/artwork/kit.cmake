@@ -42,6 +42,7 @@ add_library(quillmere_artwork_kit STATIC
     ${artwork_kit_dir}/figures/Architecture.cpp ${artwork_kit_dir}/figures/Architecture.h
     ${artwork_kit_dir}/figures/Sphinxes.cpp ${artwork_kit_dir}/figures/Sphinxes.h
     ${artwork_kit_dir}/figures/Sprawled.cpp ${artwork_kit_dir}/figures/Sprawled.h
+    ${artwork_kit_dir}/figures/GrippingBareArms.cpp ${artwork_kit_dir}/figures/GrippingBareArms.h
     ${artwork_kit_dir}/courts/Courts.cpp ${artwork_kit_dir}/courts/Court.h
     ${artwork_kit_dir}/courts/KingOfSwords.cpp ${artwork_kit_dir}/courts/QueenOfSwords.cpp ${artwork_kit_dir}/courts/KnightOfSwords.cpp ${artwork_kit_dir}/courts/PageOfSwords.cpp
     ${artwork_kit_dir}/courts/KingOfWands.cpp ${artwork_kit_dir}/courts/QueenOfWands.cpp ${artwork_kit_dir}/courts/KnightOfWands.cpp ${artwork_kit_dir}/courts/PageOfWands.cpp

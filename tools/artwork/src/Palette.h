@@ -383,5 +383,9 @@ inline const Tone kFoolDogCoat{{248, 246, 238}, {196, 190, 178}};
 inline const Tone kCaptiveManSkin{{222, 170, 132}, {178, 124, 92}};
 inline const Tone kCollarIron{{120, 120, 132}, {78, 78, 90}};
 inline const Tone kBrowStar{{236, 226, 190}, {190, 176, 130}};
+// ---- Judgement: the risen, and the coffins they rise from --------------------------
+inline const Tone kRisenFlesh{{208, 208, 206}, {156, 158, 166}};
+inline const Tone kCoffinWood{{150, 100, 58}, {102, 64, 34}};
+inline const Tone kCoffinLid{{184, 136, 86}, {134, 94, 54}};
 
 } // namespace artwork

@@ -2,7 +2,15 @@
 // between icy mountains, a man, a woman and a child rise from their coffins on the water with
 // their arms raised.
 
+#include "figures/GrippingBareArms.h"
+#include "figures/Hands.h"
+#include "figures/Shapes.h"
 #include "trumps/Trump.h"
+
+#include <QtMath>
+
+#include <cmath>
+#include <optional>
 
 namespace artwork::trumps {
 
@@ -26,6 +34,11 @@ Figure angel()
     angel.hair = Hair::Short;
     angel.hairColour = kHairGold;
     angel.turn = -0.5;
+    angel.features = Features{.view = View::ThreeQuarter,
+                              .side = -1,
+                              .gaze = {-0.6, 0.8},
+                              .age = Age::Young,
+                              .expression = Expression::Intent};
     angel.left = {Gesture::Behind};
     angel.right = {Gesture::Behind};
     return angel;
@@ -43,8 +56,11 @@ void judgementAngel(QPainter &p)
     wings.lift = 0.8;
     p.save();
     p.setClipRect(QRectF(s.left(), s.top(), s.width(), kCloudLine - s.top()), Qt::IntersectClip);
-    paintWings(p, figure, wings);
-    paintFigure(p, figure);
+    style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
+        const style::WoodcutFinish finish;
+        paintWings(q, figure, wings);
+        paintFigure(q, figure);
+    });
     p.restore();
 }
 
@@ -63,69 +79,193 @@ void judgementLand(QPainter &p)
     paintWater(p, s, kHorizon, s.bottom() + 4, 21, kGreySea);
 }
 
-// The risen in pale shrouds, each in an open coffin: the man flings his left
-// arm wide and lifts the other, the woman joins her hands, the child between them, seen from behind,
-// lifts both arms to the angel.
+// An open coffin floating on the sea, seen from a little above: its rim is
+// the classic six-sided plan (narrow at the foot, widest at the shoulders)
+// turned by `yaw` on the water and foreshortened; the boards are `depth` deep.
+struct Coffin {
+    QPointF centre;
+    double length;
+    double yaw; // degrees, the head end turned back into the picture when positive
+    double depth;
+};
+
+constexpr double kForeshortening = 0.4;
+
+std::vector<QPointF> coffinRim(const Coffin &c)
+{
+    const std::vector<QPointF> plan{{-0.5, -0.13}, {0.2, -0.2}, {0.5, -0.15}, {0.5, 0.15}, {0.2, 0.2}, {-0.5, 0.13}};
+    const double a = qDegreesToRadians(c.yaw);
+    std::vector<QPointF> rim;
+    for (const QPointF &q : plan) {
+        const double gx = (q.x() * std::cos(a) - q.y() * std::sin(a)) * c.length;
+        const double gz = (q.x() * std::sin(a) + q.y() * std::cos(a)) * c.length;
+        rim.push_back(c.centre + QPointF(gx, -gz * kForeshortening));
+    }
+    return rim;
+}
+
+QPainterPath polygon(const std::vector<QPointF> &points)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(points.begin(), points.end())));
+    path.closeSubpath();
+    return path;
+}
+
+// The boards facing the viewer: those whose outside lies below the rim.
+QPainterPath nearBoards(const std::vector<QPointF> &rim, double depth)
+{
+    const QPainterPath inside = polygon(rim);
+    QPainterPath boards;
+    for (std::size_t i = 0; i < rim.size(); ++i) {
+        const QPointF a = rim[i], b = rim[(i + 1) % rim.size()];
+        if (inside.contains((a + b) / 2 + QPointF(0, 1.5)))
+            continue;
+        boards.addPath(polygon({a, b, b + QPointF(0, depth), a + QPointF(0, depth)}));
+    }
+    return shapes::united(boards);
+}
+
+// The open coffin behind whoever rises from it: the inner sides in the
+// light, the floor in the dark below them.
+void paintCoffinInside(QPainter &p, const Coffin &c)
+{
+    const std::vector<QPointF> rim = coffinRim(c);
+    const QPainterPath inside = polygon(rim);
+    drawShape(p, inside, kCoffinLid, 1.0, style::kInteriorLine);
+    drawShape(p, inside.intersected(inside.translated(0, c.depth * 0.9)), kCoffinInside, 0, 0);
+}
+
+// The near boards over the risen's legs, the rim's edge along their top and
+// the sea lapping at their foot.
+void paintCoffinFrontBoards(QPainter &p, const Coffin &c)
+{
+    const std::vector<QPointF> rim = coffinRim(c);
+    drawShape(p, nearBoards(rim, c.depth), kCoffinWood, 1.4, style::kInteriorLine);
+    QPainterPath edge;
+    for (std::size_t i = 0; i < rim.size(); ++i) {
+        const QPointF a = rim[i], b = rim[(i + 1) % rim.size()];
+        if (!polygon(rim).contains((a + b) / 2 + QPointF(0, 1.5))) {
+            edge.moveTo(a + QPointF(0, 0.8));
+            edge.lineTo(b + QPointF(0, 0.8));
+        }
+    }
+    drawLine(p, edge, kCoffinLid.base, 1.1);
+    QRectF box = polygon(rim).boundingRect();
+    QPainterPath waves;
+    const double y = box.bottom() + c.depth * 0.8;
+    for (double x = box.left() - 3; x < box.right() + 3; x += 6) {
+        waves.moveTo(x, y);
+        waves.quadTo(x + 3, y - 2.2, x + 6, y);
+    }
+    drawLine(p, waves, kGreySea.base.lighter(150), 1.2);
+}
+
+// A coffin's lid afloat beside it, a plank of the same plan.
+void paintLid(QPainter &p, const Coffin &lid)
+{
+    const std::vector<QPointF> rim = coffinRim(lid);
+    drawShape(p, nearBoards(rim, lid.depth), kCoffinWood, 0.6, style::kInteriorLine);
+    drawShape(p, polygon(rim), kCoffinLid, 1.2, style::kInteriorLine);
+}
+
+// One of the risen: a pale body rising from the coffin to the waist, the
+// head turned up to the angel (or, seen from behind, just the back of it),
+// the arms lifted with open hands.
+struct Risen {
+    Coffin coffin;
+    QPointF hips;
+    double unit;
+    Build build;
+    QColor hair;
+    std::optional<Features> features;
+    QPointF leftHand, rightHand; // in heads from the hips
+};
+
+void paintRisen(QPainter &p, const Risen &r)
+{
+    const double u = r.unit;
+    paintCoffinInside(p, r.coffin);
+    p.save();
+    QPainterPath visible = polygon(coffinRim(r.coffin));
+    visible.addRect(QRectF(0, 0, 200, polygon(coffinRim(r.coffin)).boundingRect().top() + 1));
+    p.setClipPath(visible, Qt::IntersectClip);
+    const StandingBody body = paintStandingNude(p, r.hips, u, r.build, kRisenFlesh);
+    p.restore();
+    // The throat, laid again over the line where it meets the shoulders.
+    QPainterPath throat;
+    throat.addRect(QRectF(body.neck + QPointF(-0.15 * u, -0.3 * u), body.neck + QPointF(0.15 * u, 0.12 * u)));
+    drawShape(p, throat, kRisenFlesh, 0, 0);
+    Figure look;
+    look.build = r.build;
+    look.hairColour = r.hair;
+    look.skin = kRisenFlesh;
+    look.features = r.features;
+    look.fromBehind = !r.features;
+    if (r.build == Build::Woman)
+        paintFlowingHair(p, body.headCentre, u, r.hair, 1);
+    paintHead(p, look, body.headCentre, u);
+    for (int s : {-1, 1}) {
+        const std::size_t i = s > 0;
+        const QPointF hand = r.hips + (s < 0 ? r.leftHand : r.rightHand) * u;
+        BareArm arm{.shoulder = body.shoulder[i],
+                    .hand = hand,
+                    .bend = body.shoulder[i] + QPointF(s * 1.4 * u, 0.2 * u),
+                    .unit = u,
+                    .build = r.build,
+                    .skin = kRisenFlesh,
+                    .grip = Grip::Palm,
+                    .thumbSide = -s};
+        paintGrippingBareArm(p, arm);
+    }
+    paintCoffinFrontBoards(p, r.coffin);
+}
+
+// The risen, each in an open coffin on the sea: the child between the others,
+// further off and seen from behind, lifts both arms to the angel; the man
+// raises his high and wide, the woman opens hers.
 void judgementRisen(QPainter &p)
 {
-    struct Risen {
-        QPointF foot;
-        double height;
-        Build build;
-        Hair hair;
-        QColor hairColour;
-        double coffin;
-        Gesture left, right;
-        double turn;
-        bool fromBehind;
-    };
-    const std::vector<Risen> risen{{.foot = {54, 254},
-                                    .height = 92,
-                                    .build = Build::Man,
-                                    .hair = Hair::Short,
-                                    .hairColour = kHairBrown,
-                                    .coffin = 50,
-                                    .left = Gesture::Out,
-                                    .right = Gesture::Aloft,
-                                    .turn = 0.45,
-                                    .fromBehind = false},
-                                   {.foot = {158, 254},
-                                    .height = 88,
-                                    .build = Build::Woman,
-                                    .hair = Hair::Long,
-                                    .hairColour = kHairBrownRed,
-                                    .coffin = 48,
-                                    .left = Gesture::Forward,
-                                    .right = Gesture::Forward,
-                                    .turn = -0.45,
-                                    .fromBehind = false},
-                                   {.foot = {100, 264},
-                                    .height = 66,
-                                    .build = Build::Child,
-                                    .hair = Hair::Short,
-                                    .hairColour = kHairGold,
-                                    .coffin = 38,
-                                    .left = Gesture::Aloft,
-                                    .right = Gesture::Aloft,
-                                    .turn = 0,
-                                    .fromBehind = true}};
-    for (const Risen &r : risen) {
-        const double boxHeight = r.height * 0.16;
-        paintCoffinBack(p, r.foot, r.coffin, boxHeight);
-        Figure f;
-        f.base = r.foot + QPointF(0, -boxHeight * 0.4);
-        f.height = r.height;
-        f.build = r.build;
-        f.robe = {kShroud, std::nullopt, Cut::Gown, {}, kShroud};
-        f.hair = r.hair;
-        f.hairColour = r.hairColour;
-        f.turn = r.turn;
-        f.fromBehind = r.fromBehind;
-        f.left = {r.left};
-        f.right = {r.right};
-        paintFigure(p, f);
-        paintCoffinFront(p, r.foot, r.coffin, boxHeight);
-    }
+    const Risen child{.coffin = {{102, 216}, 50, 8, 4.5},
+                      .hips = {102, 221},
+                      .unit = 13,
+                      .build = Build::Child,
+                      .hair = kHairGold,
+                      .features = std::nullopt,
+                      .leftHand = {-1.6, -3.5},
+                      .rightHand = {1.4, -3.7}};
+    const Risen man{.coffin = {{52, 242}, 66, -22, 7},
+                    .hips = {54, 249},
+                    .unit = 16.5,
+                    .build = Build::Man,
+                    .hair = kHairBrown,
+                    .features = Features{.view = View::ThreeQuarter,
+                                         .side = 1,
+                                         .gaze = {0.4, -1},
+                                         .age = Age::Prime,
+                                         .expression = Expression::Intent},
+                    .leftHand = {-1.9, -3.9},
+                    .rightHand = {0.9, -4.4}};
+    const Risen woman{.coffin = {{152, 240}, 62, 20, 7},
+                      .hips = {150, 247},
+                      .unit = 16,
+                      .build = Build::Woman,
+                      .hair = kHairBrownRed,
+                      .features = Features{.view = View::ThreeQuarter,
+                                           .side = -1,
+                                           .gaze = {-0.5, -1},
+                                           .age = Age::Prime,
+                                           .expression = Expression::Gentle},
+                      .leftHand = {-2.3, -2.9},
+                      .rightHand = {1.95, -3.4}};
+    paintLid(p, {{38, 214}, 46, 35, 2.5});
+    paintLid(p, {{168, 212}, 42, -30, 2.5});
+    style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
+        const style::WoodcutFinish finish;
+        paintRisen(q, child);
+        paintRisen(q, man);
+        paintRisen(q, woman);
+    });
 }
 
 void judgementClouds(QPainter &p)
@@ -143,9 +283,24 @@ void judgementTrumpet(QPainter &p)
     const double u = body.unit;
     const QPointF mouth = body.headCentre + QPointF(-0.1 * u, 0.34 * u);
     const QPointF bell = mouth + QPointF(-3.3 * u, 2.3 * u);
-    paintTrumpet(p, mouth, bell, 0.3 * u);
-    paintArm(p, figure, -1, shapes::lerp(mouth, bell, 0.52), body.shoulder[0] + QPointF(-4, 30), kLinen, true);
-    paintArm(p, figure, 1, shapes::lerp(mouth, bell, 0.28), body.waist, kLinen, true);
+    const QPointF nearGrip = shapes::lerp(mouth, bell, 0.52), farGrip = shapes::lerp(mouth, bell, 0.28);
+    const double shaft = shapes::angleOf(bell - mouth) + 90;
+    style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
+        const style::WoodcutFinish finish;
+        paintTrumpet(q, mouth, bell, 0.3 * u);
+        paintArm(q, figure, -1, nearGrip, body.shoulder[0] + QPointF(-4, 30), kLinen, true, false);
+        paintArm(q, figure, 1, farGrip, body.waist, kLinen, true, false);
+        // Both hands close round the trumpet's tube, the thumbs over it.
+        for (const auto &[grip, elbowSide] : {std::pair{nearGrip, 0}, std::pair{farGrip, 1}}) {
+            HandDrawing hand;
+            hand.centre = grip;
+            hand.forearm = shapes::unitVector(grip - body.shoulder[static_cast<std::size_t>(elbowSide)]);
+            hand.unit = u;
+            hand.shaftDegrees = shaft;
+            hand.thumbSide = elbowSide == 0 ? 1 : -1;
+            paintHand(q, hand);
+        }
+    });
 }
 
 } // namespace

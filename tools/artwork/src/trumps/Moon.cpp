@@ -41,11 +41,17 @@ void moonTowers(QPainter &p)
     drawShape(p, path, kMoonlitPath, 1.2);
 }
 
-// The dog on the left, the wolf on the right, heads thrown back.
+// The dog on the left, the wolf on the right, heads thrown back, each on
+// its shadow in the moonlit grass, shaded and outlined in the woodcut manner.
 void moonHowlers(QPainter &p)
 {
-    paintDog(p, {54, 226}, 36, 1, kDogCoat, true);
-    paintWolf(p, {148, 226}, 38, -1, kWolfCoat, true);
+    style::paintGroundShadow(p, {56, 227}, 24, 3, kMoonlitMeadow.shade);
+    style::paintGroundShadow(p, {150, 227}, 26, 3, kMoonlitMeadow.shade);
+    style::paintContoured(p, style::kContourLine, [](QPainter &q) {
+        const style::WoodcutFinish finish;
+        paintDog(q, {54, 226}, 36, 1, kDogCoat, true);
+        paintWolf(q, {148, 226}, 38, -1, kWolfCoat, true);
+    });
 }
 
 // The pool across the foot of the picture.

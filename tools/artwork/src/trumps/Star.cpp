@@ -2,11 +2,19 @@
 // water, pouring from two jugs, one into the pool and one onto the land; a bird sits in a tree
 // behind her.
 
+#include "figures/GrippingBareArms.h"
+#include "figures/Shapes.h"
 #include "trumps/Trump.h"
+
+#include <utility>
 
 namespace artwork::trumps {
 
 namespace {
+
+using shapes::limb;
+using style::smoothClosed;
+using style::smoothOpen;
 
 constexpr double kHorizon = 190;
 constexpr double kUnit = 26; // her head's height
@@ -44,47 +52,155 @@ void starPool(QPainter &p)
     paintPool(p, pool, s, 196, s.bottom() + 4, 18);
 }
 
-// She kneels facing the pool, her hair falling down her back, a jug in each
-// hand: the far one tipped towards the land, the near one into the pool;
-// ripples round the foot she has set in the water.
-void starWoman(QPainter &p)
+// In her own units (a head high, the hips at the origin, facing the
+// viewer's left) to the picture.
+QPointF her(double x, double y)
+{
+    return kHips + QPointF(x * kUnit, y * kUnit);
+}
+
+// The far leg kneels on the bank: the thigh down to the knee on the grass,
+// the shin lying back along it, the toes bent under.
+void farLeg(QPainter &p, const Tone &skin)
 {
     const double u = kUnit;
-    const QPointF hips = kHips;
+    drawShape(p,
+              limb({her(0.1, -0.05), her(-0.05, 0.8), her(-0.22, 1.62), her(0.4, 1.74), her(1.0, 1.74), her(1.22, 1.8)},
+                   {0.4 * u, 0.3 * u, 0.17 * u, 0.17 * u, 0.1 * u, 0.08 * u}),
+              skin, 1.4, style::kInteriorLine);
+}
+
+// The body kneeling upright, the near knee raised before her, its calf
+// falling to a bare foot set on the water: heel, arch and toes.
+void nearBodyAndLeg(QPainter &p)
+{
+    const double u = kUnit;
+    const std::vector<QPointF> body{
+        // the back of the neck, down the back to the buttock
+        her(0.12, -2.3), her(0.26, -1.95), her(0.26, -1.5), her(0.12, -1.0), her(0.22, -0.5), her(0.46, -0.12),
+        her(0.44, 0.22), her(0.16, 0.34),
+        // under the raised thigh to the back of its knee
+        her(-0.5, 0.2), her(-1.05, 0.12),
+        // round the knee, back along the top of the thigh to the belly
+        her(-1.42, -0.06), her(-1.38, -0.34), her(-1.0, -0.42), her(-0.46, -0.42), her(-0.32, -0.7),
+        // the waist, the breast, the throat
+        her(-0.26, -1.1), her(-0.46, -1.44), her(-0.4, -1.7), her(-0.22, -1.98), her(-0.14, -2.32)};
+    drawShape(p, smoothClosed(body), kSkin, std::max(1.6, 0.12 * u), style::kInteriorLine);
+    // The shin from the knee down, a little forward, to the ankle.
+    drawShape(p, limb({her(-1.26, -0.08), her(-1.36, 0.7), her(-1.4, 1.58)}, {0.2 * u, 0.16 * u, 0.09 * u}), kSkin, 1.4,
+              style::kInteriorLine);
+    // The foot: heel behind the ankle, the sole flat on the water, the toes in a row.
+    drawShape(p,
+              smoothClosed({her(-1.3, 1.5), her(-1.2, 1.72), her(-1.3, 1.84), her(-1.7, 1.86), her(-1.94, 1.84),
+                            her(-1.96, 1.76), her(-1.74, 1.68), her(-1.5, 1.5)}),
+              kSkin, 0.8, style::kInteriorLine);
+    QPainterPath lines;
+    for (double x : {-1.94, -1.86, -1.79})
+        lines.addPath(smoothOpen({her(x, 1.78), her(x + 0.03, 1.85)}));                 // the toes
+    lines.addPath(smoothOpen({her(-1.36, 1.6), her(-1.32, 1.66), her(-1.38, 1.7)}));    // the ankle bone
+    lines.addPath(smoothOpen({her(-1.2, -0.28), her(-1.3, -0.12), her(-1.24, 0.0)}));   // the knee
+    lines.addPath(smoothOpen({her(-0.42, -1.5), her(-0.3, -1.36), her(-0.24, -1.38)})); // the breast
+    lines.addPath(smoothOpen({her(0.22, -0.3), her(0.3, 0.0), her(0.2, 0.2)}));         // the hip
+    drawLine(p, lines, kSkin.shade, style::kInteriorLine);
+}
+
+// Rings on the water round the foot she has set on it.
+void ripples(QPainter &p)
+{
+    const QPointF foot = her(-1.6, 1.86);
+    QPainterPath rings;
+    for (double r : {0.7, 1.05}) {
+        rings.moveTo(foot + QPointF(-r * kUnit, -0.02 * kUnit));
+        rings.quadTo(foot + QPointF(0, 0.2 * r * kUnit), foot + QPointF(r * kUnit, -0.02 * kUnit));
+    }
+    drawLine(p, rings, kSea.base.lighter(150), 1.2);
+}
+
+// The five streams the far jug's water breaks into, running away over the
+// land.
+void fiveStreams(QPainter &p, QPointF splash)
+{
+    const std::vector<std::vector<QPointF>> courses{{{-9, 2}, {-16, 3}, {-23, 2}, {-32, 4}},
+                                                    {{-5, 3}, {-10, 7}, {-18, 8}, {-26, 12}},
+                                                    {{-1, 3.5}, {-4, 9}, {-10, 13}, {-16, 18}},
+                                                    {{4, 3.5}, {3, 9}, {-1, 14}, {-3, 19}},
+                                                    {{8, 2.5}, {11, 7}, {10, 12}, {12, 18}}};
+    QPainterPath runs;
+    for (const std::vector<QPointF> &course : courses) {
+        std::vector<QPointF> points;
+        for (const QPointF &q : course)
+            points.push_back(splash + q);
+        runs.addPath(smoothOpen(points));
+    }
+    drawLine(p, runs, kOutline, 3.0);
+    drawLine(p, runs, kPouredWater, 1.5);
+    // Where the water strikes the ground and spreads.
+    drawShape(p, shapes::ellipse(splash + QPointF(0, 1.5), 10, 2.6), {kPouredWater, kPouredWater.darker(125)}, 0.6,
+              style::kInteriorLine);
+}
+
+// She kneels facing the pool, her hair falling down her back, looking down
+// at the water, a jug in each hand: the far one tipped behind her over the
+// land, the near one into the pool. Returns the jugs' lips, near then far.
+std::pair<QPointF, QPointF> starWoman(QPainter &p)
+{
+    const double u = kUnit;
+    const Tone far{kSkin.shade, kSkin.shade.darker(115)};
+    const BareArm farArm{.shoulder = her(0.14, -2.0),
+                         .hand = her(1.85, -1.0),
+                         .bend = her(0.9, -0.5),
+                         .unit = u,
+                         .build = Build::Woman,
+                         .skin = far,
+                         .grip = Grip::Fist,
+                         .shaftDegrees = 80,
+                         .thumbSide = -1,
+                         .withHand = false};
+    paintGrippingBareArm(p, farArm);
+    const QPointF farLip = paintJug(p, farArm.hand, 1.3 * u, 80);
+    paintGrippingBareHand(p, farArm);
+    farLeg(p, far);
+    nearBodyAndLeg(p);
     Figure look;
     look.build = Build::Woman;
-    look.hair = Hair::Long;
     look.hairColour = kHairGold;
-    look.turn = -0.6;
-    const QPointF farShoulder = hips + QPointF(0.14 * u, -2.04 * u);
-    const QPointF rightGrip = farShoulder + QPointF(1.9 * u, 0.9 * u);
-    const QPointF rightLip = paintJug(p, rightGrip, 1.3 * u, 80);
-    paintBareArmFrom(p, farShoulder, rightGrip, farShoulder + QPointF(20, 10), u, Build::Woman,
-                     {kSkin.shade, kSkin.shade.darker(115)}, true);
-    const KneelingBody body = paintKneelingNude(p, hips, u, -1, kSkin);
-    paintHead(p, look, body.headCentre, u);
-    const QPointF leftGrip = body.nearShoulder + QPointF(-2.0 * u, 1.0 * u);
-    const QPointF leftLip = paintJug(p, leftGrip, 1.3 * u, -70);
-    paintBareArmFrom(p, body.nearShoulder, leftGrip, body.nearShoulder + QPointF(-20, 20), u, Build::Woman, kSkin,
-                     true);
-    const QPointF foot = hips + QPointF(-1.5 * u, 1.9 * u);
-    QPainterPath ripples;
-    for (double r : {0.5, 0.8}) {
-        ripples.moveTo(foot + QPointF(-r * u, -0.02 * u));
-        ripples.quadTo(foot + QPointF(0, 0.18 * r * u), foot + QPointF(r * u, -0.02 * u));
-    }
-    drawLine(p, ripples, kSea.base.lighter(150), 1.2);
-    paintPouredWater(p, leftLip, leftLip + QPointF(-8, 4), QPointF(leftLip.x() - 10, 244), 2.2);
-    paintPouredWater(p, rightLip, rightLip + QPointF(6, 4), QPointF(rightLip.x() + 6, 250), 2.2);
-    // Where the water runs over the land in little rivulets.
-    QPainterPath runs;
-    const QPointF splash(rightLip.x() + 6, 250);
-    for (int i = -2; i <= 2; ++i) {
-        runs.moveTo(splash);
-        runs.quadTo(splash + QPointF(i * 5, 4), splash + QPointF(i * 5, 10 + std::abs(i) * 2));
-    }
-    drawLine(p, runs, kOutline, 3.2);
-    drawLine(p, runs, kPouredWater, 1.6);
+    look.features = Features{.view = View::ThreeQuarter,
+                             .side = -1,
+                             .gaze = {-0.7, 0.9},
+                             .age = Age::Young,
+                             .expression = Expression::Gentle};
+    const QPointF head = her(-0.06, -2.8);
+    paintFlowingHair(p, head, u, kHairGold, 1);
+    paintHead(p, look, head, u);
+    const BareArm nearArm{.shoulder = her(-0.02, -1.98),
+                          .hand = her(-1.8, -0.85),
+                          .bend = her(-0.6, -0.4),
+                          .unit = u,
+                          .build = Build::Woman,
+                          .grip = Grip::Fist,
+                          .shaftDegrees = -70,
+                          .thumbSide = 1,
+                          .withHand = false};
+    paintGrippingBareArm(p, nearArm);
+    const QPointF nearLip = paintJug(p, nearArm.hand, 1.3 * u, -70);
+    paintGrippingBareHand(p, nearArm);
+    return {nearLip, farLip};
+}
+
+void starFigure(QPainter &p)
+{
+    style::paintGroundShadow(p, her(0.3, 1.86), 40, 3.5);
+    std::pair<QPointF, QPointF> lips;
+    style::paintContoured(p, style::kContourLine, [&lips](QPainter &q) {
+        const style::WoodcutFinish finish;
+        lips = starWoman(q);
+    });
+    const auto [nearLip, farLip] = lips;
+    ripples(p);
+    paintPouredWater(p, nearLip, nearLip + QPointF(-8, 4), QPointF(nearLip.x() - 10, 244), 2.2);
+    const QPointF splash(farLip.x() + 3, 248);
+    paintPouredWater(p, farLip, farLip + QPointF(4, 4), splash, 2.2);
+    fiveStreams(p, splash);
 }
 
 } // namespace
@@ -92,7 +208,7 @@ void starWoman(QPainter &p)
 Trump theStar()
 {
     return {
-        {{Layer::Scene, starSky}, {Layer::Figures, starBird}, {Layer::Scene, starPool}, {Layer::Figures, starWoman}}};
+        {{Layer::Scene, starSky}, {Layer::Figures, starBird}, {Layer::Scene, starPool}, {Layer::Figures, starFigure}}};
 }
 
 } // namespace artwork::trumps
