@@ -355,4 +355,8 @@ inline const Tone kGoldSerpent{{226, 186, 60}, {170, 130, 30}};
 inline const Tone kJackal{{196, 96, 52}, {136, 60, 32}};
 inline const QColor kFlaxenMane{226, 210, 170};
 
+// The Emperor: his white hair and beard, and the slate panel sunk in his throne's back.
+inline const QColor kEmperorWhite{236, 232, 222};
+inline const Tone kThroneSlate{{150, 146, 140}, {112, 108, 102}};
+
 } // namespace artwork
