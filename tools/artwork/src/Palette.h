@@ -359,6 +359,9 @@ inline const QColor kFlaxenMane{226, 210, 170};
 inline const QColor kEmperorWhite{236, 232, 222};
 inline const Tone kThroneSlate{{150, 146, 140}, {112, 108, 102}};
 
+// The High Priest: the robe of the minister on his right, worked with roses.
+inline const Tone kMinisterBlue{{92, 112, 160}, {60, 76, 118}};
+
 // The Empress: the seeds showing where a pomegranate on her gown is split.
 inline const Tone kPomegranateFlesh{{244, 178, 160}, {214, 136, 120}};
 
