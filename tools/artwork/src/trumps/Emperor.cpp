@@ -44,8 +44,8 @@ void emperorMountains(QPainter &p)
 {
     const QRectF scene = trumpScene();
     paintSky(p, scene, kHorizon, kSunsetSky);
-    paintMountains(p, kHorizon + 10, scene.left() - 30, scene.right() + 30, 110, 5, kRedRock, false);
-    paintMountains(p, kHorizon + 20, scene.left() - 10, scene.right() + 10, 56, 12, kDarkRedRock, false);
+    paintMountains(p, kHorizon + 10, scene.left() - 30, scene.right() + 30, 140, 5, kRedRock, false);
+    paintMountains(p, kHorizon + 20, scene.left() - 10, scene.right() + 10, 70, 12, kDarkRedRock, false);
     QPainterPath ground;
     ground.addRect(QRectF(scene.left(), kHorizon + 18, scene.width(), scene.bottom() - kHorizon));
     drawShape(p, ground, kBareEarth, 0, 1.0);
