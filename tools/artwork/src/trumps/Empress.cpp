@@ -104,9 +104,9 @@ void paintStarCrown(QPainter &p, const Body &b)
     const double u = b.unit;
     const QPointF c = b.headCentre + QPointF(0, -0.05 * u);
     for (int i = 0; i < 12; ++i) {
-        const double a = qDegreesToRadians(-172.0 + i * (164.0 / 11.0));
-        const QPointF at = c + QPointF(std::cos(a) * 0.78 * u, std::sin(a) * 0.9 * u);
-        paintStar(p, at, 0.19 * u, 6);
+        const double a = qDegreesToRadians(-176.0 + i * (172.0 / 11.0));
+        const QPointF at = c + QPointF(std::cos(a) * 0.9 * u, std::sin(a) * 0.98 * u);
+        paintStar(p, at, 0.17 * u, 6);
     }
 }
 
