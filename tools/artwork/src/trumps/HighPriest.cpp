@@ -153,19 +153,20 @@ void paintMinisterBody(QPainter &p, const Minister &m)
     drawLine(p, cord, kRope, 0.07 * u);
 }
 
-// The head from behind and a little above: hair round a shaven crown, the ears, the cowl under it.
+// The head from behind and a little above, bowed: hair round a shaven crown, the ears, and the
+// cowl rolled at the nape over the lower part of the head.
 void paintMinisterHead(QPainter &p, const Minister &m)
 {
     const double u = m.unit, g = m.base.y();
-    const QPointF c(m.base.x() + m.lean * u, g - 3.69 * u);
+    const QPointF c(m.base.x() + m.lean * u, g - 3.62 * u);
     for (int s : {-1, 1})
         drawShape(p, ellipse(c + QPointF(s * 0.43 * u, 0.12 * u), 0.08 * u, 0.13 * u), kSkin, 0, style::kInteriorLine);
     drawShape(p, ellipse(c, 0.44 * u, 0.5 * u), {m.hair, m.hair.darker(130)}, 0.12 * u, style::kInteriorLine);
     drawShape(p, ellipse(c + QPointF(0, -0.08 * u), 0.23 * u, 0.2 * u), kSkin, 0.04 * u, style::kInteriorLine);
     QPainterPath cowl;
-    cowl.moveTo(m.base.x() - 0.75 * u, g - 3.2 * u);
-    cowl.quadTo(m.base.x(), g - 2.95 * u, m.base.x() + 0.75 * u, g - 3.2 * u);
-    cowl.quadTo(m.base.x(), g - 2.45 * u, m.base.x() - 0.75 * u, g - 3.2 * u);
+    cowl.moveTo(m.base.x() - 0.8 * u, g - 3.1 * u);
+    cowl.quadTo(m.base.x() + m.lean * u, g - 3.62 * u, m.base.x() + 0.8 * u, g - 3.1 * u);
+    cowl.quadTo(m.base.x(), g - 2.4 * u, m.base.x() - 0.8 * u, g - 3.1 * u);
     drawShape(p, cowl, m.robe, 0.15 * u, style::kInteriorLine);
 }
 
