@@ -44,8 +44,8 @@ struct Minister {
 };
 
 const Minister kMinisters[] = {
-    {{52, 268}, 19.0, kMinisterBlue, kHairBrown, 0.12, 0, true},
-    {{150, 270}, 17.5, kMonkRed, kHairBlack, -0.08, -1, false},
+    {{52, 264}, 19.0, kMinisterBlue, kHairBrown, 0.12, 0, true},
+    {{150, 265}, 17.5, kMonkRed, kHairBlack, -0.08, -1, false},
 };
 
 void priestTemple(QPainter &p)
@@ -188,7 +188,7 @@ void paintMinister(QPainter &p, const Minister &m)
 void priestMinisters(QPainter &p)
 {
     for (const Minister &m : kMinisters) {
-        style::paintGroundShadow(p, m.base + QPointF(0, 0.5), 1.5 * m.unit, 4, kTempleFloor.shade);
+        style::paintGroundShadow(p, m.base + QPointF(0, 0.5), 1.5 * m.unit, 3.5, kTempleFloor.shade);
         style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
             const style::WoodcutFinish finish;
             paintMinister(q, m);
