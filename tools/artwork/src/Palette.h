@@ -387,5 +387,14 @@ inline const Tone kBrowStar{{236, 226, 190}, {190, 176, 130}};
 inline const Tone kRisenFlesh{{208, 208, 206}, {156, 158, 166}};
 inline const Tone kCoffinWood{{150, 100, 58}, {102, 64, 34}};
 inline const Tone kCoffinLid{{184, 136, 86}, {134, 94, 54}};
+// The Emperor: his white hair and beard, and the slate panel sunk in his throne's back.
+inline const QColor kEmperorWhite{236, 232, 222};
+inline const Tone kThroneSlate{{150, 146, 140}, {112, 108, 102}};
+
+// The High Priest: the robe of the minister on his right, worked with roses.
+inline const Tone kMinisterBlue{{92, 112, 160}, {60, 76, 118}};
+
+// The Empress: the seeds showing where a pomegranate on her gown is split.
+inline const Tone kPomegranateFlesh{{244, 178, 160}, {214, 136, 120}};
 
 } // namespace artwork
