@@ -355,7 +355,25 @@ inline const Tone kGoldSerpent{{226, 186, 60}, {170, 130, 30}};
 inline const Tone kJackal{{196, 96, 52}, {136, 60, 32}};
 inline const QColor kFlaxenMane{226, 210, 170};
 
-// ---- The Chariot ----------------------------------------------------------------
+// ---- The trumps: colours a single card needs ------------------------------------
+// The Fool: his little white dog.
+inline const Tone kFoolDogCoat{{248, 246, 238}, {196, 190, 178}};
+// The Empress: the seeds showing where a pomegranate on her gown is split.
+inline const Tone kPomegranateFlesh{{244, 178, 160}, {214, 136, 120}};
+// The Emperor: his white hair and beard, and the slate panel sunk in his throne's back.
+inline const QColor kEmperorWhite{236, 232, 222};
+inline const Tone kThroneSlate{{150, 146, 140}, {112, 108, 102}};
+// The High Priest: the robe of the minister on his right, worked with roses.
+inline const Tone kMinisterBlue{{92, 112, 160}, {60, 76, 118}};
+// The Lovers: his sunned skin and her fair skin, his linen wrap, her rose drape,
+// the angel's robe.
+inline const Tone kSunnedSkin{{226, 170, 128}, {182, 124, 88}};
+inline const Tone kFairSkin{{246, 210, 182}, {214, 168, 136}};
+inline const Tone kLoinLinen{{236, 230, 212}, {184, 174, 150}};
+inline const Tone kRoseDrape{{222, 150, 150}, {170, 96, 100}};
+inline const Tone kAngelRobe{{132, 84, 168}, {90, 52, 120}};
+// The Chariot: the black and the white sphinx, their faces and headcloths, the
+// canopy's stars, the charioteer's surcoat and the stone of the car.
 inline const Tone kBlackSphinx{{54, 50, 58}, {30, 28, 34}};
 inline const Tone kBlackSphinxFace{{74, 70, 80}, {50, 46, 56}};
 inline const Tone kWhiteSphinx{{238, 234, 224}, {184, 176, 162}};
@@ -365,36 +383,17 @@ inline const QColor kHeadclothBlack{44, 40, 48};
 inline const Tone kCanopyStars{{250, 232, 130}, {214, 176, 60}};
 inline const Tone kCharioteerSurcoat{{52, 110, 94}, {32, 74, 62}};
 inline const Tone kChariotCarStone{{214, 206, 190}, {158, 148, 128}};
-
-// ---- The Lovers -----------------------------------------------------------------
-inline const Tone kSunnedSkin{{226, 170, 128}, {182, 124, 88}};
-inline const Tone kFairSkin{{246, 210, 182}, {214, 168, 136}};
-inline const Tone kLoinLinen{{236, 230, 212}, {184, 174, 150}};
-inline const Tone kRoseDrape{{222, 150, 150}, {170, 96, 100}};
-inline const Tone kAngelRobe{{132, 84, 168}, {90, 52, 120}};
-// The Tower: the black night sky and the grey storm clouds.
-inline const QColor kTowerNight{22, 22, 30};
-inline const Tone kTowerCloud{{112, 112, 120}, {80, 80, 90}};
-// The Fool: his little white dog.
-inline const Tone kFoolDogCoat{{248, 246, 238}, {196, 190, 178}};
-// ---- Satan ----------------------------------------------------------------------
-// The chained man's sun-browned skin (the woman keeps kSkin), the iron of the
-// captives' collars, and the pale star on the devil's brow.
+// Satan: the chained man's sun-browned skin (the woman keeps kSkin), the iron of
+// the captives' collars, and the pale star on the devil's brow.
 inline const Tone kCaptiveManSkin{{222, 170, 132}, {178, 124, 92}};
 inline const Tone kCollarIron{{120, 120, 132}, {78, 78, 90}};
 inline const Tone kBrowStar{{236, 226, 190}, {190, 176, 130}};
-// ---- Judgement: the risen, and the coffins they rise from --------------------------
+// The Tower: the black night sky and the grey storm clouds.
+inline const QColor kTowerNight{22, 22, 30};
+inline const Tone kTowerCloud{{112, 112, 120}, {80, 80, 90}};
+// Judgement: the risen, and the coffins they rise from.
 inline const Tone kRisenFlesh{{208, 208, 206}, {156, 158, 166}};
 inline const Tone kCoffinWood{{150, 100, 58}, {102, 64, 34}};
 inline const Tone kCoffinLid{{184, 136, 86}, {134, 94, 54}};
-// The Emperor: his white hair and beard, and the slate panel sunk in his throne's back.
-inline const QColor kEmperorWhite{236, 232, 222};
-inline const Tone kThroneSlate{{150, 146, 140}, {112, 108, 102}};
-
-// The High Priest: the robe of the minister on his right, worked with roses.
-inline const Tone kMinisterBlue{{92, 112, 160}, {60, 76, 118}};
-
-// The Empress: the seeds showing where a pomegranate on her gown is split.
-inline const Tone kPomegranateFlesh{{244, 178, 160}, {214, 136, 120}};
 
 } // namespace artwork

@@ -108,8 +108,7 @@ void temperanceAngel(QPainter &p)
     const QPointF sole = body.foot[0];
     QPainterPath bare;
     bare.moveTo(sole + QPointF(-0.23 * u, 0));
-    bare.cubicTo(sole + QPointF(-0.25 * u, -0.2 * u), sole + QPointF(0.25 * u, -0.2 * u),
-                 sole + QPointF(0.23 * u, 0));
+    bare.cubicTo(sole + QPointF(-0.25 * u, -0.2 * u), sole + QPointF(0.25 * u, -0.2 * u), sole + QPointF(0.23 * u, 0));
     bare.closeSubpath();
     drawShape(p, bare, figure.skin, 0.3, style::kInteriorLine);
     drawShape(p, shapes::ellipse(sole + QPointF(0, 0.02 * u), 0.42 * u, 0.08 * u), kSea, 0, 0);
