@@ -102,29 +102,6 @@ void paintStoneFloor(QPainter &p, const QRectF &scene, double top, const Tone &s
     drawLine(p, joints, stone.shade, 0.9);
 }
 
-void paintTable(QPainter &p, double left, double right, double backY, double topY, double bottom, const Tone &top)
-{
-    const double apron = 16, leg = 10, inset = 8;
-    for (double x : {left + 6, right - 6 - leg}) {
-        QPainterPath l;
-        l.addRect(QRectF(x, topY + apron - 2, leg, bottom - topY - apron + 2));
-        drawShape(p, l, kWood, 2.0);
-    }
-    QPainterPath front;
-    front.addRect(QRectF(left, topY, right - left, apron));
-    drawShape(p, front, kWood, 2.4);
-    QPainterPath panel;
-    panel.addRect(QRectF(left + 12, topY + 4, right - left - 24, apron - 8));
-    drawLine(p, panel, kWood.shade, 0.9);
-    QPainterPath surface;
-    surface.moveTo(left + inset, backY);
-    surface.lineTo(right - inset, backY);
-    surface.lineTo(right, topY);
-    surface.lineTo(left, topY);
-    surface.closeSubpath();
-    drawShape(p, surface, top, 1.2);
-}
-
 void paintVeil(QPainter &p, const QRectF &area, const Tone &cloth, const Tone &fruit)
 {
     QPainterPath veil;
@@ -232,40 +209,6 @@ void paintMasonry(QPainter &p, const QPainterPath &wall, double course, const QC
     p.setClipPath(wall, Qt::IntersectClip);
     drawLine(p, joints, joint, 0.8);
     p.restore();
-}
-
-void paintCoffinBack(QPainter &p, QPointF foot, double width, double height)
-{
-    // The far rim and the dark inside, seen over the front board.
-    const double w = width / 2, depth = height * 0.45;
-    QPainterPath inside;
-    inside.moveTo(foot + QPointF(-w, -height));
-    inside.lineTo(foot + QPointF(-w * 0.86, -height - depth));
-    inside.lineTo(foot + QPointF(w * 0.86, -height - depth));
-    inside.lineTo(foot + QPointF(w, -height));
-    inside.closeSubpath();
-    drawShape(p, inside, kCoffinInside, 0, 1.0);
-    QPainterPath rim;
-    rim.moveTo(foot + QPointF(-w * 0.86, -height - depth));
-    rim.lineTo(foot + QPointF(w * 0.86, -height - depth));
-    drawLine(p, rim, kOutline, 3.0);
-    drawLine(p, rim, kWood.base, 1.6);
-}
-
-void paintCoffinFront(QPainter &p, QPointF foot, double width, double height)
-{
-    const double w = width / 2;
-    QPainterPath front;
-    front.moveTo(foot + QPointF(-w, -height));
-    front.lineTo(foot + QPointF(w, -height));
-    front.lineTo(foot + QPointF(w * 0.9, 0));
-    front.lineTo(foot + QPointF(-w * 0.9, 0));
-    front.closeSubpath();
-    drawShape(p, front, kWood, std::max(1.2, height * 0.12), 1.1);
-    QPainterPath grain;
-    grain.moveTo(foot + QPointF(-w * 0.8, -height * 0.5));
-    grain.lineTo(foot + QPointF(w * 0.8, -height * 0.5));
-    drawLine(p, grain, kWood.shade, 0.9);
 }
 
 void paintPyramids(QPainter &p, double baseY, double x0, double x1, double height, int count)

@@ -1,8 +1,8 @@
 #pragma once
 
 // Buildings and furniture: pillars, towers, castles and a walled city, stone
-// floors and masonry, a table, a bench, hangings, coffins. In final pixel
-// units, in the kit's style.
+// floors and masonry, a bench, hangings. In final pixel units, in the kit's
+// style.
 
 #include "figures/Figure.h"
 
@@ -31,20 +31,12 @@ void paintStoneFloor(QPainter &p, const QRectF &scene, double top, const Tone &s
 // pixels, staggered.
 void paintMasonry(QPainter &p, const QPainterPath &wall, double course, const QColor &joint);
 
-// A wooden table: its top surface (covered in `top`) from y = backY to y = topY,
-// an apron below, legs down to `bottom`.
-void paintTable(QPainter &p, double left, double right, double backY, double topY, double bottom, const Tone &top);
 // A plain stone bench block for a seated figure, from its seat down to the ground.
 void paintBench(QPainter &p, const Figure &seated, const Tone &stone);
 // A hanging cloth between two pillars, strewn with pomegranates and palm leaves.
 void paintVeil(QPainter &p, const QRectF &area, const Tone &cloth, const Tone &fruit);
 // A plain hanging cloth with folds falling from a gold rod.
 void paintCurtain(QPainter &p, const QRectF &area, const Tone &cloth);
-
-// An open coffin seen a little from above, `width` wide, its front's foot
-// at `foot`: the inside first (before whoever rises from it), then the front.
-void paintCoffinBack(QPainter &p, QPointF foot, double width, double height);
-void paintCoffinFront(QPainter &p, QPointF foot, double width, double height);
 
 // Pyramids far off on a plain: `count` of them along the horizon `baseY`
 // between x0 and x1, in the thinnest line.

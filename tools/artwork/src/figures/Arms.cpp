@@ -49,39 +49,6 @@ void armFrom(QPainter &p, QPointF s, QPointF hand, QPointF bend, double u, const
 
 } // namespace
 
-void paintFist(QPainter &p, const Figure &f, int side)
-{
-    const Body b = bodyOf(f);
-    const auto i = static_cast<std::size_t>(side > 0);
-    const QPointF h = b.hand[i];
-    drawShape(p, ellipse(h, 0.2 * b.unit, 0.16 * b.unit, angleOf(h - b.elbow[i])), f.skin, 0.5, 0.8);
-}
-
-void paintPointingHand(QPainter &p, const Figure &f, int side, QPointF direction)
-{
-    const Body b = bodyOf(f);
-    const auto i = static_cast<std::size_t>(side > 0);
-    const double u = b.unit;
-    const QPointF h = b.hand[i], d = unitVector(direction);
-    drawShape(p, limb({h + d * 0.05 * u, h + d * 0.55 * u}, {0.075 * u, 0.06 * u}), f.skin, 0.4, 0.8);
-    drawShape(p, ellipse(h, 0.2 * u, 0.17 * u, angleOf(h - b.elbow[i])), f.skin, 0.5, 0.8);
-}
-
-void paintBlessingHand(QPainter &p, const Figure &f, int side)
-{
-    const Body b = bodyOf(f);
-    const auto i = static_cast<std::size_t>(side > 0);
-    const double u = b.unit;
-    const QPointF h = b.hand[i], up(0, -1), across(-side, 0);
-    // Two fingers straight up, side by side, then the palm with the folded fingers over their roots.
-    for (double off : {-0.06, 0.07})
-        drawShape(p, limb({h + across * off * u, h + across * off * u + up * 0.52 * u}, {0.06 * u, 0.05 * u}), f.skin,
-                  0.3, 0.8);
-    drawShape(p, ellipse(h + QPointF(0, 0.02 * u), 0.19 * u, 0.17 * u), f.skin, 0.5, 0.8);
-    // The thumb folded across the palm.
-    drawShape(p, ellipse(h + across * 0.1 * u + QPointF(0, 0.06 * u), 0.1 * u, 0.05 * u, -side * 30.0), f.skin, 0, 0.7);
-}
-
 void paintArm(QPainter &p, const Figure &figure, int side, QPointF hand, QPointF bend, const Tone &sleeve, bool holding,
               bool cuff)
 {

@@ -1,6 +1,5 @@
 #include "figures/Bodies.h"
 
-#include "figures/Arms.h"
 #include "figures/Shapes.h"
 
 #include <cmath>
@@ -9,65 +8,6 @@ namespace artwork::figures {
 
 using namespace style;
 using namespace shapes;
-
-KneelingBody paintKneelingNude(QPainter &p, QPointF hips, double u, int facing, const Tone &skin)
-{
-    // In the body's own units (a head high), facing left, the hips at the origin.
-    QTransform t;
-    t.translate(hips.x(), hips.y());
-    t.scale(facing < 0 ? u : -u, u);
-    const double line = std::max(1.0, 0.08 * u);
-    const Tone far{skin.shade, skin.shade.darker(115)};
-    // The far leg kneels: the thigh down to the knee on the ground, the shin
-    // lying back along it.
-    const std::vector<QPointF> kneeling{{0.05, -0.3},  {0.5, -0.1}, {0.52, 0.8},  {0.5, 1.3},  {0.95, 1.44},
-                                        {1.45, 1.6},   {1.68, 1.7}, {1.66, 1.86}, {1.0, 1.88}, {0.2, 1.9},
-                                        {-0.14, 1.86}, {-0.2, 1.6}, {-0.25, 0.9}, {-0.3, 0.2}};
-    drawShape(p, t.map(smoothClosed(kneeling)), far, std::max(1.0, 0.1 * u), line);
-    // The near leg raised, its foot flat in front; the torso upright.
-    const std::vector<QPointF> body{// back of the neck, down the back to the buttock
-                                    {0.14, -2.34},
-                                    {0.3, -2.0},
-                                    {0.3, -1.6},
-                                    {0.16, -1.0},
-                                    {0.2, -0.6},
-                                    {0.48, -0.24},
-                                    {0.5, 0.12},
-                                    // under the raised thigh to the back of its knee, down the calf
-                                    {0.0, 0.32},
-                                    {-0.7, 0.32},
-                                    {-1.02, 0.4},
-                                    {-1.12, 0.9},
-                                    {-1.16, 1.5},
-                                    {-1.12, 1.72},
-                                    // the foot, sole on the ground, toes forward
-                                    {-1.16, 1.88},
-                                    {-1.6, 1.9},
-                                    {-1.9, 1.86},
-                                    {-1.78, 1.74},
-                                    {-1.5, 1.64},
-                                    // up the shin to the knee, back along the top of the thigh
-                                    {-1.5, 1.0},
-                                    {-1.56, 0.2},
-                                    {-1.56, -0.22},
-                                    {-1.3, -0.4},
-                                    {-0.7, -0.4},
-                                    {-0.42, -0.42},
-                                    // belly, waist, breast, throat
-                                    {-0.36, -0.72},
-                                    {-0.3, -1.1},
-                                    {-0.44, -1.42},
-                                    {-0.46, -1.66},
-                                    {-0.3, -1.96},
-                                    {-0.16, -2.34}};
-    drawShape(p, t.map(smoothClosed(body)), skin, std::max(1.2, 0.12 * u), line);
-    KneelingBody k;
-    k.headCentre = t.map(QPointF(-0.02, -2.82));
-    k.nearShoulder = t.map(QPointF(0.02, -1.98));
-    k.farShoulder = t.map(QPointF(0.14, -2.04));
-    k.neck = t.map(QPointF(0.0, -2.3));
-    return k;
-}
 
 namespace {
 
@@ -176,62 +116,6 @@ void paintFlowingHair(QPainter &p, QPointF centre, double u, const QColor &colou
     drawLine(p, strands, hair.shade, std::max(0.6, 0.04 * u));
 }
 
-namespace {
-
-// The dancer's scarf wound from her left shoulder across her breast and round
-// her hips, its other end flying up from the shoulder.
-void paintDancerScarf(QPainter &p, QPointF hips, double u, const Tone &scarf)
-{
-    auto at = [&](double x, double y) { return hips + QPointF(x * u, y * u); };
-    const QPainterPath wrap = limb(
-        {at(-0.6, -2.0), at(-0.1, -1.45), at(0.45, -0.8), at(0.55, -0.15), at(0.1, 0.3), at(-0.45, 0.32)},
-        {0.26 * u, 0.4 * u, 0.36 * u, 0.34 * u, 0.42 * u, 0.34 * u});
-    drawShape(p, wrap, scarf, std::max(1.2, 0.14 * u), 1.0);
-    QPainterPath folds;
-    folds.moveTo(at(-0.35, -1.8));
-    folds.quadTo(at(0.1, -1.3), at(0.4, -0.7));
-    folds.moveTo(at(0.45, 0.05));
-    folds.quadTo(at(0.1, 0.3), at(-0.35, 0.3));
-    drawLine(p, folds, scarf.shade, std::max(0.8, 0.06 * u));
-    const QPainterPath highEnd = limb(
-        {at(-0.6, -2.0), at(-1.2, -2.5), at(-1.75, -2.15), at(-2.2, -2.55), at(-2.45, -2.35)},
-        {0.2 * u, 0.24 * u, 0.2 * u, 0.14 * u, 0.05 * u});
-    drawShape(p, highEnd, scarf, std::max(1.0, 0.1 * u), 1.0);
-}
-
-} // namespace
-
-void paintDancer(QPainter &p, QPointF hips, double u, const Tone &scarf)
-{
-    auto at = [&](double x, double y) { return hips + QPointF(x * u, y * u); };
-    const Tone &skin = kSkin;
-    const double w = legWidth(Build::Woman, u), line = std::max(1.0, 0.1 * u);
-    // The scarf's floating end behind her, low on the right.
-    const QPainterPath lowEnd = limb({at(0.3, 0.2), at(1.0, 0.6), at(1.6, 0.35), at(2.1, 0.8), at(2.35, 0.62)},
-                                     {0.22 * u, 0.26 * u, 0.24 * u, 0.18 * u, 0.06 * u});
-    drawShape(p, lowEnd, scarf, std::max(1.0, 0.1 * u), 1.0);
-    // The crossed leg bent behind, its foot at the other's knee; then the leg she stands on.
-    paintBareLeg(p, at(0.3, 0.15), at(1.1, 1.35), at(-0.1, 2.0), w, skin, line);
-    paintBareLeg(p, at(-0.3, 0.15), at(-0.24, 1.8), at(-0.18, 3.45), w, skin, line);
-    drawShape(p, ellipse(at(-0.18, 3.62), 0.14 * u, 0.22 * u), skin, 0.5, 0.9);
-    const StandingBody body = paintBareTorso(p, hips, u, Build::Woman, skin);
-    paintDancerScarf(p, hips, u, scarf);
-    // Her head, turned a little, her hair flowing out as she turns.
-    Figure look;
-    look.build = Build::Woman;
-    look.hairColour = kHairCopper;
-    look.turn = -0.3;
-    paintFlowingHair(p, body.headCentre, u, look.hairColour, 1);
-    paintHead(p, look, body.headCentre, u);
-    // A wand in each hand, the arms lowered and held out from the body.
-    for (int s : {-1, 1}) {
-        const QPointF hand = at(s * 1.75, 0.0);
-        paintHeld(p, Held::Rod, hand, u * 1.25, s * 30.0, 0);
-        paintBareArmFrom(p, body.shoulder[static_cast<std::size_t>(s > 0)], hand, at(s * 1.3, -1.1), u, Build::Woman,
-                         skin, true);
-    }
-}
-
 void paintSkull(QPainter &p, QPointF c, double w, double h)
 {
     const Tone &bone = kBone;
@@ -282,16 +166,6 @@ void paintHorns(QPainter &p, QPointF c, double unit, double size)
         }
         drawLine(p, rings, horn.shade, std::max(0.6, 0.04 * u));
     }
-}
-
-void paintTurned(QPainter &p, const Figure &figure, QPointF at, double degrees)
-{
-    p.save();
-    p.translate(at);
-    p.rotate(degrees);
-    p.translate(-figure.base);
-    paintFigure(p, figure);
-    p.restore();
 }
 
 } // namespace artwork::figures

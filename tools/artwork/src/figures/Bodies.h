@@ -1,10 +1,10 @@
 #pragma once
 
 // Bodies drawn without the kit's robes, simply and unclothed, for the trumps
-// that show them (the captives and the devil, the star's kneeling woman, the
-// world's dancer), and what goes with them: horns, a skull in a helm, a figure
-// laid down. Paint the head with paintHead (Figure.h) and the arms with
-// paintBareArmFrom (Arms.h) after the body.
+// that show them (the captives and the devil, the risen dead), and what goes
+// with them: flowing hair, horns, a skull in a helm. Paint the head with
+// paintHead (Figure.h) and the arms with paintBareArmFrom (Arms.h) after the
+// body.
 
 #include "figures/Figure.h"
 
@@ -15,14 +15,6 @@
 #include <optional>
 
 namespace artwork::figures {
-
-// A woman kneeling, seen from the side: the near knee raised with its foot
-// flat on the ground, the far knee down. `hips` is the middle of the hips, `u`
-// a head's height; the ground is 1.9 heads below the hips.
-struct KneelingBody {
-    QPointF headCentre, neck, nearShoulder, farShoulder;
-};
-KneelingBody paintKneelingNude(QPainter &p, QPointF hips, double u, int facing, const Tone &skin);
 
 // A man or a woman standing, seen from the front, the legs a little apart.
 // `hips` is the middle of the hips, `u` a head's height; the soles are 3.65
@@ -41,11 +33,6 @@ StandingBody paintStandingNude(QPainter &p, QPointF hips, double u, Build build,
 // hair over the brow.
 void paintFlowingHair(QPainter &p, QPointF centre, double u, const QColor &colour, int side);
 
-// A dancer seen from the front, unclothed but for a long scarf wound across
-// her and floating out, one leg crossed behind the other; a wand in each hand.
-// `hips` is the middle of her hips and `u` a head's height (7 heads tall).
-void paintDancer(QPainter &p, QPointF hips, double u, const Tone &scarf);
-
 // A skull where a figure's face would be, `centre` the middle of the face,
 // `w` and `h` the head's width and height: bone with dark sockets, a nose
 // hole and a row of teeth.
@@ -54,9 +41,5 @@ void paintSkull(QPainter &p, QPointF centre, double w, double h);
 // Horns on a head (centre of the face, unit a head's height): curving up and
 // out like a goat's, `size` 1 for a grown devil's.
 void paintHorns(QPainter &p, QPointF headCentre, double unit, double size);
-
-// Paints `figure` laid down: turned by `degrees` (clockwise) about its base,
-// which is moved to `at`.
-void paintTurned(QPainter &p, const Figure &figure, QPointF at, double degrees);
 
 } // namespace artwork::figures

@@ -1,6 +1,5 @@
 #include "figures/Creatures.h"
 
-#include "figures/Animals.h"
 #include "figures/Figure.h"
 #include "figures/Shapes.h"
 #include "figures/Sky.h"
@@ -8,7 +7,6 @@
 #include <QtMath>
 
 #include <cmath>
-#include <tuple>
 
 namespace artwork::figures {
 
@@ -144,79 +142,6 @@ void paintSerpent(QPainter &p, const std::vector<QPointF> &body, double half, co
               {kOutline, kOutline}, 0, 0);
 }
 
-namespace {
-
-// The sphinx's head in a striped headcloth whose lappets fall beside the neck.
-void sphinxHead(QPainter &p, QPointF c, double h)
-{
-    const double w = h * 0.88;
-    const Tone &cloth = kSphinxHeadcloth;
-    auto striped = [&](const QPainterPath &shape) {
-        drawShape(p, shape, cloth, std::max(1.0, h * 0.06));
-        p.save();
-        p.setClipPath(shape, Qt::IntersectClip);
-        QPainterPath bands;
-        for (double y = c.y() - h; y < c.y() + 1.2 * h; y += h * 0.16) {
-            bands.moveTo(c.x() - 2 * w, y);
-            bands.lineTo(c.x() + 2 * w, y);
-        }
-        drawLine(p, bands, kSphinxStripe, std::max(0.8, h * 0.05));
-        p.restore();
-        drawLine(p, shape, kOutline, std::max(0.8, h * 0.05));
-    };
-    std::vector<QPointF> lappets;
-    for (const QPointF &q : std::vector<QPointF>{{0, -0.55}, {0.56, -0.4}, {0.62, 0.2}, {0.7, 0.66}, {0.3, 0.72}})
-        lappets.emplace_back(q.x() * w, c.y() + q.y() * h);
-    striped(smoothClosed(mirrored(c.x(), lappets)));
-    Figure face;
-    face.build = Build::Woman;
-    face.hair = Hair::Bald;
-    face.hairColour = cloth.base;
-    paintHead(p, face, c, h);
-    QPainterPath cap;
-    cap.moveTo(c + QPointF(-0.56 * w, 0.04 * h));
-    cap.cubicTo(c + QPointF(-0.62 * w, -0.66 * h), c + QPointF(0.62 * w, -0.66 * h), c + QPointF(0.56 * w, 0.04 * h));
-    cap.lineTo(c + QPointF(0.44 * w, 0.02 * h));
-    cap.quadTo(c + QPointF(0.4 * w, -0.26 * h), c + QPointF(0, -0.26 * h));
-    cap.quadTo(c + QPointF(-0.4 * w, -0.26 * h), c + QPointF(-0.44 * w, 0.02 * h));
-    cap.closeSubpath();
-    striped(cap);
-}
-
-} // namespace
-
-void paintSphinx(QPainter &p, QPointF base, double size, int facing)
-{
-    const Tone &coat = kSphinxCoat;
-    const double s = size;
-    QTransform t;
-    t.translate(base.x(), base.y());
-    t.scale(facing * s, s);
-    // The tail curling up behind.
-    QPainterPath tail;
-    tail.moveTo(-0.4, -0.04);
-    tail.cubicTo(-0.62, -0.02, -0.7, -0.3, -0.56, -0.42);
-    drawLine(p, t.map(tail), kOutline, std::max(2.4, s * 0.05));
-    drawLine(p, t.map(tail), coat.base, std::max(1.2, s * 0.025));
-    // A lion's body sitting up on its haunches in profile, the forelegs
-    // straight, the neck rising from the shoulders to carry the head.
-    const std::vector<QPointF> body{{-0.44, 0.0},  {-0.5, -0.14}, {-0.44, -0.3}, {-0.28, -0.38}, {-0.1, -0.5},
-                                    {0.0, -0.62},  {0.03, -0.76}, {0.05, -0.9},  {0.25, -0.92},  {0.27, -0.78},
-                                    {0.29, -0.66}, {0.31, -0.5},  {0.27, -0.32}, {0.27, -0.1},   {0.3, -0.03},
-                                    {0.44, -0.03}, {0.44, 0.0}};
-    drawShape(p, t.map(smoothClosed(body)), coat, std::max(1.2, s * 0.04));
-    QPainterPath lines;
-    lines.moveTo(-0.14, -0.01);
-    lines.quadTo(-0.3, -0.3, -0.06, -0.34);
-    lines.moveTo(0.13, -0.42);
-    lines.lineTo(0.15, -0.04);
-    lines.moveTo(0.2, -0.62);
-    lines.quadTo(0.24, -0.52, 0.22, -0.44);
-    drawLine(p, t.map(lines), coat.shade, std::max(0.8, s * 0.02));
-    // A woman's head, looking out of the picture.
-    sphinxHead(p, t.map(QPointF(0.15, -1.14)), s * 0.42);
-}
-
 void paintCreature(QPainter &p, Creature creature, QPointF c, double size, int facing)
 {
     paintCloud(p, c + QPointF(0, size * 0.42), size * 1.3, static_cast<unsigned>(creature) + 3);
@@ -250,66 +175,6 @@ void paintCreaturesInCorners(QPainter &p, const QRectF &area, double size)
     paintCreature(p, Creature::Eagle, {right, top}, size, -1);
     paintCreature(p, Creature::Bull, {left, bottom}, size, 1);
     paintCreature(p, Creature::Lion, {right, bottom}, size, -1);
-}
-
-Jaws paintRaisedLionHead(QPainter &p, QPointF base, double height, int facing)
-{
-    const QTransform lion = profileTransform(base, height, facing);
-    const double line = std::max(1.0, height * 0.022);
-    // The mane: a ragged ring of locks, large enough to hide the kit's head.
-    std::vector<QPointF> ring;
-    const QPointF mc(0.55, -1.12);
-    for (int i = 0; i < 22; ++i) {
-        const double a = i * 2 * M_PI / 22;
-        const double r = i % 2 ? 0.38 : 0.47;
-        ring.push_back(mc + QPointF(std::cos(a) * r * 0.92, std::sin(a) * r));
-    }
-    drawShape(p, lion.map(smoothClosed(ring)), kLionMane, line * 2.0);
-    QPainterPath locks;
-    for (int i = 0; i < 11; ++i) {
-        const double a = (i + 0.5) * 2 * M_PI / 11;
-        locks.moveTo(mc + QPointF(std::cos(a), std::sin(a)) * 0.22);
-        locks.lineTo(mc + QPointF(std::cos(a), std::sin(a)) * 0.36);
-    }
-    drawLine(p, lion.map(locks), kLionMane.shade, line);
-
-    // The face in its own frame: facing right, the muzzle lifted towards the sky.
-    QTransform head = lion;
-    head.translate(0.66, -1.18);
-    head.rotate(-28);
-    head.scale(0.9, 0.9);
-    for (int s : {-1, 1})
-        drawShape(p, head.map(ellipse(QPointF(-0.04 + s * 0.02, -0.24 + s * 0.0), 0.08, 0.07)), kLionCoat, line);
-    const std::vector<QPointF> face{{-0.16, -0.06}, {-0.1, -0.2}, {0.06, -0.25}, {0.2, -0.2}, {0.33, -0.12},
-                                    {0.42, -0.06},  {0.44, 0.02}, {0.4, 0.06},   {0.24, 0.1}, {0.36, 0.2},
-                                    {0.34, 0.27},   {0.16, 0.28}, {-0.04, 0.22}, {-0.14, 0.1}};
-    drawShape(p, head.map(smoothClosed(face)), kLionCoat, line * 1.6);
-    // The open mouth, its tongue and four fangs.
-    const std::vector<QPointF> mouth{{0.14, 0.1}, {0.3, 0.05}, {0.42, 0.07}, {0.36, 0.19}, {0.24, 0.17}};
-    drawShape(p, head.map(smoothClosed(mouth)), kMouth, 0, line);
-    drawShape(p, head.map(ellipse(QPointF(0.27, 0.15), 0.08, 0.03, -10)), kTongue, 0, 0);
-    QPainterPath fangs;
-    for (const auto &[x, y, down] : {std::tuple{0.36, 0.065, 1.0}, std::tuple{0.25, 0.075, 1.0},
-                                     std::tuple{0.33, 0.185, -1.0}, std::tuple{0.23, 0.17, -1.0}}) {
-        fangs.moveTo(x - 0.025, y);
-        fangs.lineTo(x, y + down * 0.06);
-        fangs.lineTo(x + 0.025, y);
-        fangs.closeSubpath();
-    }
-    drawShape(p, head.map(fangs), kFang, 0, line * 0.6);
-    // Nose, eye and brow.
-    QPainterPath nose;
-    nose.moveTo(0.36, -0.07);
-    nose.lineTo(0.45, -0.03);
-    nose.lineTo(0.41, 0.02);
-    nose.closeSubpath();
-    drawShape(p, head.map(nose), {kOutline, kOutline}, 0, 0);
-    drawShape(p, head.map(ellipse(QPointF(0.12, -0.1), 0.04, 0.03)), {kOutline, kOutline}, 0, 0);
-    QPainterPath brow;
-    brow.moveTo(0.04, -0.15);
-    brow.quadTo(0.12, -0.19, 0.2, -0.14);
-    drawLine(p, head.map(brow), kOutline, line);
-    return {head.map(QPointF(0.34, -0.12)), head.map(QPointF(0.26, 0.3))};
 }
 
 void paintPerchedBird(QPainter &p, QPointF feet, double size, int facing, const Tone &tone)

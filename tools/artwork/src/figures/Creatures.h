@@ -1,8 +1,7 @@
 #pragma once
 
-// Creatures the trumps need beyond the kit's animals (Animals.h): the sphinx,
-// the serpent, the four living creatures, a roaring lion's head, a perched
-// bird and a crayfish.
+// Creatures the trumps need beyond the kit's animals (Animals.h): the
+// serpent, the four living creatures, a perched bird and a crayfish.
 
 #include "Style.h"
 
@@ -18,9 +17,6 @@ using style::Tone;
 
 // A snake along the chain of points, its head at the last point.
 void paintSerpent(QPainter &p, const std::vector<QPointF> &body, double half, const Tone &skin);
-// A sphinx sitting up on something, its body in profile towards the viewer's
-// `facing` side, its face turned out of the picture, `size` tall to the shoulder.
-void paintSphinx(QPainter &p, QPointF base, double size, int facing);
 
 // The four living creatures that watch from the corners of The Wheel of
 // Fortune and The World.
@@ -32,15 +28,6 @@ void paintCreature(QPainter &p, Creature creature, QPointF centre, double size, 
 // inside it: the angel top left, the eagle top right, the bull bottom left,
 // the lion bottom right, each looking in.
 void paintCreaturesInCorners(QPainter &p, const QRectF &area, double size);
-
-// A new head for a lion drawn by paintLion (Animals.h) with the same base,
-// height and facing: a great mane over the kit's head, the face lifted, the
-// jaws open with fangs and a tongue. Returns where the upper and the lower jaw
-// are, for the hands that hold them.
-struct Jaws {
-    QPointF upper, lower;
-};
-Jaws paintRaisedLionHead(QPainter &p, QPointF base, double height, int facing);
 
 // A long-billed bird perched on `feet`, `size` tall, facing `facing`.
 void paintPerchedBird(QPainter &p, QPointF feet, double size, int facing, const Tone &tone);

@@ -86,57 +86,6 @@ void paintFlower(QPainter &p, QPointF c, double r, const Tone &petals)
     drawShape(p, ellipse(c, r * 0.28, r * 0.28), kGold, 0, 0.6);
 }
 
-void paintWheat(QPainter &p, double x0, double x1, double baseY, double height, unsigned seed)
-{
-    Roughness rough(seed);
-    const Tone &straw = kStraw;
-    const Tone &grain = kGrain;
-    const Tone &far = kFarWheat;
-    const int stalks = std::max(3, static_cast<int>((x1 - x0) / 6));
-    // One ear on its stalk, rising from y = from.
-    auto ear = [&](double x, double h, double from, const Tone &tone) {
-        const double lean = 4 * rough.next();
-        const QPointF head(x + lean, baseY - h);
-        QPainterPath stalk;
-        stalk.moveTo(x, from);
-        stalk.quadTo(x + lean * 0.3, baseY - h * 0.7, head.x(), head.y() + 6);
-        drawLine(p, stalk, straw.shade, 1.1);
-        const QPainterPath shape = ellipse(head, 2.8, 7.5, lean * 3);
-        drawShape(p, shape, tone, 0.9, 0.8);
-        QPainterPath kernels;
-        for (double t : {-0.4, 0.0, 0.4}) {
-            kernels.moveTo(head + QPointF(-2.4, t * 10));
-            kernels.lineTo(head + QPointF(2.4, t * 10 - 1.5));
-        }
-        p.save();
-        p.setClipPath(shape, Qt::IntersectClip);
-        drawLine(p, kernels, tone.shade, 0.6);
-        p.restore();
-        QPainterPath awns;
-        awns.moveTo(head + QPointF(-0.5, -6.5));
-        awns.lineTo(head + QPointF(-2, -12));
-        awns.moveTo(head + QPointF(0.5, -6.5));
-        awns.lineTo(head + QPointF(2, -12));
-        drawLine(p, awns, straw.shade, 0.6);
-    };
-    // The tallest ears at the back, then the body of the field, then a row of
-    // ears along its top edge.
-    const double massTop = baseY - height * 0.5;
-    for (int i = 0; i < stalks; ++i)
-        ear(x0 + (x1 - x0) * (i + 0.25) / stalks + 2 * rough.next(), height * (0.9 + 0.1 * rough.next()), massTop + 4,
-            far);
-    QPainterPath field;
-    field.moveTo(x0 - 6, baseY + 30);
-    field.quadTo(x0 - 6, massTop + 4, x0 + 6, massTop);
-    field.lineTo(x1 + 6, massTop);
-    field.lineTo(x1 + 6, baseY + 30);
-    field.closeSubpath();
-    drawShape(p, field, straw, 2.0);
-    for (int i = 0; i < stalks; ++i)
-        ear(x0 + (x1 - x0) * (i + 0.75) / stalks + 2 * rough.next(), height * (0.6 + 0.06 * rough.next()), baseY,
-            grain);
-}
-
 void paintFlameTree(QPainter &p, QPointF base, double height)
 {
     const double trunkW = height * 0.06;

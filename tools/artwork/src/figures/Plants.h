@@ -1,8 +1,8 @@
 #pragma once
 
-// Trees and plants: round trees and cypresses, small flowers, ripe wheat,
-// irises and sunflowers, the tree of flames and the tree with the serpent,
-// living wood, a garland of roses and a laurel wreath.
+// Trees and plants: round trees and cypresses, small flowers, irises and
+// sunflowers, the tree of flames and the tree with the serpent, living wood,
+// a garland of roses and a laurel wreath.
 
 #include "Style.h"
 
@@ -23,9 +23,6 @@ void paintFlower(QPainter &painter, QPointF centre, double r, const Tone &petals
 // A white rose of five petals with a gold heart, radius r.
 void paintWhiteRose(QPainter &p, QPointF centre, double r);
 
-// A field of ripe wheat from x0 to x1: stalks standing on `baseY`, ears up to
-// `height` above it.
-void paintWheat(QPainter &p, double x0, double x1, double baseY, double height, unsigned seed);
 // An iris standing on `base`, `height` tall: sword-shaped leaves and two
 // flowers of blue falls and standards with a gold beard.
 void paintIris(QPainter &p, QPointF base, double height, unsigned seed);
