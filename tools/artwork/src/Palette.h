@@ -389,7 +389,7 @@ inline const Tone kBrowStar{{236, 226, 190}, {190, 176, 130}};
 inline const QColor kTowerNight{22, 22, 30};
 inline const Tone kTowerCloud{{112, 112, 120}, {80, 80, 90}};
 // Judgement: the risen, and the coffins they rise from.
-inline const Tone kRisenFlesh{{208, 208, 206}, {156, 158, 166}};
+inline const Tone kRisenFlesh{{230, 214, 200}, {178, 158, 150}};
 inline const Tone kCoffinWood{{150, 100, 58}, {102, 64, 34}};
 inline const Tone kCoffinLid{{184, 136, 86}, {134, 94, 54}};
 

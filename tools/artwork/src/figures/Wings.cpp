@@ -17,6 +17,7 @@ void paintWings(QPainter &p, const Figure &figure, const WingsLook &look)
     const QPointF root = (b.shoulder[0] + b.shoulder[1]) / 2 + QPointF(0, 0.25 * u);
     const double lift = std::clamp(look.lift, 0.0, 1.0);
     const double line = std::max(1.0, 0.08 * u);
+    const bool vaned = look.marks == WingFeathers::Vaned;
     for (int s : {-1, 1}) {
         auto at = [&](double x, double y) { return root + QPointF(s * x * L, y * L); };
         const double apexY = -(0.35 + 0.5 * lift);
@@ -28,7 +29,7 @@ void paintWings(QPainter &p, const Figure &figure, const WingsLook &look)
             const QPointF from = lerp(at(0.78, apexY + 0.3), at(0.22, 0.35), t);
             const double angle = (0.55 - 0.45 * t); // radians out from straight down
             const QPointF dir(s * std::sin(angle), std::cos(angle));
-            const double len = (0.62 - 0.22 * t) * L;
+            const double len = (0.62 - 0.22 * t) * (vaned ? 1.2 : 1.0) * L;
             const QPointF to = from + dir * len;
             drawShape(p, limb({from, lerp(from, to, 0.55), to}, {0.08 * L, 0.085 * L, 0.04 * L}), look.tips, line);
             QPainterPath quill;
@@ -43,9 +44,16 @@ void paintWings(QPainter &p, const Figure &figure, const WingsLook &look)
                                         at(0.1, 0.36)};
         const QPainterPath coverts = smoothClosed(body);
         drawShape(p, coverts, look.feathers, std::max(1.2, 0.1 * u));
-        // Rows of small rounded feathers on the coverts.
+        // Rows of small rounded feathers on the coverts, or straight vanes.
         QPainterPath scales;
-        for (int row = 0; row < 2; ++row) {
+        for (int i = 0; vaned && i < 5; ++i) {
+            const double t = (i + 0.5) / 5;
+            const QPointF q = lerp(at(0.6, apexY + 0.12), at(0.16, 0.0), t);
+            const double angle = 0.55 - 0.45 * t;
+            scales.moveTo(q);
+            scales.lineTo(q + QPointF(s * std::sin(angle), std::cos(angle)) * 0.36 * L);
+        }
+        for (int row = 0; !vaned && row < 2; ++row) {
             for (int i = 0; i < 4; ++i) {
                 const double t = (i + 0.5) / 4;
                 const QPointF q = lerp(at(0.72 - row * 0.14, apexY + 0.3 + row * 0.12),

@@ -10,6 +10,11 @@
 
 namespace artwork::figures {
 
+// How the feathers are marked: Scalloped rows of little round feathers on
+// the coverts; or Vaned, longer flight feathers and the coverts marked only
+// by straight vanes running out to them.
+enum class WingFeathers { Scalloped, Vaned };
+
 struct WingsLook {
     Tone feathers = kFeathers;
     Tone tips = kFlightFeathers; // the long flight feathers
@@ -17,6 +22,7 @@ struct WingsLook {
     double span = 2.6;
     // 0: wings half open, level with the shoulders; 1: raised high.
     double lift = 0.6;
+    WingFeathers marks = WingFeathers::Scalloped;
 };
 
 // A pair of feathered wings from the figure's shoulders.

@@ -50,10 +50,12 @@ void judgementAngel(QPainter &p)
     const QRectF s = trumpScene();
     const Figure figure = angel();
     WingsLook wings;
-    wings.feathers = kCoralFeathers;
-    wings.tips = kRedFlightFeathers;
-    wings.span = 2.5;
-    wings.lift = 0.8;
+    // Deep red coverts over long golden flight feathers.
+    wings.feathers = kRedFlightFeathers;
+    wings.tips = kGold;
+    wings.span = 2.6;
+    wings.lift = 0.9;
+    wings.marks = WingFeathers::Vaned;
     p.save();
     p.setClipRect(QRectF(s.left(), s.top(), s.width(), kCloudLine - s.top()), Qt::IntersectClip);
     style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
@@ -65,7 +67,7 @@ void judgementAngel(QPainter &p)
 }
 
 // The kit's folds and hem ignore the clip: the sky is laid again below it;
-// icy mountains rise into the clouds on either side, over the water.
+// snow-capped mountains stand under the clouds on either side, over the water.
 void judgementLand(QPainter &p)
 {
     const QRectF s = trumpScene();
@@ -74,8 +76,10 @@ void judgementLand(QPainter &p)
     paintSky(p, s, kHorizon, kJudgementSky);
     p.restore();
     const Tone &ice = kIce;
-    paintMountains(p, kHorizon + 4, s.left() - 40, 70, 110, 23, ice, false);
-    paintMountains(p, kHorizon + 4, 130, s.right() + 40, 100, 24, ice, false);
+    // Far peaks, paler, fill the gap between the near ranges.
+    paintMountains(p, kHorizon + 4, 50, 150, 44, 25, kBlueMountains, true);
+    paintMountains(p, kHorizon + 4, s.left() - 40, 70, 60, 23, ice, true);
+    paintMountains(p, kHorizon + 4, 130, s.right() + 40, 58, 24, ice, true);
     paintWater(p, s, kHorizon, s.bottom() + 4, 21, kGreySea);
 }
 
@@ -161,14 +165,6 @@ void paintCoffinFrontBoards(QPainter &p, const Coffin &c)
     drawLine(p, waves, kGreySea.base.lighter(150), 1.2);
 }
 
-// A coffin's lid afloat beside it, a plank of the same plan.
-void paintLid(QPainter &p, const Coffin &lid)
-{
-    const std::vector<QPointF> rim = coffinRim(lid);
-    drawShape(p, nearBoards(rim, lid.depth), kCoffinWood, 0.6, style::kInteriorLine);
-    drawShape(p, polygon(rim), kCoffinLid, 1.2, style::kInteriorLine);
-}
-
 // One of the risen: a pale body rising from the coffin to the waist, the
 // head turned up to the angel (or, seen from behind, just the back of it),
 // the arms lifted with open hands.
@@ -181,6 +177,23 @@ struct Risen {
     std::optional<Features> features;
     QPointF leftHand, rightHand; // in heads from the hips
 };
+
+// The collarbones from the throat to the shoulders, and the navel, so the
+// pale bodies read as bare.
+void paintBareMarks(QPainter &p, const StandingBody &body, QPointF hips, double u)
+{
+    QPainterPath marks;
+    const QPointF pit = body.neck + QPointF(0, 0.3 * u);
+    for (std::size_t i : {0u, 1u}) {
+        const QPointF end = shapes::lerp(pit, body.shoulder[i], 0.8);
+        marks.moveTo(pit + (end - pit) * 0.12);
+        marks.quadTo(shapes::lerp(pit, end, 0.5) + QPointF(0, 0.1 * u), end + QPointF(0, -0.04 * u));
+    }
+    const QPointF navel = hips + QPointF(0, -0.75 * u);
+    marks.moveTo(navel + QPointF(0, -0.06 * u));
+    marks.quadTo(navel + QPointF(0.07 * u, 0.03 * u), navel + QPointF(0, 0.08 * u));
+    style::drawLine(p, marks, kRisenFlesh.shade, style::kInteriorLine);
+}
 
 void paintRisen(QPainter &p, const Risen &r)
 {
@@ -218,6 +231,8 @@ void paintRisen(QPainter &p, const Risen &r)
                     .thumbSide = -s};
         paintGrippingBareArm(p, arm);
     }
+    if (r.features)
+        paintBareMarks(p, body, r.hips, u);
     paintCoffinFrontBoards(p, r.coffin);
 }
 
@@ -258,8 +273,6 @@ void judgementRisen(QPainter &p)
                                            .expression = Expression::Gentle},
                       .leftHand = {-2.3, -2.9},
                       .rightHand = {1.95, -3.4}};
-    paintLid(p, {{38, 214}, 46, 35, 2.5});
-    paintLid(p, {{168, 212}, 42, -30, 2.5});
     style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
         const style::WoodcutFinish finish;
         paintRisen(q, child);

@@ -201,14 +201,21 @@ void spreadWings(QPainter &p, QPointF root, double u)
         p.setClipPath(coverts, Qt::IntersectClip);
         drawLine(p, quills, kAngelFeathers.shade, kInteriorLine);
         p.restore();
-        const QPointF lowRoot = root + QPointF(s * 0.8 * u, 0.2 * u), lowWrist = wrist + QPointF(s * 0.1 * u, 0.55 * u),
-                      lowTip = tip + QPointF(-s * 0.5 * u, 0.15 * u);
-        for (int i = 5; i >= 0; --i) {
-            const double t = i / 5.0;
+        // A row of greater coverts along the lower edge, broad rounded
+        // feathers each overlapping the next and lying the way the flight
+        // feathers below them run.
+        const QPointF lowRoot = root + QPointF(s * 0.75 * u, 0.05 * u),
+                      lowWrist = wrist + QPointF(s * 0.1 * u, 0.45 * u),
+                      lowTip = tip + QPointF(-s * 0.45 * u, 0.05 * u);
+        const int row = 10;
+        for (int i = row - 1; i >= 0; --i) {
+            const double t = static_cast<double>(i) / (row - 1);
             const QPointF from = t < 0.5 ? lerp(lowRoot, lowWrist, t / 0.5) : lerp(lowWrist, lowTip, (t - 0.5) / 0.5);
-            const QPointF to = from + QPointF(s * (0.1 + 0.3 * t) * u, 0.55 * u);
-            drawShape(p, limb({from, lerp(from, to, 0.4), to}, {0.12 * u, 0.13 * u, 0.02 * u}), kAngelFeathers, 0.5,
-                      kInteriorLine);
+            const double degrees = 6 + 40 * t;
+            const QPointF dir(s * std::sin(degrees * M_PI / 180), std::cos(degrees * M_PI / 180));
+            const QPointF to = from + dir * 0.5 * u;
+            drawShape(p, limb({from - dir * 0.25 * u, lerp(from, to, 0.5), to}, {0.2 * u, 0.22 * u, 0.12 * u}),
+                      kAngelFeathers, 0.5, kInteriorLine);
         }
     }
 }
@@ -254,13 +261,72 @@ void loversAngel(QPainter &p)
                        });
 }
 
+// The apple tree behind her, its apples among the leaves.
+void appleTree(QPainter &p, QPointF base, double height)
+{
+    paintTree(p, base, height, 21, TreeKind::Round, kAppleLeaves);
+    const QPointF crown = base + QPointF(0, -height * 0.62);
+    const double r = height * 0.36;
+    const std::vector<QPointF> apples{{-0.5, -0.3},  {0.1, -0.62}, {0.55, -0.2},
+                                      {0.22, -0.36}, {0.6, 0.25},  {-0.6, 0.35}};
+    for (const QPointF &a : apples)
+        drawShape(p, ellipse(crown + a * r, height * 0.045, height * 0.045), kRuby, 0.8, 0.8);
+}
+
+// The serpent coiled round the apple tree's trunk: three turns crossing the
+// trunk in front, the last one rising out of the coils and up beside her
+// shoulder, the head lifted towards an apple, a forked tongue out.
+void serpentCoils(QPainter &p, QPointF base)
+{
+    const double half = 3.4;
+    const auto trunkHalf = [&](double y) { return 8.0 - 3.2 * (base.y() - y) / 57.0; };
+    const auto side = [&](double y, int s) { return QPointF(base.x() + s * (trunkHalf(y) + 0.6), y); };
+    // The tail hanging from the lowest turn.
+    drawShape(p,
+              limb({side(241, -1) + QPointF(1, 0), QPointF(base.x() - 11, 243), QPointF(base.x() - 14, 245.5)},
+                   {0.8 * half, 0.5 * half, 0.15 * half}),
+              kGreenSerpent, 0.8, 1.0);
+    for (double y : {241.0, 228.0, 215.0}) {
+        const QPointF from = side(y, -1), to = side(y - 6, 1);
+        drawShape(p, limb({from, (from + to) / 2 + QPointF(0, 2.5), to}, {0.9 * half, half, 0.9 * half}), kGreenSerpent,
+                  0.9, 1.0);
+        // The belly scales showing along the lower edge of each turn.
+        QPainterPath belly;
+        belly.moveTo(from + QPointF(1.5, 2.2));
+        belly.quadTo((from + to) / 2 + QPointF(0, 4.6), to + QPointF(-1.5, 2.2));
+        drawLine(p, belly, kGreenSerpent.shade, kInteriorLine);
+    }
+    // Out of the top turn, up in front of the leaves to beside her shoulder.
+    const std::vector<QPointF> neck{side(209, 1), base + QPointF(12, -46), base + QPointF(7, -56),
+                                    base + QPointF(-4, -61), base + QPointF(-10, -66)};
+    drawShape(p, limb(neck, {half, half, 0.95 * half, 0.85 * half, 0.8 * half}), kGreenSerpent, 0.9, 1.0);
+    const QPointF nape = neck.back(), d = unitVector(QPointF(0.55, -1));
+    const QPointF head = nape + d * 5.0;
+    QPainterPath tongue;
+    tongue.moveTo(head + d * 5.5);
+    tongue.lineTo(head + d * 9.5);
+    tongue.lineTo(head + d * 12.0 + normal(d) * 1.8);
+    tongue.moveTo(head + d * 9.5);
+    tongue.lineTo(head + d * 12.0 - normal(d) * 1.8);
+    drawLine(p, tongue, kCrossGuard.base, 0.9);
+    // A broad wedge of a head, wider behind the eyes than at the snout.
+    const QPainterPath skull = smoothClosed({head - d * 6.0 + normal(d) * 3.0, head + normal(d) * 4.2,
+                                             head + d * 6.2 + normal(d) * 1.6, head + d * 6.6 - normal(d) * 1.6,
+                                             head - normal(d) * 4.2, head - d * 6.0 - normal(d) * 3.0});
+    drawShape(p, skull, kGreenSerpent, 0.9, 1.0);
+    const QPointF eye = head + d * 1.2 - normal(d) * 1.9;
+    drawShape(p, ellipse(eye, 1.5, 1.5), {kGold.base, kGold.base}, 0, 0.5);
+    drawShape(p, ellipse(eye + d * 0.2, 0.55, 1.1, angleOf(d)), {kOutline, kOutline}, 0, 0);
+}
+
 void loversCloudsAndTrees(QPainter &p)
 {
     paintCloud(p, {100, kCloudLine + 6}, 130, 5);
     paintCloud(p, {36, kCloudLine + 10}, 66, 8);
     paintCloud(p, {164, kCloudLine + 8}, 66, 9);
     paintFlameTree(p, {26, 246}, 108);
-    paintSerpentTree(p, {170, 246}, 114);
+    appleTree(p, {170, 246}, 114);
+    serpentCoils(p, {170, 246});
 }
 
 // He stands on the left, turned to her, his near arm easy at his side and
@@ -338,14 +404,14 @@ void loversWoman(QPainter &p)
         head.skin = kFairSkin;
         head.features = Features{.view = View::ThreeQuarter,
                                  .side = k,
-                                 .gaze = {-0.3, -1},
+                                 .gaze = {-0.45, -1},
                                  .age = Age::Young,
                                  .expression = Expression::Calm,
                                  .breadth = 0.94};
         const QPointF neck = at(0.06, -2.5), c = at(0.12, -2.9);
         q.save();
         q.translate(neck);
-        q.rotate(8);
+        q.rotate(22);
         q.translate(-neck);
         paintHead(q, head, c, 1.2 * u);
         q.restore();

@@ -97,6 +97,7 @@ void temperanceAngel(QPainter &p)
         wings.tips = kRedFlightFeathers;
         wings.span = 2.3;
         wings.lift = 1.0;
+        wings.marks = WingFeathers::Vaned;
         paintWings(q, figure, wings);
         paintFigure(q, figure);
     });
@@ -132,25 +133,25 @@ QPointF cupPoint(QPointF grip, double height, double degrees, double x, double y
     return t.map(QPointF(x * width, top + y * height));
 }
 
-// The cups, each gripped by its stem: one held high and tipped towards the
-// other, held low, the water running in an arc from the high cup's lip into
+// The cups, each gripped by its stem: one held out at her shoulder and
+// tipped towards the other, held low at the hip, the water running in an arc from the high cup's lip into
 // the low cup's mouth.
 void temperanceCups(QPainter &p)
 {
     const Figure figure = angel();
     const Body body = bodyOf(figure);
     const double u = body.unit;
-    const QPointF high = body.shoulder[0] + QPointF(-1.45 * u, -0.55 * u);
+    const QPointF high = body.shoulder[0] + QPointF(-1.5 * u, 0.4 * u);
     const QPointF low = body.hips + QPointF(0.95 * u, 0.35 * u);
-    const double tip = 50, size = 0.8, h = 1.55 * size * u;
+    const QPointF elbow = body.shoulder[0] + QPointF(-0.75 * u, 1.0 * u);
+    const double tip = 62, size = 0.8, h = 1.55 * size * u;
     style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
         const style::WoodcutFinish finish;
         paintHeld(q, Held::Cup, high, u * size, tip, 0);
         paintHeld(q, Held::Cup, low, u * size, 0, 0);
-        paintArm(q, figure, -1, high + QPointF(0, 0.06 * u), body.shoulder[0] + QPointF(-1.4 * u, 0.8 * u), kLinen,
-                 true);
-        paintArm(q, figure, 1, low + QPointF(0, 0.06 * u), body.hips + QPointF(30, -16), kLinen, true);
-        paintHand(q, {Grip::Fist, high, {-0.3, -1}, u, figure.skin, tip, -1});
+        paintArm(q, figure, -1, high + QPointF(0, 0.06 * u), elbow, kLinen, true, false);
+        paintArm(q, figure, 1, low + QPointF(0, 0.06 * u), body.hips + QPointF(30, -16), kLinen, true, false);
+        paintHand(q, {Grip::Fist, high, high - elbow, u, figure.skin, tip, -1});
         paintHand(q, {Grip::Fist, low, {0.2, 1}, u, figure.skin, 0, 1});
     });
     const QPointF lip = cupPoint(high, h, tip, 0.47, 0.07);
