@@ -263,7 +263,7 @@ void strengthLand(QPainter &p)
     const QRectF s = trumpScene();
     paintSky(p, s, 176, kGoldenSky);
     // One blue mountain far off between them, snow on its head.
-    paintPeak(p, 122, 184, 48, 82, kBlueMountains, true);
+    paintPeak(p, 122, 184, 48, 82, kBlueMountains, true, style::kDistantLine);
     paintHills(p, s, 182, 12);
     QPainterPath tufts;
     for (int i = 0; i < 6; ++i)
