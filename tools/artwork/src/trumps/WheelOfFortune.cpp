@@ -38,8 +38,8 @@ QPainterPath disc(double r)
 
 void wheelSky(QPainter &p)
 {
-    const QRectF s = trumpScene();
-    paintSky(p, s, s.bottom(), kDaySky);
+    // One even blue: the wheel turns in the open sky, with no horizon.
+    p.fillRect(trumpScene(), kDaySky.base);
     // Clouds under each of the four, and two banks drifting under the wheel.
     paintCloud(p, {34, 60}, 56, 3);
     paintCloud(p, {166, 60}, 56, 5);
@@ -463,8 +463,8 @@ void cornerBull(QPainter &q)
         drawShape(q, ellipse(h + QPointF(dx, -1.5), 1.1, 1.1), {kOutline, kOutline}, 0, 0);
 }
 
-// Bottom right: the lion lying on the cloud, head up over its book, a paw
-// holding the page down.
+// Bottom right: the lion lying on the cloud, head up over its book, its eyes
+// on the page, a paw holding the page down.
 void cornerLion(QPainter &q)
 {
     featherWing(q, {176, 240}, {185, 216}, -1, kAngelFeathers);
@@ -493,17 +493,23 @@ void cornerLion(QPainter &q)
     nose.lineTo(h + 1.3 * QPointF(-1.5, 4));
     nose.closeSubpath();
     drawShape(q, nose, {kOutline, kOutline}, 0, 0);
-    // The shut mouth under the nose, and eyes lowered to the page.
+    // The shut mouth under the nose, and a brow over each eye.
     QPainterPath mouth;
     mouth.moveTo(h + 1.3 * QPointF(-1.5, 4));
     mouth.lineTo(h + 1.3 * QPointF(-1.5, 5.2));
     mouth.moveTo(h + 1.3 * QPointF(-4, 5.6));
     mouth.quadTo(h + 1.3 * QPointF(-1.5, 4.6), h + 1.3 * QPointF(1, 5.6));
     for (double dx : {-4.0, 2.2}) {
-        mouth.moveTo(h + 1.3 * QPointF(dx - 1.4, -1.2));
-        mouth.quadTo(h + 1.3 * QPointF(dx, 0.2), h + 1.3 * QPointF(dx + 1.4, -1.2));
+        mouth.moveTo(h + 1.3 * QPointF(dx - 1.6, -2.2));
+        mouth.quadTo(h + 1.3 * QPointF(dx, -3.2), h + 1.3 * QPointF(dx + 1.6, -2.4));
     }
     drawLine(q, mouth, kOutline, style::kInteriorLine);
+    // The eyes open, golden, looking down at the page.
+    for (double dx : {-4.0, 2.2}) {
+        const QPointF eye = h + 1.3 * QPointF(dx, -0.7);
+        drawShape(q, ellipse(eye, 1.9, 1.3), {kEagleEye.base, kEagleEye.base}, 0, style::kInteriorLine);
+        drawShape(q, ellipse(eye + QPointF(0.2, 0.45), 0.8, 0.8), {kOutline, kOutline}, 0, 0);
+    }
 }
 
 void wheelCreatures(QPainter &p)
