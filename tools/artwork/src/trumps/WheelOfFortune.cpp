@@ -282,15 +282,15 @@ void jackalHead(QPainter &p, QPointF c)
     drawShape(p, ellipse(c + QPointF(3.1, -3.4), 0.6, 0.6), {kOutline, kOutline}, 0, 0);
 }
 
-// He rises with his back to the rim, one knee drawn up, the far hand on
-// the rim and the near one reaching up the way the wheel turns.
+// He rises with his back to the rim, one knee drawn up, the near hand
+// thrown back over his shoulder to grip the rim above him.
 void jackalBody(QPainter &q)
 {
     const Tone &skin = kJackal;
     const Tone far{skin.shade, skin.shade.darker(125)};
     drawShape(q, limb({{151, 176}, {157, 191}, {149, 204}, {153, 206}}, {5, 3.6, 2.6, 2.2}), far, 0.8,
               style::kInteriorLine);
-    drawShape(q, limb({{155, 146}, {149, 156}, {148, 143}}, {3.4, 2.8, 2.4}), far, 0.6, style::kInteriorLine);
+    drawShape(q, limb({{155, 146}, {153, 156}, {155, 163}}, {3.4, 2.8, 2.4}), far, 0.6, style::kInteriorLine);
     drawShape(q, limb({{159, 138}, {157, 147}, {151, 164}, {152, 174}}, {3.4, 7, 5.2, 6.4}), skin, 1.6);
     drawShape(q, limb({{154, 176}, {168, 183}, {162, 199}, {168, 202}}, {5.6, 3.8, 2.8, 2.2}), skin, 1.0,
               style::kInteriorLine);
@@ -310,15 +310,23 @@ void jackalBody(QPainter &q)
     drawLine(q, pleats, kLinen.shade, 0.5);
     drawShape(q, limb({{147, 168}, {156.5, 166.5}}, {1.3, 1.3}), kGold, 0.4, style::kInteriorLine);
     drawShape(q, limb({{153, 142}, {159, 139}, {164, 142}}, {2.0, 2.0, 2.0}), kGold, 0.5, style::kInteriorLine);
-    drawShape(q, limb({{158, 146}, {168, 151}, {175, 140}}, {3.6, 3.0, 2.4}), skin, 0.8, style::kInteriorLine);
-    drawShape(q, ellipse({176, 138}, 2.8, 2.4), skin, 0.4, style::kInteriorLine);
+    drawShape(q, limb({{158, 146}, {150, 139}, {139.5, 128.5}}, {3.6, 3.0, 2.4}), skin, 0.8, style::kInteriorLine);
+    drawShape(q, ellipse({137.5, 126.5}, 2.8, 2.4), skin, 0.4, style::kInteriorLine);
 }
+
+const QPointF kJackalPivot(156, 168);
+const QPointF kJackalShift(0, -6);
+constexpr double kJackalLean = 12;
 
 void wheelJackal(QPainter &p)
 {
     paintContoured(p, style::kContourLine, [](QPainter &q) {
         style::WoodcutFinish finish;
-        q.translate(7, 0);
+        // He leans with the rim's curve, his back to it and his feet braced
+        // against its lower side, so that he rises as it turns.
+        q.translate(kJackalPivot);
+        q.rotate(kJackalLean);
+        q.translate(-kJackalPivot + kJackalShift);
         jackalBody(q);
         jackalHead(q, {161, 130});
     });
