@@ -186,31 +186,53 @@ void sphinxSword(QPainter &p)
     drawShape(p, ellipse(sphinxAt(x, -18), 2.2, 2.2), kGold, 0.6, style::kInteriorLine);
 }
 
-// Her lion's body seated on its haunches, facing the viewer's left: the tail
-// curled up behind, the far fore leg straight, the near one raised to the
-// sword's grip.
+// A lion's paw resting on the rim, toes to the viewer's left: a rounded
+// pad with two toe lines across its front.
+void sphinxPaw(QPainter &p, QPointF c, double w, const Tone &coat)
+{
+    drawShape(p, ellipse(c, w, 0.5 * w), coat, 0.5, style::kInteriorLine);
+    QPainterPath toes;
+    for (double dx : {-0.55, -0.2}) {
+        toes.moveTo(c + QPointF(dx * w, -0.42 * w));
+        toes.quadTo(c + QPointF((dx - 0.1) * w, -0.1 * w), c + QPointF(dx * w, 0.45 * w));
+    }
+    drawLine(p, toes, kOutline, style::kInteriorLine);
+}
+
+// Her lion's body seated on the top of the rim, facing the viewer's left:
+// the far fore leg folded forward with its paw on the rim, the near one
+// raised to the sword's grip, a round haunch with the hind paw tucked in
+// front of it, and the tail curled up behind.
 void sphinxBody(QPainter &p)
 {
     const Tone far{kSphinxCoat.shade, kSphinxCoat.shade.darker(125)};
     QPainterPath tail;
-    tail.moveTo(sphinxAt(22, -5));
-    tail.cubicTo(sphinxAt(34, -4), sphinxAt(34, -20), sphinxAt(27, -25));
+    tail.moveTo(sphinxAt(26, -5));
+    tail.cubicTo(sphinxAt(37, -4), sphinxAt(37, -21), sphinxAt(29, -26));
     drawLine(p, tail, kOutline, 3.4);
     drawLine(p, tail, kSphinxCoat.base, 2.0);
-    drawShape(p, ellipse(sphinxAt(26.5, -26.5), 2.2, 3.0, 30), kSphinxHeadcloth, 0.5, style::kInteriorLine);
-    drawShape(p, limb({sphinxAt(-11, -26), sphinxAt(-16, -12), sphinxAt(-18, -3)}, {4, 3, 2.6}), far, 0.8,
+    drawShape(p, ellipse(sphinxAt(28.5, -27.5), 2.2, 3.0, 30), kSphinxHeadcloth, 0.5, style::kInteriorLine);
+    // The far fore leg, folded: elbow down, forearm laid along the rim.
+    drawShape(p, limb({sphinxAt(-10, -24), sphinxAt(-13, -5), sphinxAt(-25, -3)}, {4.2, 3.4, 3.0}), far, 0.8,
               style::kInteriorLine);
-    drawShape(p, ellipse(sphinxAt(-21, -2.2), 5, 2.4), far, 0.5, style::kInteriorLine);
-    drawShape(
-        p,
-        smoothClosed({sphinxAt(-12, -1), sphinxAt(22, -1), sphinxAt(28, -10), sphinxAt(24, -24), sphinxAt(10, -29),
-                      sphinxAt(1, -38), sphinxAt(-6, -43), sphinxAt(-14, -38), sphinxAt(-16, -27), sphinxAt(-13, -13)}),
-        kSphinxCoat, 2.2);
-    QPainterPath haunch;
-    haunch.moveTo(sphinxAt(4, -2));
-    haunch.cubicTo(sphinxAt(2, -18), sphinxAt(18, -26), sphinxAt(25, -16));
-    drawLine(p, haunch, kSphinxCoat.shade, style::kInteriorLine);
-    drawShape(p, ellipse(sphinxAt(0, -2.4), 7, 2.6), kSphinxCoat, 0.5, style::kInteriorLine);
+    sphinxPaw(p, sphinxAt(-27.5, -2.8), 5.0, far);
+    drawShape(p,
+              smoothClosed({sphinxAt(-12, -1), sphinxAt(14, -1), sphinxAt(26, -3), sphinxAt(30, -12), sphinxAt(25, -24),
+                            sphinxAt(10, -28), sphinxAt(1, -38), sphinxAt(-6, -43), sphinxAt(-14, -38),
+                            sphinxAt(-16, -27), sphinxAt(-14, -12)}),
+              kSphinxCoat, 2.2);
+    // The haunch, the hind leg folded under it, and its paw tucked forward.
+    drawShape(p, ellipse(sphinxAt(16, -12), 11.5, 10.5, -12), kSphinxCoat, 1.2, style::kInteriorLine);
+    QPainterPath hock;
+    hock.moveTo(sphinxAt(22, -3));
+    hock.quadTo(sphinxAt(12, -1.5), sphinxAt(6, -3));
+    drawLine(p, hock, kSphinxCoat.shade, style::kInteriorLine);
+    sphinxPaw(p, sphinxAt(3, -2.6), 5.2, kSphinxCoat);
+    // The belly line under the chest.
+    QPainterPath belly;
+    belly.moveTo(sphinxAt(-9, -10));
+    belly.quadTo(sphinxAt(-3, -6), sphinxAt(5, -8));
+    drawLine(p, belly, kSphinxCoat.shade, style::kInteriorLine);
     sphinxSword(p);
     drawShape(p, limb({sphinxAt(-7, -32), sphinxAt(-14, -20), sphinxAt(-21, -25)}, {4.5, 3.2, 3.0}), kSphinxCoat, 0.8,
               style::kInteriorLine);
