@@ -268,7 +268,7 @@ Sprawl theFallingMan()
     s.knee = {QPointF(158, 204), QPointF(134, 186)};
     s.foot = {QPointF(160, 188), QPointF(126, 166)};
     s.toes = {1, -1};
-    s.cloakTo = QPointF(182, 204);
+    s.cloakTo = QPointF(175, 204);
     s.skirtFlow = {-0.3, -0.6};
     return s;
 }
