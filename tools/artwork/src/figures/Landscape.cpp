@@ -55,7 +55,7 @@ void paintHills(QPainter &p, const QRectF &area, double horizon, unsigned seed, 
     drawLine(p, tufts, near.shade, 0.9);
 }
 
-void paintPeak(QPainter &p, double cx, double baseY, double w, double h, const Tone &rock, bool snow)
+void paintPeak(QPainter &p, double cx, double baseY, double w, double h, const Tone &rock, bool snow, double outline)
 {
     QPainterPath peak;
     peak.moveTo(cx - w, baseY + 2);
@@ -64,7 +64,7 @@ void paintPeak(QPainter &p, double cx, double baseY, double w, double h, const T
     peak.lineTo(cx + w * 0.35, baseY - h * 0.62);
     peak.lineTo(cx + w, baseY + 2);
     peak.closeSubpath();
-    drawShape(p, peak, rock, 2.0);
+    drawShape(p, peak, rock, 2.0, outline);
     if (!snow)
         return;
     QPainterPath cap;
@@ -74,7 +74,7 @@ void paintPeak(QPainter &p, double cx, double baseY, double w, double h, const T
     cap.lineTo(cx + w * 0.05, baseY - h * 0.72);
     cap.lineTo(cx - w * 0.05, baseY - h * 0.78);
     cap.closeSubpath();
-    drawShape(p, cap.intersected(peak), kCloud, 0, 0.8);
+    drawShape(p, cap.intersected(peak), kCloud, 0, 0.8 * outline);
 }
 
 void paintMountains(QPainter &p, double baseY, double x0, double x1, double height, unsigned seed, const Tone &rock,

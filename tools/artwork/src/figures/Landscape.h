@@ -27,8 +27,10 @@ void paintHills(QPainter &painter, const QRectF &area, double horizon, unsigned 
 void paintMeadow(QPainter &p, const QRectF &area, double top, unsigned seed, const Tone &grass);
 
 // One peak standing on y = baseY, `halfWidth` to either side of x, `height`
-// tall, a cap of snow on it when `snow`.
-void paintPeak(QPainter &p, double x, double baseY, double halfWidth, double height, const Tone &rock, bool snow);
+// tall, a cap of snow on it when `snow`, its contour `outline` wide (a peak
+// far off takes the distant line).
+void paintPeak(QPainter &p, double x, double baseY, double halfWidth, double height, const Tone &rock, bool snow,
+               double outline = 1.0);
 // A range of peaks standing on y = baseY from x0 to x1, up to `height` tall,
 // snow on the highest.
 void paintMountains(QPainter &painter, double baseY, double x0, double x1, double height, unsigned seed,

@@ -90,6 +90,21 @@ QPointF paintTail(QPainter &p, QPointF hips, double u, double side, double droop
     return end;
 }
 
+// The man's tail: it hangs free from behind his hip down past his thigh,
+// swings out below his fist and curls up at the tip; returns the tip.
+QPointF paintHangingTail(QPainter &p, QPointF root, double u)
+{
+    QPainterPath tail;
+    tail.moveTo(root);
+    const QPointF low = root + QPointF(-1.0 * u, 2.45 * u);
+    const QPointF tip = root + QPointF(-1.3 * u, 1.95 * u);
+    tail.cubicTo(root + QPointF(-0.35 * u, 1.2 * u), root + QPointF(-0.5 * u, 2.4 * u), low);
+    tail.quadTo(root + QPointF(-1.45 * u, 2.45 * u), tip);
+    drawLine(p, tail, kOutline, 0.26 * u);
+    drawLine(p, tail, kSkin.shade, 0.15 * u);
+    return tip;
+}
+
 // A loincloth of sacking, its hem ragged.
 void paintLoincloth(QPainter &p, QPointF hips, double u, double drop, unsigned seed)
 {
@@ -122,8 +137,8 @@ void satanMan(QPainter &p)
     StandingBody b;
     style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
         const style::WoodcutFinish finish;
-        const QPointF end = paintTail(q, kManHips + QPointF(-0.3 * u, 0.2 * u), u, -1, 1.6);
-        paintFlame(q, end + QPointF(-0.1 * u, 0.15 * u), 0.95 * u, -0.12);
+        const QPointF end = paintHangingTail(q, kManHips + QPointF(-0.3 * u, 0.2 * u), u);
+        paintFlame(q, end + QPointF(0, 0.1 * u), 0.8 * u, -0.15);
         b = paintStandingNude(q, kManHips, u, Build::Man, kCaptiveManSkin);
         paintLoincloth(q, kManHips, u, 0.62, 3);
         Figure look;
@@ -197,20 +212,30 @@ void satanRing(QPainter &p)
     drawShape(p, shapes::ellipse(kRing, 5, 5).subtracted(shapes::ellipse(kRing, 3, 3)), kIronRing, 0.6, 0.9);
 }
 
-// A pentagram standing on one point, drawn in one stroke: the sign on the
-// devil's brow.
+// A pentagram standing on one point: the sign on the devil's brow, a pale
+// star with a dark outline, the lines of the pentagram crossing inside it.
 void paintInvertedPentagram(QPainter &p, QPointF centre, double r)
 {
+    // The points lie at 90 degrees (straight down) and every 72 from there;
+    // the notches between them at a little under two fifths of the radius.
+    std::vector<QPointF> outline;
+    for (int i = 0; i < 10; ++i)
+        outline.push_back(shapes::polar(centre, i % 2 ? 0.382 * r : r, 90 + 36.0 * i));
     QPainterPath star;
+    star.moveTo(outline[0]);
+    for (std::size_t i = 1; i < outline.size(); ++i)
+        star.lineTo(outline[i]);
+    star.closeSubpath();
+    drawShape(p, star, kBrowStar, 0.12 * r, 0.14 * r);
+    QPainterPath lines;
     for (int i = 0; i <= 5; ++i) {
         const QPointF v = shapes::polar(centre, r, 90 + 144.0 * (i % 5));
         if (i == 0)
-            star.moveTo(v);
+            lines.moveTo(v);
         else
-            star.lineTo(v);
+            lines.lineTo(v);
     }
-    drawLine(p, star, kOutline, 0.34 * r + 1.0);
-    drawLine(p, star, kBrowStar.base, 0.34 * r);
+    drawLine(p, lines, kBrowStar.shade, 0.07 * r);
 }
 
 // The goat's shaggy fur over the devil's loins.
@@ -263,7 +288,7 @@ void satanDevil(QPainter &p)
         const double hu = kHeadScale * du;
         paintHead(q, look, head, hu);
         paintHorns(q, head, hu, 1.0);
-        paintInvertedPentagram(q, head + QPointF(0, -0.34 * hu), 0.15 * hu);
+        paintInvertedPentagram(q, head + QPointF(0, -0.4 * hu), 0.25 * hu);
         // The right hand raised beside the head, open, the palm to us.
         const QPointF palm = body.shoulder[0] + QPointF(-1.05 * du, -1.05 * du);
         paintBareArmFrom(q, body.shoulder[0], palm + QPointF(0.02 * du, 0.2 * du),

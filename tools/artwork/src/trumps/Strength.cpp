@@ -1,5 +1,5 @@
 // 12 Strength: a woman in white, flowers in her hair and the lemniscate over her head, bends over a
-// calm lion and closes its jaws with both hands, one on its brow and one on its muzzle; a chain of
+// calm lion and closes its jaws with both hands, one over its nose and one under its jaw; a chain of
 // roses runs from her girdle to its neck. A blue mountain stands far off behind them.
 
 #include "trumps/Trump.h"
@@ -36,9 +36,9 @@ QPointF onLion(double x, double y)
     return lionFrame().map(QPointF(x, y));
 }
 
-// The head and mane are drawn as if raised and then lowered by this much:
-// the lion bows its head to her.
-constexpr double kHeadDrop = 0.2;
+// The head and mane are drawn as if raised and then lowered by this much
+// (negative: lifted): the lion lifts its head to her hands.
+constexpr double kHeadDrop = -0.12;
 
 QTransform headFrame()
 {
@@ -70,15 +70,15 @@ QPointF unleaned(QPointF point)
     return point.y() < kBendY ? lean().inverted().map(point) : point;
 }
 
-// Where her hands lie on the lion: one on its brow, one on the bridge of its
-// muzzle, pressing the jaws together.
-QPointF browHold()
+// Where her hands lie on the lion: one over its upper jaw and nose, one
+// under its lower jaw, pressing the jaws together.
+QPointF noseHold()
 {
-    return onHead(0.78, -1.53);
+    return onHead(1.06, -1.37);
 }
-QPointF muzzleHold()
+QPointF chinHold()
 {
-    return onHead(1.1, -1.38);
+    return onHead(0.98, -1.05);
 }
 
 Figure theWoman()
@@ -98,11 +98,11 @@ Figure theWoman()
                           .expression = Expression::Gentle,
                           .breadth = 0.96};
     w.seed = 12;
-    // Both hands laid on the lion's head, found in her own unleaned frame.
+    // Her hands close the lion's jaws, found in her own unleaned frame.
     w.left.grip = Grip::Rest;
     w.right.grip = Grip::Rest;
-    reachTo(w, -1, unleaned(muzzleHold()));
-    reachTo(w, 1, unleaned(browHold()));
+    reachTo(w, -1, unleaned(noseHold()));
+    reachTo(w, 1, unleaned(chinHold()));
     return w;
 }
 
@@ -207,14 +207,14 @@ void lionMane(QPainter &q, const QTransform &t)
     drawLine(q, t.map(locks), kLionMane.shade, style::kInteriorLine);
 }
 
-// The head in profile, raised to her: the mouth shut, the eye half closed
+// The head in profile, raised to her: the mouth just closing, the eye half closed
 // and looking up.
 void lionHead(QPainter &q, const QTransform &t)
 {
     drawShape(q, t.map(ellipse({0.64, -1.52}, 0.08, 0.09)), kLionCoat, 0.6, style::kInteriorLine);
     drawShape(q, t.map(ellipse({0.64, -1.52}, 0.04, 0.045)), kLionMane, 0, 0);
     drawShape(q, t.map(smoothClosed(lionHeadOutline())), kLionCoat, 0.05 * kLionHeight, style::kInteriorLine);
-    // The ruff of the cheek, the nose pad and the shut mouth.
+    // The ruff of the cheek and the nose pad.
     QPainterPath ruff;
     ruff.moveTo(0.72, -1.44);
     ruff.quadTo(0.66, -1.3, 0.72, -1.14);
@@ -225,12 +225,19 @@ void lionHead(QPainter &q, const QTransform &t)
     nose.lineTo(1.11, -1.29);
     nose.closeSubpath();
     drawShape(q, t.map(nose), {kOutline, kOutline}, 0, 0);
+    // The mouth just closing: a narrow dark gap between the jaws, wider at
+    // the front.
     QPainterPath mouth;
     mouth.moveTo(1.14, -1.29);
-    mouth.lineTo(1.13, -1.23);
-    mouth.quadTo(1.04, -1.19, 0.95, -1.2);
-    mouth.quadTo(0.92, -1.19, 0.93, -1.16);
-    drawLine(q, t.map(mouth), kOutline, style::kInteriorLine);
+    mouth.lineTo(1.14, -1.25);
+    mouth.quadTo(1.04, -1.22, 0.94, -1.2);
+    mouth.quadTo(1.04, -1.19, 1.13, -1.19);
+    mouth.closeSubpath();
+    drawShape(q, t.map(mouth), {kOutline, kOutline}, 0, style::kInteriorLine);
+    QPainterPath corner;
+    corner.moveTo(0.94, -1.2);
+    corner.quadTo(0.92, -1.19, 0.93, -1.16);
+    drawLine(q, t.map(corner), kOutline, style::kInteriorLine);
     // The eye under a heavy lid, turned up to her face.
     const QPointF eye(0.9, -1.45);
     drawShape(q, t.map(ellipse(eye, 0.045, 0.026, -25)), {kEagleEye.base, kEagleEye.base}, 0, style::kInteriorLine);
@@ -263,7 +270,7 @@ void strengthLand(QPainter &p)
     const QRectF s = trumpScene();
     paintSky(p, s, 176, kGoldenSky);
     // One blue mountain far off between them, snow on its head.
-    paintPeak(p, 122, 184, 48, 82, kBlueMountains, true);
+    paintPeak(p, 122, 184, 48, 82, kBlueMountains, true, style::kDistantLine);
     paintHills(p, s, 182, 12);
     QPainterPath tufts;
     for (int i = 0; i < 6; ++i)
@@ -305,7 +312,10 @@ QImage forearmsMask(QPainter &p, const Figure &w)
         for (std::size_t i : {0u, 1u}) {
             const QPointF elbow = b.elbow[i], hand = b.hand[i];
             const QPointF wrist = hand - unitVector(hand - elbow) * 0.2 * b.unit;
-            drawShape(q, limb({elbow, wrist}, {0.23 * thick, 0.27 * thick}), kLinen, 0, 1.0);
+            // The hand under the jaw comes from behind the head: only the
+            // hand itself lies over the lion.
+            if (i == 0)
+                drawShape(q, limb({elbow, wrist}, {0.23 * thick, 0.27 * thick}), kLinen, 0, 1.0);
             paintHand(q, {.grip = Grip::Rest,
                           .centre = hand,
                           .forearm = hand - elbow,

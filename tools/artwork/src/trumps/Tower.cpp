@@ -17,8 +17,8 @@ using style::paintContoured;
 using style::smoothClosed;
 using style::WoodcutFinish;
 
-constexpr double kLeft = 84, kRight = 116; // the tower's walls at its foot
-constexpr double kTop = 72;                // the broken top
+constexpr double kLeft = 80, kRight = 120; // the tower's walls at its foot
+constexpr double kTop = 72;                // the highest stone left standing
 constexpr double kFoot = 210;              // where it stands on the crag
 
 void towerStorm(QPainter &p)
@@ -87,19 +87,18 @@ void towerCrag(QPainter &p)
     drawLine(p, cracks, kCragShade, kInteriorLine * 1.2);
 }
 
-// The tower's wall, narrowing a little upwards, broken off in jags at the top.
+// The tower's wall, narrowing a little upwards and broken off at the top:
+// on the left a stub of the battlement ring still stands, a ledge and one
+// merlon; from there the masonry falls away to the right in uneven teeth.
 QPainterPath towerWall()
 {
+    const std::vector<QPointF> outline{{kLeft, kFoot}, {85.6, 92}, {82, 92},  {82, 84},  {84, 84},    {84, kTop},
+                                       {92, kTop},     {92, 80},   {94, 78},  {96, 85},  {98, 81},    {100, 89},
+                                       {103, 84},      {106, 94},  {109, 89}, {112, 99}, {114.5, 95}, {kRight, kFoot}};
     QPainterPath wall;
-    wall.moveTo(kLeft, kFoot);
-    wall.lineTo(kLeft + 4, kTop + 6);
-    wall.lineTo(kLeft + 9, kTop + 1);
-    wall.lineTo(kLeft + 13, kTop + 7);
-    wall.lineTo(kLeft + 18, kTop - 1);
-    wall.lineTo(kLeft + 23, kTop + 5);
-    wall.lineTo(kLeft + 27, kTop);
-    wall.lineTo(kRight - 4, kTop + 4);
-    wall.lineTo(kRight, kFoot);
+    wall.moveTo(outline[0]);
+    for (std::size_t i = 1; i < outline.size(); ++i)
+        wall.lineTo(outline[i]);
     wall.closeSubpath();
     return wall;
 }
@@ -121,10 +120,27 @@ QPainterPath archOf(const QRectF &w)
 void towerBuilding(QPainter &p)
 {
     WoodcutFinish finish;
+    // The fire rises out of the broken top from inside the shaft: its roots
+    // hide behind the stone teeth.
+    paintFlame(p, {95, 92}, 30, -0.3);
+    paintFlame(p, {103, 96}, 38, 0.1);
+    paintFlame(p, {111, 102}, 28, 0.4);
     const QPainterPath wall = towerWall();
     drawShape(p, wall, kTowerStone, 3.2, kContourLine);
     paintMasonry(p, wall, 7, kTowerStone.shade);
     drawShape(p, wall, kClear, 0, kContourLine);
+    // The ledge of the battlement ring under the merlon, and the crack the
+    // bolt split down the wall from the break.
+    QPainterPath ledge;
+    ledge.moveTo(84, 84);
+    ledge.lineTo(95, 84);
+    drawLine(p, ledge, kCragShade, kInteriorLine * 1.4);
+    QPainterPath crack;
+    crack.moveTo(106, 94);
+    for (const QPointF &q :
+         {QPointF(108.5, 102), QPointF(106.5, 111), QPointF(109.5, 122), QPointF(107, 134), QPointF(109, 142)})
+        crack.lineTo(q);
+    drawLine(p, crack, kCragShade, kInteriorLine * 1.8);
     drawShape(p, archOf({94, 188, 12, 22}), kWindowDark, 0, kInteriorLine * 1.3);
     QPainterPath doorPlanks;
     for (double x : {98.0, 102.0}) {
@@ -132,15 +148,12 @@ void towerBuilding(QPainter &p)
         doorPlanks.lineTo(x, 210);
     }
     drawLine(p, doorPlanks, kCragShade, kInteriorLine);
-    const std::vector<QRectF> windows{{95, 94, 10, 16}, {88, 128, 9, 15}, {104, 158, 9, 15}};
+    const std::vector<QRectF> windows{{93, 104, 10, 16}, {88, 132, 9, 15}, {104, 160, 9, 15}};
     for (std::size_t i = 0; i < windows.size(); ++i) {
         const QRectF &w = windows[i];
         drawShape(p, archOf(w), kWindowDark, 0, kInteriorLine * 1.3);
         paintFlame(p, {w.center().x(), w.bottom() - 1}, w.height() * 1.5, i == 1 ? -0.35 : 0.3);
     }
-    paintFlame(p, {91, kTop + 6}, 20, -0.3);
-    paintFlame(p, {102, kTop + 4}, 26, 0.15);
-    paintFlame(p, {112, kTop + 7}, 18, 0.35);
 }
 
 // The crown-shaped top, struck off and tilting in the air over the tower:
@@ -192,7 +205,7 @@ void towerLightning(QPainter &p)
                        {160, 44},
                        {126, 66},
                        {136, 66},
-                       {108, kTop + 6},
+                       {104, 86},
                        {146, 58},
                        {138, 56},
                        {170, 36},
@@ -229,8 +242,10 @@ Sprawl theFallingKing()
     return s;
 }
 
-// The other falls head first on the right, bare-headed, twisting as he
-// falls: one arm flung wide, the other thrown over his head, legs splayed.
+// The other falls head first on the right, bare-headed, twisted sideways as
+// he tumbles: one arm thrown over his head, the other bent up behind him,
+// one knee drawn up to his chest and the other leg trailing; his cloak
+// whips out sideways from his shoulders.
 Sprawl theFallingMan()
 {
     Sprawl s;
@@ -238,26 +253,23 @@ Sprawl theFallingMan()
     s.look.hair = Hair::Windblown;
     s.look.hairColour = kHairBrown;
     s.look.facing = -1;
-    s.look.features = Features{.view = View::ThreeQuarter,
-                               .side = -1,
-                               .gaze = {-0.5, -0.6},
-                               .age = Age::Young,
-                               .expression = Expression::Intent};
+    s.look.features = Features{
+        .view = View::Profile, .side = -1, .gaze = {-0.5, -0.6}, .age = Age::Young, .expression = Expression::Intent};
     s.unit = 12;
-    s.head = {156, 234};
-    s.headDegrees = 170;
-    s.neck = {153, 223};
-    s.hips = {149, 200};
-    s.chest = QPointF(147.5, 214);
-    s.breadth = 0.75;
+    s.head = {164, 234};
+    s.headDegrees = 145;
+    s.neck = {158, 225};
+    s.hips = {142, 206};
+    s.chest = QPointF(148, 218);
+    s.breadth = 0.45;
     s.nearSide = 1;
-    s.elbow = {QPointF(172, 228), QPointF(136, 218)};
-    s.hand = {QPointF(181, 242), QPointF(124, 206)};
-    s.knee = {QPointF(170, 188), QPointF(132, 184)};
-    s.foot = {QPointF(180, 166), QPointF(148, 166)};
+    s.elbow = {QPointF(136, 222), QPointF(172, 232)};
+    s.hand = {QPointF(128, 210), QPointF(176, 248)};
+    s.knee = {QPointF(158, 204), QPointF(134, 186)};
+    s.foot = {QPointF(160, 188), QPointF(126, 166)};
     s.toes = {1, -1};
-    s.cloakTo = QPointF(164, 170);
-    s.skirtFlow = {0, -0.7};
+    s.cloakTo = QPointF(175, 204);
+    s.skirtFlow = {-0.3, -0.6};
     return s;
 }
 

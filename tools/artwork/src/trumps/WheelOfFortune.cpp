@@ -38,8 +38,8 @@ QPainterPath disc(double r)
 
 void wheelSky(QPainter &p)
 {
-    const QRectF s = trumpScene();
-    paintSky(p, s, s.bottom(), kDaySky);
+    // One even blue: the wheel turns in the open sky, with no horizon.
+    p.fillRect(trumpScene(), kDaySky.base);
     // Clouds under each of the four, and two banks drifting under the wheel.
     paintCloud(p, {34, 60}, 56, 3);
     paintCloud(p, {166, 60}, 56, 5);
@@ -186,31 +186,53 @@ void sphinxSword(QPainter &p)
     drawShape(p, ellipse(sphinxAt(x, -18), 2.2, 2.2), kGold, 0.6, style::kInteriorLine);
 }
 
-// Her lion's body seated on its haunches, facing the viewer's left: the tail
-// curled up behind, the far fore leg straight, the near one raised to the
-// sword's grip.
+// A lion's paw resting on the rim, toes to the viewer's left: a rounded
+// pad with two toe lines across its front.
+void sphinxPaw(QPainter &p, QPointF c, double w, const Tone &coat)
+{
+    drawShape(p, ellipse(c, w, 0.5 * w), coat, 0.5, style::kInteriorLine);
+    QPainterPath toes;
+    for (double dx : {-0.55, -0.2}) {
+        toes.moveTo(c + QPointF(dx * w, -0.42 * w));
+        toes.quadTo(c + QPointF((dx - 0.1) * w, -0.1 * w), c + QPointF(dx * w, 0.45 * w));
+    }
+    drawLine(p, toes, kOutline, style::kInteriorLine);
+}
+
+// Her lion's body seated on the top of the rim, facing the viewer's left:
+// the far fore leg folded forward with its paw on the rim, the near one
+// raised to the sword's grip, a round haunch with the hind paw tucked in
+// front of it, and the tail curled up behind.
 void sphinxBody(QPainter &p)
 {
     const Tone far{kSphinxCoat.shade, kSphinxCoat.shade.darker(125)};
     QPainterPath tail;
-    tail.moveTo(sphinxAt(22, -5));
-    tail.cubicTo(sphinxAt(34, -4), sphinxAt(34, -20), sphinxAt(27, -25));
+    tail.moveTo(sphinxAt(26, -5));
+    tail.cubicTo(sphinxAt(37, -4), sphinxAt(37, -21), sphinxAt(29, -26));
     drawLine(p, tail, kOutline, 3.4);
     drawLine(p, tail, kSphinxCoat.base, 2.0);
-    drawShape(p, ellipse(sphinxAt(26.5, -26.5), 2.2, 3.0, 30), kSphinxHeadcloth, 0.5, style::kInteriorLine);
-    drawShape(p, limb({sphinxAt(-11, -26), sphinxAt(-16, -12), sphinxAt(-18, -3)}, {4, 3, 2.6}), far, 0.8,
+    drawShape(p, ellipse(sphinxAt(28.5, -27.5), 2.2, 3.0, 30), kSphinxHeadcloth, 0.5, style::kInteriorLine);
+    // The far fore leg, folded: elbow down, forearm laid along the rim.
+    drawShape(p, limb({sphinxAt(-10, -24), sphinxAt(-13, -5), sphinxAt(-25, -3)}, {4.2, 3.4, 3.0}), far, 0.8,
               style::kInteriorLine);
-    drawShape(p, ellipse(sphinxAt(-21, -2.2), 5, 2.4), far, 0.5, style::kInteriorLine);
-    drawShape(
-        p,
-        smoothClosed({sphinxAt(-12, -1), sphinxAt(22, -1), sphinxAt(28, -10), sphinxAt(24, -24), sphinxAt(10, -29),
-                      sphinxAt(1, -38), sphinxAt(-6, -43), sphinxAt(-14, -38), sphinxAt(-16, -27), sphinxAt(-13, -13)}),
-        kSphinxCoat, 2.2);
-    QPainterPath haunch;
-    haunch.moveTo(sphinxAt(4, -2));
-    haunch.cubicTo(sphinxAt(2, -18), sphinxAt(18, -26), sphinxAt(25, -16));
-    drawLine(p, haunch, kSphinxCoat.shade, style::kInteriorLine);
-    drawShape(p, ellipse(sphinxAt(0, -2.4), 7, 2.6), kSphinxCoat, 0.5, style::kInteriorLine);
+    sphinxPaw(p, sphinxAt(-27.5, -2.8), 5.0, far);
+    drawShape(p,
+              smoothClosed({sphinxAt(-12, -1), sphinxAt(14, -1), sphinxAt(26, -3), sphinxAt(30, -12), sphinxAt(25, -24),
+                            sphinxAt(10, -28), sphinxAt(1, -38), sphinxAt(-6, -43), sphinxAt(-14, -38),
+                            sphinxAt(-16, -27), sphinxAt(-14, -12)}),
+              kSphinxCoat, 2.2);
+    // The haunch, the hind leg folded under it, and its paw tucked forward.
+    drawShape(p, ellipse(sphinxAt(16, -12), 11.5, 10.5, -12), kSphinxCoat, 1.2, style::kInteriorLine);
+    QPainterPath hock;
+    hock.moveTo(sphinxAt(22, -3));
+    hock.quadTo(sphinxAt(12, -1.5), sphinxAt(6, -3));
+    drawLine(p, hock, kSphinxCoat.shade, style::kInteriorLine);
+    sphinxPaw(p, sphinxAt(3, -2.6), 5.2, kSphinxCoat);
+    // The belly line under the chest.
+    QPainterPath belly;
+    belly.moveTo(sphinxAt(-9, -10));
+    belly.quadTo(sphinxAt(-3, -6), sphinxAt(5, -8));
+    drawLine(p, belly, kSphinxCoat.shade, style::kInteriorLine);
     sphinxSword(p);
     drawShape(p, limb({sphinxAt(-7, -32), sphinxAt(-14, -20), sphinxAt(-21, -25)}, {4.5, 3.2, 3.0}), kSphinxCoat, 0.8,
               style::kInteriorLine);
@@ -282,15 +304,15 @@ void jackalHead(QPainter &p, QPointF c)
     drawShape(p, ellipse(c + QPointF(3.1, -3.4), 0.6, 0.6), {kOutline, kOutline}, 0, 0);
 }
 
-// He rises with his back to the rim, one knee drawn up, the far hand on
-// the rim and the near one reaching up the way the wheel turns.
+// He rises with his back to the rim, one knee drawn up, the near hand
+// thrown back over his shoulder to grip the rim above him.
 void jackalBody(QPainter &q)
 {
     const Tone &skin = kJackal;
     const Tone far{skin.shade, skin.shade.darker(125)};
     drawShape(q, limb({{151, 176}, {157, 191}, {149, 204}, {153, 206}}, {5, 3.6, 2.6, 2.2}), far, 0.8,
               style::kInteriorLine);
-    drawShape(q, limb({{155, 146}, {149, 156}, {148, 143}}, {3.4, 2.8, 2.4}), far, 0.6, style::kInteriorLine);
+    drawShape(q, limb({{155, 146}, {153, 156}, {155, 163}}, {3.4, 2.8, 2.4}), far, 0.6, style::kInteriorLine);
     drawShape(q, limb({{159, 138}, {157, 147}, {151, 164}, {152, 174}}, {3.4, 7, 5.2, 6.4}), skin, 1.6);
     drawShape(q, limb({{154, 176}, {168, 183}, {162, 199}, {168, 202}}, {5.6, 3.8, 2.8, 2.2}), skin, 1.0,
               style::kInteriorLine);
@@ -310,15 +332,23 @@ void jackalBody(QPainter &q)
     drawLine(q, pleats, kLinen.shade, 0.5);
     drawShape(q, limb({{147, 168}, {156.5, 166.5}}, {1.3, 1.3}), kGold, 0.4, style::kInteriorLine);
     drawShape(q, limb({{153, 142}, {159, 139}, {164, 142}}, {2.0, 2.0, 2.0}), kGold, 0.5, style::kInteriorLine);
-    drawShape(q, limb({{158, 146}, {168, 151}, {175, 140}}, {3.6, 3.0, 2.4}), skin, 0.8, style::kInteriorLine);
-    drawShape(q, ellipse({176, 138}, 2.8, 2.4), skin, 0.4, style::kInteriorLine);
+    drawShape(q, limb({{158, 146}, {150, 139}, {139.5, 128.5}}, {3.6, 3.0, 2.4}), skin, 0.8, style::kInteriorLine);
+    drawShape(q, ellipse({137.5, 126.5}, 2.8, 2.4), skin, 0.4, style::kInteriorLine);
 }
+
+const QPointF kJackalPivot(156, 168);
+const QPointF kJackalShift(0, -6);
+constexpr double kJackalLean = 12;
 
 void wheelJackal(QPainter &p)
 {
     paintContoured(p, style::kContourLine, [](QPainter &q) {
         style::WoodcutFinish finish;
-        q.translate(7, 0);
+        // He leans with the rim's curve, his back to it and his feet braced
+        // against its lower side, so that he rises as it turns.
+        q.translate(kJackalPivot);
+        q.rotate(kJackalLean);
+        q.translate(-kJackalPivot + kJackalShift);
         jackalBody(q);
         jackalHead(q, {161, 130});
     });
@@ -463,8 +493,8 @@ void cornerBull(QPainter &q)
         drawShape(q, ellipse(h + QPointF(dx, -1.5), 1.1, 1.1), {kOutline, kOutline}, 0, 0);
 }
 
-// Bottom right: the lion lying on the cloud, head up over its book, a paw
-// holding the page down.
+// Bottom right: the lion lying on the cloud, head up over its book, its eyes
+// on the page, a paw holding the page down.
 void cornerLion(QPainter &q)
 {
     featherWing(q, {176, 240}, {185, 216}, -1, kAngelFeathers);
@@ -493,17 +523,23 @@ void cornerLion(QPainter &q)
     nose.lineTo(h + 1.3 * QPointF(-1.5, 4));
     nose.closeSubpath();
     drawShape(q, nose, {kOutline, kOutline}, 0, 0);
-    // The shut mouth under the nose, and eyes lowered to the page.
+    // The shut mouth under the nose, and a brow over each eye.
     QPainterPath mouth;
     mouth.moveTo(h + 1.3 * QPointF(-1.5, 4));
     mouth.lineTo(h + 1.3 * QPointF(-1.5, 5.2));
     mouth.moveTo(h + 1.3 * QPointF(-4, 5.6));
     mouth.quadTo(h + 1.3 * QPointF(-1.5, 4.6), h + 1.3 * QPointF(1, 5.6));
     for (double dx : {-4.0, 2.2}) {
-        mouth.moveTo(h + 1.3 * QPointF(dx - 1.4, -1.2));
-        mouth.quadTo(h + 1.3 * QPointF(dx, 0.2), h + 1.3 * QPointF(dx + 1.4, -1.2));
+        mouth.moveTo(h + 1.3 * QPointF(dx - 1.6, -2.2));
+        mouth.quadTo(h + 1.3 * QPointF(dx, -3.2), h + 1.3 * QPointF(dx + 1.6, -2.4));
     }
     drawLine(q, mouth, kOutline, style::kInteriorLine);
+    // The eyes open, golden, looking down at the page.
+    for (double dx : {-4.0, 2.2}) {
+        const QPointF eye = h + 1.3 * QPointF(dx, -0.7);
+        drawShape(q, ellipse(eye, 1.9, 1.3), {kEagleEye.base, kEagleEye.base}, 0, style::kInteriorLine);
+        drawShape(q, ellipse(eye + QPointF(0.2, 0.45), 0.8, 0.8), {kOutline, kOutline}, 0, 0);
+    }
 }
 
 void wheelCreatures(QPainter &p)
