@@ -8,6 +8,8 @@
 
 #include <QtMath>
 
+#include <algorithm>
+
 namespace artwork::trumps {
 
 namespace {
@@ -40,6 +42,43 @@ Figure emperorRecord()
     return e;
 }
 
+// A thin stream lying on the ground on his left: it leaves the foot of the
+// mountains as a thread in tight flat bends, winds towards the viewer, its
+// bends opening out and its banks spreading as it comes nearer, and passes
+// the foot of the throne. Its width lies on the ground, so across a reach
+// running sideways it is foreshortened to a sliver.
+void paintThinStream(QPainter &p)
+{
+    struct Reach {
+        QPointF middle;
+        double half;
+    };
+    const std::vector<Reach> course{
+        {{181, kHorizon + 18}, 0.5}, {{187, kHorizon + 20.5}, 0.8}, {{180, kHorizon + 24.5}, 1.2},
+        {{187, kHorizon + 31}, 1.7}, {{179, kHorizon + 40}, 2.4},   {{186, kHorizon + 53}, 3.3},
+        {{191, kHorizon + 68}, 4.3}, {{183, kHorizon + 84}, 5.6},   {{180, kHorizon + 108}, 7.5}};
+    std::vector<QPointF> left, right;
+    for (std::size_t i = 0; i < course.size(); ++i) {
+        const QPointF before = course[i == 0 ? 0 : i - 1].middle;
+        const QPointF after = course[std::min(i + 1, course.size() - 1)].middle;
+        const QPointF along = shapes::unitVector(after - before);
+        const QPointF across(-along.y(), 0.35 * along.x());
+        left.push_back(course[i].middle - across * course[i].half);
+        right.push_back(course[i].middle + across * course[i].half);
+    }
+    std::vector<QPointF> banks(right);
+    banks.insert(banks.end(), left.rbegin(), left.rend());
+    drawShape(p, style::smoothClosed(banks), kSea, 0.9);
+    // Glints lying across the water, longer nearer the viewer.
+    QPainterPath glints;
+    for (std::size_t i = 3; i < course.size(); ++i) {
+        const Reach &r = course[i];
+        glints.moveTo(r.middle - QPointF(0.45 * r.half, 0));
+        glints.lineTo(r.middle + QPointF(0.3 * r.half, 0));
+    }
+    drawLine(p, glints, kSea.base.lighter(150), 0.9);
+}
+
 void emperorMountains(QPainter &p)
 {
     const QRectF scene = trumpScene();
@@ -49,11 +88,7 @@ void emperorMountains(QPainter &p)
     QPainterPath ground;
     ground.addRect(QRectF(scene.left(), kHorizon + 18, scene.width(), scene.bottom() - kHorizon));
     drawShape(p, ground, kBareEarth, 0, 1.0);
-    // A thin stream winding down out of the mountains on his left.
-    paintRiver(
-        p,
-        {{177, kHorizon + 18}, {182, kHorizon + 40}, {179, kHorizon + 62}, {187, kHorizon + 88}, {192, kHorizon + 104}},
-        3, 9);
+    paintThinStream(p);
 }
 
 // The ankh sceptre: a gold rod topped by the looped cross, gripped at `grip`.

@@ -51,13 +51,26 @@ void paintHosedLeg(QPainter &p, QPointF hip, QPointF knee, QPointF ankle, double
               style::kInteriorLine);
 }
 
-// The arms bent behind his back, only the elbows and upper arms showing,
-// the sleeves darker in the shade behind him.
+// The arms pinned behind his back: from the front only the upper arms show,
+// close to his sides and angled back, each ending in the point of an elbow
+// beside the waist; the forearms cross behind him, hidden by the body. The
+// sleeves are a shade darker, in the shadow behind him.
 void paintArmsBehind(QPainter &p)
 {
+    const Tone sleeve{kTunicBlue.shade, kTunicBlue.shade.darker(130)};
     for (int s : {-1, 1}) {
-        const std::vector<QPointF> arm{at(s * 0.9, 1.5), at(s * 1.3, 2.3), at(s * 0.4, 2.95)};
-        drawShape(p, shapes::limb(arm, {0.3 * kUnit, 0.22 * kUnit, 0.18 * kUnit}), kStarryBlue, 0.1 * kUnit);
+        const QPointF shoulder = at(s * 0.8, 1.42), elbow = at(s * 1.16, 2.5);
+        // The forearm first, running in from the elbow behind the waist.
+        drawShape(p, shapes::limb({elbow, at(s * 0.6, 2.7)}, {0.12 * kUnit, 0.13 * kUnit}), sleeve, 0.1 * kUnit);
+        drawShape(p,
+                  shapes::limb({shoulder, shapes::lerp(shoulder, elbow, 0.45), elbow},
+                               {0.24 * kUnit, 0.2 * kUnit, 0.12 * kUnit}),
+                  sleeve, 0.1 * kUnit);
+        // The crease on the inside of the bend.
+        QPainterPath crease;
+        crease.moveTo(at(s * 1.06, 2.2));
+        crease.quadTo(at(s * 0.98, 2.38), at(s * 0.9, 2.44));
+        drawLine(p, crease, sleeve.shade, style::kInteriorLine);
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include "trumps/Trump.h"
 
+#include <algorithm>
+
 namespace artwork::trumps {
 
 namespace {
@@ -25,20 +27,49 @@ void moonSky(QPainter &p)
     paintMeadow(p, s, kHorizon, 19, kMoonlitMeadow);
 }
 
+// The path lying on the meadow: wide where it leaves the pool, its bends
+// tightening and its width shrinking as it winds away between the towers to
+// the foot of the hills. Its width lies across the ground, so the edges are
+// offset sideways from its middle; a worn rut runs along each edge.
+void paintWindingPath(QPainter &p)
+{
+    struct Reach {
+        QPointF middle;
+        double half;
+    };
+    const std::vector<Reach> course{{{100, 246}, 21},  {{87, 233}, 14.5},   {{103, 219}, 9.5},
+                                    {{112, 207}, 6.6}, {{101, 195}, 4.6},   {{93, 186}, 3.2},
+                                    {{99, 178}, 2.1},  {{103, 172.5}, 1.3}, {{100, kHorizon + 1}, 0.7}};
+    // Across the path on the ground: sideways at full width, up and down
+    // foreshortened.
+    std::vector<QPointF> left, right;
+    for (std::size_t i = 0; i < course.size(); ++i) {
+        const QPointF before = course[i == 0 ? 0 : i - 1].middle;
+        const QPointF after = course[std::min(i + 1, course.size() - 1)].middle;
+        const QPointF along = shapes::unitVector(after - before);
+        const QPointF across(-along.y(), 0.35 * along.x());
+        left.push_back(course[i].middle - across * course[i].half);
+        right.push_back(course[i].middle + across * course[i].half);
+    }
+    std::vector<QPointF> edges(right);
+    edges.insert(edges.end(), left.rbegin(), left.rend());
+    drawShape(p, style::smoothClosed(edges), kMoonlitPath, 1.2);
+    QPainterPath ruts;
+    for (int side : {-1, 1}) {
+        std::vector<QPointF> rut;
+        for (std::size_t i = 0; i + 3 < course.size(); ++i)
+            rut.push_back(shapes::lerp(course[i].middle, side < 0 ? left[i] : right[i], 0.62));
+        ruts.addPath(style::smoothOpen(rut));
+    }
+    drawLine(p, ruts, kMoonlitPath.shade, style::kInteriorLine);
+}
+
 // The two towers and the path from the pool, winding between them to the hills.
 void moonTowers(QPainter &p)
 {
     paintTower(p, {30, 204}, 28, 92, kStone);
     paintTower(p, {170, 204}, 28, 92, kStone);
-    QPainterPath path;
-    path.moveTo(84, 240);
-    path.cubicTo(70, 220, 116, 204, 96, 186);
-    path.cubicTo(90, 178, 100, 172, 98, kHorizon + 1);
-    path.lineTo(102, kHorizon + 1);
-    path.cubicTo(104, 174, 100, 180, 106, 186);
-    path.cubicTo(128, 206, 92, 222, 118, 240);
-    path.closeSubpath();
-    drawShape(p, path, kMoonlitPath, 1.2);
+    paintWindingPath(p);
 }
 
 // The dog on the left, the wolf on the right, heads thrown back, each on

@@ -75,16 +75,19 @@ void farLeg(QPainter &p, const Tone &skin)
 void nearBodyAndLeg(QPainter &p)
 {
     const double u = kUnit;
-    const std::vector<QPointF> body{
-        // the back of the neck, down the back to the buttock
-        her(0.12, -2.3), her(0.26, -1.95), her(0.26, -1.5), her(0.12, -1.0), her(0.22, -0.5), her(0.46, -0.12),
-        her(0.44, 0.22), her(0.16, 0.34),
-        // under the raised thigh to the back of its knee
-        her(-0.5, 0.2), her(-1.05, 0.12),
-        // round the knee, back along the top of the thigh to the belly
-        her(-1.42, -0.06), her(-1.38, -0.34), her(-1.0, -0.42), her(-0.46, -0.42), her(-0.32, -0.7),
-        // the waist, the breast, the throat
-        her(-0.26, -1.1), her(-0.46, -1.44), her(-0.4, -1.7), her(-0.22, -1.98), her(-0.14, -2.32)};
+    const std::vector<QPointF> body{// the back of the neck, the far shoulder, the ribcage down to the waist
+                                    her(0.08, -2.34), her(0.2, -2.12), her(0.5, -2.04), her(0.62, -1.84),
+                                    her(0.54, -1.5), her(0.4, -1.18), her(0.24, -0.92),
+                                    // the hip swelling out to the buttock
+                                    her(0.32, -0.56), her(0.5, -0.16), her(0.46, 0.22), her(0.16, 0.34),
+                                    // under the raised thigh to the back of its knee
+                                    her(-0.5, 0.2), her(-1.05, 0.12),
+                                    // round the knee, back along the top of the thigh to the belly
+                                    her(-1.42, -0.06), her(-1.38, -0.34), her(-1.0, -0.42), her(-0.46, -0.42),
+                                    her(-0.3, -0.66),
+                                    // the waist, the ribcage and breast, the near shoulder, the throat
+                                    her(-0.22, -0.96), her(-0.34, -1.26), her(-0.48, -1.5), her(-0.5, -1.76),
+                                    her(-0.42, -1.98), her(-0.2, -2.1), her(-0.12, -2.34)};
     drawShape(p, smoothClosed(body), kSkin, std::max(1.6, 0.12 * u), style::kInteriorLine);
     // The shin from the knee down, a little forward, to the ankle.
     drawShape(p, limb({her(-1.26, -0.08), her(-1.36, 0.7), her(-1.4, 1.58)}, {0.2 * u, 0.16 * u, 0.09 * u}), kSkin, 1.4,
@@ -96,11 +99,13 @@ void nearBodyAndLeg(QPainter &p)
               kSkin, 0.8, style::kInteriorLine);
     QPainterPath lines;
     for (double x : {-1.94, -1.86, -1.79})
-        lines.addPath(smoothOpen({her(x, 1.78), her(x + 0.03, 1.85)}));                 // the toes
-    lines.addPath(smoothOpen({her(-1.36, 1.6), her(-1.32, 1.66), her(-1.38, 1.7)}));    // the ankle bone
-    lines.addPath(smoothOpen({her(-1.2, -0.28), her(-1.3, -0.12), her(-1.24, 0.0)}));   // the knee
-    lines.addPath(smoothOpen({her(-0.42, -1.5), her(-0.3, -1.36), her(-0.24, -1.38)})); // the breast
-    lines.addPath(smoothOpen({her(0.22, -0.3), her(0.3, 0.0), her(0.2, 0.2)}));         // the hip
+        lines.addPath(smoothOpen({her(x, 1.78), her(x + 0.03, 1.85)}));                  // the toes
+    lines.addPath(smoothOpen({her(-1.36, 1.6), her(-1.32, 1.66), her(-1.38, 1.7)}));     // the ankle bone
+    lines.addPath(smoothOpen({her(-1.2, -0.28), her(-1.3, -0.12), her(-1.24, 0.0)}));    // the knee
+    lines.addPath(smoothOpen({her(-0.46, -1.52), her(-0.3, -1.38), her(-0.16, -1.42)})); // the breast
+    lines.addPath(smoothOpen({her(-0.12, -1.26), her(0.0, -1.12), her(0.16, -1.1)}));    // the ribs' edge
+    lines.addPath(smoothOpen({her(-0.2, -2.0), her(0.0, -1.94), her(0.3, -1.98)}));      // the collarbone
+    lines.addPath(smoothOpen({her(0.22, -0.3), her(0.3, 0.0), her(0.2, 0.2)}));          // the hip
     drawLine(p, lines, kSkin.shade, style::kInteriorLine);
 }
 
@@ -139,6 +144,29 @@ void fiveStreams(QPainter &p, QPointF splash)
               style::kInteriorLine);
 }
 
+// An arm bent at the elbow: the upper arm swelling a little below the
+// shoulder and narrowing to the point of the elbow, the forearm from there to
+// the wrist, a crease where they meet. The elbow is the kit's, so the hand
+// painted later by paintGrippingBareHand sits on this forearm.
+void bentArm(QPainter &p, const BareArm &arm)
+{
+    QPointF hand = arm.hand;
+    const ArmMeasures m = armMeasures(arm.build);
+    const auto [e1, e2] = elbowChoices(arm.shoulder, hand, m.upper * arm.unit, m.fore * arm.unit);
+    const QPointF elbow = shapes::length(e1 - arm.bend) <= shapes::length(e2 - arm.bend) ? e1 : e2;
+    const double w = m.thickness * arm.unit;
+    const QPointF wrist = hand - shapes::unitVector(hand - elbow) * 0.14 * arm.unit;
+    const QPointF upperMid = arm.shoulder + 0.4 * (elbow - arm.shoulder);
+    const QPointF foreMid = elbow + 0.35 * (wrist - elbow);
+    drawShape(p, limb({arm.shoulder, upperMid, elbow}, {0.27 * w, 0.25 * w, 0.16 * w}), arm.skin, 1.4,
+              style::kInteriorLine);
+    drawShape(p, limb({elbow, foreMid, wrist}, {0.16 * w, 0.19 * w, 0.12 * w}), arm.skin, 1.4, style::kInteriorLine);
+    const QPointF along = shapes::unitVector(wrist - elbow);
+    const QPointF across(-along.y(), along.x());
+    drawLine(p, smoothOpen({elbow + along * 0.3 * w - across * 0.1 * w, elbow + along * 0.4 * w}), arm.skin.shade,
+             style::kInteriorLine);
+}
+
 // She kneels facing the pool, her hair falling down her back, looking down
 // at the water, a jug in each hand: the far one tipped behind her over the
 // land, the near one into the pool. Returns the jugs' lips, near then far.
@@ -146,9 +174,9 @@ std::pair<QPointF, QPointF> starWoman(QPainter &p)
 {
     const double u = kUnit;
     const Tone far{kSkin.shade, kSkin.shade.darker(115)};
-    const BareArm farArm{.shoulder = her(0.14, -2.0),
-                         .hand = her(1.85, -1.0),
-                         .bend = her(0.9, -0.5),
+    const BareArm farArm{.shoulder = her(0.42, -1.94),
+                         .hand = her(1.75, -1.12),
+                         .bend = her(1.1, -0.4),
                          .unit = u,
                          .build = Build::Woman,
                          .skin = far,
@@ -156,7 +184,7 @@ std::pair<QPointF, QPointF> starWoman(QPainter &p)
                          .shaftDegrees = 80,
                          .thumbSide = -1,
                          .withHand = false};
-    paintGrippingBareArm(p, farArm);
+    bentArm(p, farArm);
     const QPointF farLip = paintJug(p, farArm.hand, 1.3 * u, 80);
     paintGrippingBareHand(p, farArm);
     farLeg(p, far);
@@ -172,16 +200,16 @@ std::pair<QPointF, QPointF> starWoman(QPainter &p)
     const QPointF head = her(-0.06, -2.8);
     paintFlowingHair(p, head, u, kHairGold, 1);
     paintHead(p, look, head, u);
-    const BareArm nearArm{.shoulder = her(-0.02, -1.98),
-                          .hand = her(-1.8, -0.85),
-                          .bend = her(-0.6, -0.4),
+    const BareArm nearArm{.shoulder = her(-0.3, -1.9),
+                          .hand = her(-1.62, -0.98),
+                          .bend = her(-0.5, -0.5),
                           .unit = u,
                           .build = Build::Woman,
                           .grip = Grip::Fist,
                           .shaftDegrees = -70,
                           .thumbSide = 1,
                           .withHand = false};
-    paintGrippingBareArm(p, nearArm);
+    bentArm(p, nearArm);
     const QPointF nearLip = paintJug(p, nearArm.hand, 1.3 * u, -70);
     paintGrippingBareHand(p, nearArm);
     return {nearLip, farLip};

@@ -50,19 +50,22 @@ void sunGarden(QPainter &p)
 }
 
 // The pony's near side in its own units (a withers' height high, facing
-// right, the ground at 0): a deep round barrel on short legs, a thick arched
-// neck and a small head carried low, the near fore and hind standing square.
+// right, the ground at 0): a plump body on legs as long as it is deep, a
+// thick arched neck and a small head carried low. It walks: the near fore is
+// lifted, bent at the knee with the hoof tucked back; the near hind stands,
+// angled at the hock. Each leg narrows below the knee or hock to a slim
+// cannon, thickens at the fetlock and ends on a short pastern over the hoof.
 shapes::Profile ponyProfile()
 {
     shapes::Profile pr;
     pr.top = {{-0.72, -0.96}, {-0.46, -1.03}, {-0.12, -0.96}, {0.14, -0.98}, {0.32, -1.06}, {0.48, -1.24},
               {0.62, -1.38},  {0.72, -1.4},   {0.84, -1.3},   {0.94, -1.16}, {0.99, -1.08}, {0.98, -1.02},
               {0.92, -1.0},   {0.84, -1.03},  {0.76, -1.1},   {0.7, -1.06},  {0.66, -0.88}, {0.62, -0.68}};
-    pr.foreLeg = {{0.46, -0.52}, {0.47, -0.3}, {0.45, -0.1}, {0.47, -0.02}};
-    pr.foreHalf = {0.12, 0.075, 0.06, 0.07};
-    pr.belly = {{0.3, -0.38}, {0.0, -0.33}, {-0.3, -0.38}};
-    pr.hindLeg = {{-0.5, -0.56}, {-0.61, -0.28}, {-0.54, -0.12}, {-0.52, -0.02}};
-    pr.hindHalf = {0.18, 0.075, 0.055, 0.065};
+    pr.foreLeg = {{0.46, -0.6}, {0.52, -0.44}, {0.62, -0.35}, {0.58, -0.25}, {0.52, -0.18}, {0.49, -0.15}};
+    pr.foreHalf = {0.12, 0.075, 0.06, 0.04, 0.05, 0.04};
+    pr.belly = {{0.3, -0.54}, {0.0, -0.5}, {-0.3, -0.55}};
+    pr.hindLeg = {{-0.5, -0.62}, {-0.6, -0.44}, {-0.66, -0.3}, {-0.6, -0.18}, {-0.58, -0.08}, {-0.56, -0.03}};
+    pr.hindHalf = {0.17, 0.1, 0.06, 0.04, 0.05, 0.04};
     pr.rear = {{-0.8, -0.78}};
     return pr;
 }
@@ -79,6 +82,15 @@ QPainterPath ponyHoof(QPointF sole, double half)
     return h;
 }
 
+// The near fore's hoof, lifted and tipped back under the pastern.
+QPainterPath liftedHoof()
+{
+    QTransform tip;
+    tip.translate(0.448, -0.108);
+    tip.rotate(45);
+    return tip.map(ponyHoof({0.0, 0.0}, 0.045));
+}
+
 // The far legs, the tail and the body, with the hooves.
 void ponyBody(QPainter &p, const QTransform &t)
 {
@@ -86,22 +98,26 @@ void ponyBody(QPainter &p, const QTransform &t)
     const Tone far{coat.shade, coat.shade.darker(120)};
     const Tone mane{kPaleMane, kPaleMane.darker(135)};
     const double line = style::kInteriorLine;
-    // The far fore lifted in a step, the knee bent forward and the hoof
-    // hanging; the far hind planted.
-    drawShape(p, t.map(limb({{0.36, -0.52}, {0.58, -0.34}, {0.58, -0.2}, {0.62, -0.16}}, {0.1, 0.065, 0.055, 0.055})),
+    // The far fore planted, reaching a little forward; the far hind
+    // stepping under the body, its hock bent.
+    drawShape(p,
+              t.map(limb({{0.38, -0.6}, {0.42, -0.32}, {0.44, -0.18}, {0.46, -0.08}, {0.48, -0.03}},
+                         {0.1, 0.06, 0.04, 0.05, 0.04})),
               far, 1.0, line);
-    drawShape(p, t.map(limb({{-0.42, -0.56}, {-0.5, -0.3}, {-0.42, -0.1}, {-0.4, -0.02}}, {0.13, 0.07, 0.055, 0.06})),
+    drawShape(p,
+              t.map(limb({{-0.42, -0.62}, {-0.5, -0.3}, {-0.44, -0.18}, {-0.38, -0.08}, {-0.35, -0.03}},
+                         {0.13, 0.06, 0.04, 0.05, 0.04})),
               far, 1.0, line);
-    drawShape(p, t.map(ponyHoof({-0.4, 0.0}, 0.06)), kHoof, 0, line);
-    drawShape(p, t.map(ponyHoof({0.62, -0.11}, 0.055)), kHoof, 0, line);
+    drawShape(p, t.map(ponyHoof({-0.34, 0.0}, 0.05)), kHoof, 0, line);
+    drawShape(p, t.map(ponyHoof({0.49, 0.0}, 0.05)), kHoof, 0, line);
     // The tail falls thick and long from the croup.
     drawShape(p,
               t.map(limb({{-0.72, -0.94}, {-0.88, -0.86}, {-0.96, -0.62}, {-0.95, -0.38}, {-0.9, -0.22}},
                          {0.06, 0.1, 0.1, 0.08, 0.03})),
               mane, 1.0, line);
     drawShape(p, t.map(shapes::profileOutline(ponyProfile())), coat, 2.0, line);
-    drawShape(p, t.map(ponyHoof({0.48, 0.0}, 0.065)), kHoof, 0, line);
-    drawShape(p, t.map(ponyHoof({-0.52, 0.0}, 0.065)), kHoof, 0, line);
+    drawShape(p, t.map(liftedHoof()), kHoof, 0, line);
+    drawShape(p, t.map(ponyHoof({-0.55, 0.0}, 0.05)), kHoof, 0, line);
     QPainterPath strands;
     strands.addPath(smoothOpen({{-0.82, -0.84}, {-0.9, -0.6}, {-0.9, -0.36}}));
     strands.addPath(smoothOpen({{-0.76, -0.9}, {-0.84, -0.7}, {-0.86, -0.5}}));

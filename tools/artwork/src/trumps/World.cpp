@@ -43,13 +43,28 @@ void danceLeg(QPainter &p, QPointF hip, QPointF knee, QPointF ankle, QPointF toe
     drawShape(p, limb({ankle, toe}, {0.12 * w, 0.07 * w}), skin, 0.5, style::kInteriorLine);
 }
 
+// The standing foot up on its ball as a dancer's: the heel lifted under the
+// ankle, the instep sloping down and forward, the toes flat on the ground.
+void standingFoot(QPainter &p)
+{
+    drawShape(p,
+              smoothClosed({at(-0.04, 3.36), at(0.04, 3.5), at(-0.02, 3.62), at(-0.3, 3.76), at(-0.52, 3.84),
+                            at(-0.66, 3.86), at(-0.7, 3.8), at(-0.58, 3.72), at(-0.38, 3.62), at(-0.26, 3.44)}),
+              kSkin, 1.0, style::kInteriorLine);
+    QPainterPath lines;
+    lines.addPath(smoothOpen({at(-0.1, 3.44), at(-0.06, 3.5), at(-0.12, 3.54)})); // the ankle bone
+    lines.addPath(smoothOpen({at(-0.56, 3.78), at(-0.54, 3.84)}));                // the big toe
+    drawLine(p, lines, kSkin.shade, style::kInteriorLine);
+}
+
 // Her legs: she stands on her right leg (the viewer's left), the other bent
 // at the knee and crossed behind it, its foot showing past the standing calf.
 void dancerLegs(QPainter &p)
 {
     const Tone far{kSkin.shade, kSkin.shade.darker(112)};
     danceLeg(p, at(0.3, 0.12), at(0.95, 1.45), at(-0.5, 2.35), at(-0.9, 2.6), far);
-    danceLeg(p, at(-0.28, 0.12), at(-0.2, 1.8), at(-0.16, 3.4), at(-0.1, 3.78), kSkin);
+    danceLeg(p, at(-0.28, 0.12), at(-0.2, 1.8), at(-0.16, 3.4), at(-0.18, 3.5), kSkin);
+    standingFoot(p);
     QPainterPath lines;
     lines.addPath(smoothOpen({at(-0.32, 1.7), at(-0.22, 1.84), at(-0.08, 1.76)})); // the standing knee
     lines.addPath(smoothOpen({at(0.78, 1.3), at(0.9, 1.46), at(0.78, 1.6)}));      // the bent one
