@@ -1,6 +1,5 @@
 #include "figures/Plants.h"
 
-#include "figures/Creatures.h"
 #include "figures/Shapes.h"
 
 #include <QtMath>
@@ -121,28 +120,6 @@ void paintFlameTree(QPainter &p, QPointF base, double height)
         drawShape(p, smoothClosed(outline), flame, std::max(0.8, s * 0.1));
         drawShape(p, ellipse(c + QPointF(0, 0.18 * s), 0.13 * s, 0.2 * s), core, 0, 0.6);
     }
-}
-
-void paintSerpentTree(QPainter &p, QPointF base, double height)
-{
-    paintTree(p, base, height, 21, TreeKind::Round, kAppleLeaves);
-    // Apples among the leaves.
-    const QPointF crown = base + QPointF(0, -height * 0.62);
-    const double r = height * 0.36;
-    const std::vector<QPointF> apples{{-0.5, -0.3}, {0.1, -0.6},  {0.55, -0.2}, {-0.2, 0.1},
-                                      {0.35, 0.3},  {-0.6, 0.35}, {0.0, -0.15}};
-    for (const QPointF &a : apples)
-        drawShape(p, ellipse(crown + a * r, height * 0.045, height * 0.045), kRuby, 0.8, 0.8);
-    // The serpent winding up the trunk, its head out towards the viewer's left.
-    const double y0 = base.y() - height * 0.04, y1 = base.y() - height * 0.55;
-    std::vector<QPointF> body;
-    for (int i = 0; i <= 8; ++i) {
-        const double t = i / 8.0;
-        body.emplace_back(base.x() + std::sin(t * 3.2 * M_PI) * height * 0.09, y0 + (y1 - y0) * t);
-    }
-    body.emplace_back(base.x() - height * 0.12, y1 - height * 0.06);
-    body.emplace_back(base.x() - height * 0.2, y1 - height * 0.05);
-    paintSerpent(p, body, height * 0.035, kGreenSerpent);
 }
 
 void paintIris(QPainter &p, QPointF base, double height, unsigned seed)

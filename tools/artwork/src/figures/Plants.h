@@ -32,8 +32,6 @@ void paintSunflower(QPainter &p, QPointF head, double r, QPointF root, double de
 
 // A tree whose leaves are tongues of flame.
 void paintFlameTree(QPainter &p, QPointF base, double height);
-// A fruit tree with red apples and a serpent coiled round its trunk.
-void paintSerpentTree(QPainter &p, QPointF base, double height);
 // A length of living wood from `from` to `to`, `half` its half thickness: a
 // rough trunk with lines of bark, cut stubs and small sprigs of leaves.
 void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigned seed);
