@@ -184,10 +184,10 @@ Figure theFoolHimself()
 }
 
 // How far he tips his head back to look up at the sun, degrees clockwise.
-constexpr double kHeadBack = -12;
+constexpr double kHeadBack = -10;
 
 // The fool with his head tipped back: the figure is drawn without its head, then the head is drawn
-// again turned about the chin.
+// again turned about the base of the neck, so the neck still meets the collar.
 void paintFoolLookingUp(QPainter &p, const Figure &fool, const Body &b)
 {
     const double u = b.unit;
@@ -201,9 +201,9 @@ void paintFoolLookingUp(QPainter &p, const Figure &fool, const Body &b)
     paintFigure(p, fool);
     p.restore();
     p.save();
-    p.translate(chin);
+    p.translate(b.neck);
     p.rotate(kHeadBack);
-    p.translate(-chin);
+    p.translate(-b.neck);
     paintHead(p, fool, b.headCentre, u);
     p.restore();
 }
