@@ -63,6 +63,34 @@ void foolLand(QPainter &p)
     drawShape(p, grass, kNearHills, 1.2);
 }
 
+// The dog's face over its head: the open mouth, a floppy ear, the brow, the eye and the nose.
+void paintDogFace(QPainter &p, QPointF hindFoot, double s)
+{
+    const Tone &coat = kFoolDogCoat;
+    auto at = [&](double x, double y) { return hindFoot + QPointF(x * s, -y * s); };
+    QPainterPath mouth;
+    mouth.moveTo(at(0.99, 1.045));
+    mouth.lineTo(at(1.13, 1.07));
+    mouth.lineTo(at(1.08, 0.99));
+    mouth.closeSubpath();
+    drawShape(p, mouth, kRed, 0, style::kInteriorLine);
+    // A soft ear flopping down the back of the head.
+    QPainterPath ear;
+    ear.moveTo(at(0.8, 1.23));
+    ear.quadTo(at(0.66, 1.22), at(0.68, 1.02));
+    ear.quadTo(at(0.74, 0.97), at(0.79, 1.04));
+    ear.quadTo(at(0.81, 1.14), at(0.88, 1.22));
+    ear.closeSubpath();
+    drawShape(p, ear, coat, 0.05 * s, style::kInteriorLine);
+    // The brow over the eye, the eye, the nose at the muzzle's tip.
+    QPainterPath brow;
+    brow.moveTo(at(0.88, 1.2));
+    brow.quadTo(at(0.93, 1.22), at(0.97, 1.18));
+    drawLine(p, brow, coat.shade, 0.025 * s);
+    drawShape(p, shapes::ellipse(at(0.93, 1.15), 0.03 * s, 0.03 * s), {kOutline, kOutline}, 0, 0);
+    drawShape(p, shapes::ellipse(at(1.14, 1.125), 0.035 * s, 0.03 * s), {kOutline, kOutline}, 0, 0);
+}
+
 // His little white dog, up on its hind legs and leaping at his heels, yapping.
 void paintLeapingDog(QPainter &p, QPointF hindFoot, double size)
 {
@@ -104,27 +132,7 @@ void paintLeapingDog(QPainter &p, QPointF hindFoot, double size)
     jaw.closeSubpath();
     const QPainterPath dog = shapes::united(body.united(legs).united(head).united(muzzle).united(jaw));
     drawShape(p, dog, coat, 0.09 * s, style::kInteriorLine);
-    QPainterPath mouth;
-    mouth.moveTo(at(0.99, 1.045));
-    mouth.lineTo(at(1.13, 1.07));
-    mouth.lineTo(at(1.08, 0.99));
-    mouth.closeSubpath();
-    drawShape(p, mouth, kRed, 0, style::kInteriorLine);
-    // A soft ear flopping down the back of the head.
-    QPainterPath ear;
-    ear.moveTo(at(0.8, 1.23));
-    ear.quadTo(at(0.66, 1.22), at(0.68, 1.02));
-    ear.quadTo(at(0.74, 0.97), at(0.79, 1.04));
-    ear.quadTo(at(0.81, 1.14), at(0.88, 1.22));
-    ear.closeSubpath();
-    drawShape(p, ear, coat, 0.05 * s, style::kInteriorLine);
-    // The brow over the eye, the eye, the nose at the muzzle's tip.
-    QPainterPath brow;
-    brow.moveTo(at(0.88, 1.2));
-    brow.quadTo(at(0.93, 1.22), at(0.97, 1.18));
-    drawLine(p, brow, coat.shade, 0.025 * s);
-    drawShape(p, shapes::ellipse(at(0.93, 1.15), 0.03 * s, 0.03 * s), {kOutline, kOutline}, 0, 0);
-    drawShape(p, shapes::ellipse(at(1.14, 1.125), 0.035 * s, 0.03 * s), {kOutline, kOutline}, 0, 0);
+    paintDogFace(p, hindFoot, s);
     QPainterPath collar;
     collar.moveTo(at(0.66, 0.96));
     collar.lineTo(at(0.8, 0.86));
