@@ -9,6 +9,7 @@
 #include "figures/Shapes.h"
 
 #include <QPicture>
+#include <QTransform>
 #include <QtMath>
 
 #include <algorithm>
@@ -95,7 +96,7 @@ void FigurePainter::mantle()
     drawShape(p_, smoothClosed(mirrored(b_.crown.x(), scaled)), *f_.robe.mantle, std::max(1.2, 0.1 * u_));
 }
 
-void FigurePainter::shoe(QPointF sole, int dir)
+void FigurePainter::shoe(QPointF sole, int dir, double tilt)
 {
     if (dir == 0) {
         // Seen from the front: a rounded toe.
@@ -114,10 +115,12 @@ void FigurePainter::shoe(QPointF sole, int dir)
     s.cubicTo(sole + QPointF(dir * 0.1 * u_, -0.3 * u_), sole + QPointF(dir * 0.45 * u_, -0.12 * u_),
               sole + QPointF(dir * 0.48 * u_, 0));
     s.closeSubpath();
+    if (tilt != 0)
+        s = QTransform().translate(sole.x(), sole.y()).rotate(tilt).translate(-sole.x(), -sole.y()).map(s);
     drawShape(p_, s, f_.robe.cut == Cut::Armour ? kIron : kShoe, 0.7);
 }
 
-void FigurePainter::leg(const std::vector<QPointF> &chain, bool bentFoot, int footDir)
+void FigurePainter::leg(const std::vector<QPointF> &chain, bool bentFoot, int footDir, double footTilt)
 {
     const Tone tone = f_.robe.cut == Cut::Armour ? kSteel : f_.robe.hose;
     // Hip, knee and ankle: the thigh tapers to the knee, the calf swells below
@@ -129,7 +132,7 @@ void FigurePainter::leg(const std::vector<QPointF> &chain, bool bentFoot, int fo
     drawShape(p_, limb(joints, half), tone, std::max(1.0, 0.08 * u_));
     if (f_.robe.cut == Cut::Armour)
         drawShape(p_, ellipse(knee, 0.22 * w, 0.18 * w), kIron, 0.6, 0.8);
-    shoe(chain.back() + (bentFoot ? QPointF(0, 0.1 * u_) : QPointF(0, 0.12 * u_)), footDir);
+    shoe(chain.back() + (bentFoot ? QPointF(0, 0.1 * u_) : QPointF(0, 0.12 * u_)), footDir, footTilt);
 }
 
 void FigurePainter::legs()
@@ -156,6 +159,15 @@ void FigurePainter::legs()
         if (cut == Cut::Gown) {
             shoe(at(-fc * 0.35, sole - 0.04), fc);
             shoe(at(fc * 0.55, sole), fc);
+        } else if (f_.stepUp > 0) {
+            // Stepping off: the back foot up on its toes, the front leg reaching forward and up,
+            // the toe raised.
+            const double lift = f_.stepUp;
+            leg({at(-fc * 0.2, pr_.hipY + 0.2), at(-fc * 0.36, pr_.kneeY), at(-fc * 0.45, sole - 0.33)}, true, fc,
+                fc * 28.0);
+            leg({at(fc * 0.25, pr_.hipY + 0.2), at(fc * 0.62, pr_.kneeY - 0.1 - 0.5 * lift),
+                 at(fc * 0.95, sole - 0.12 - lift)},
+                false, fc, -fc * 22.0);
         } else {
             // The back leg with the heel lifting, then the front one.
             leg({at(-fc * 0.2, pr_.hipY + 0.2), at(-fc * 0.42, pr_.kneeY), at(-fc * 0.7, sole - 0.2)}, true, fc);

@@ -149,6 +149,9 @@ struct Figure {
     // A seated figure's knees, further apart than the robe's usual fall by
     // this many heads each side.
     double kneesApart = 0;
+    // A walking figure in a tunic stepping off into the air: the front foot lifted this many
+    // heads, its toe up, and the back foot up on its toes. 0 keeps both feet on the ground.
+    double stepUp = 0;
 };
 
 // The figure's joints, worked out from its record: where to hang a halo, set a

@@ -26,8 +26,9 @@ private:
 
     void mantle();
     void legs();
-    void leg(const std::vector<QPointF> &chain, bool bentFoot, int footDir);
-    void shoe(QPointF sole, int dir);
+    void leg(const std::vector<QPointF> &chain, bool bentFoot, int footDir, double footTilt = 0);
+    // `tilt` turns a profile shoe about its sole point, degrees clockwise.
+    void shoe(QPointF sole, int dir, double tilt = 0);
     void torso();
     QPainterPath robeOutline() const;
     QPainterPath kneelingOutline(std::vector<QPointF> upper) const;

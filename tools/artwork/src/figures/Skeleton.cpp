@@ -166,6 +166,11 @@ Body bodyOf(const Figure &f)
         const double fc = f.facing;
         b.knee = {at(-0.34 + fc * 0.16, pr.kneeY), at(0.34 + fc * 0.16, pr.kneeY)};
         b.foot = {at(fc > 0 ? -0.62 : -0.95, pr.heads - 0.04), at(fc > 0 ? 0.95 : 0.62, pr.heads - 0.04)};
+        if (f.stepUp > 0) {
+            // The back toe on the ground, the front sole up in the air.
+            const QPointF back = at(-fc * 0.15, pr.heads), front = at(fc * 1.1, pr.heads - f.stepUp);
+            b.foot = fc > 0 ? std::array<QPointF, 2>{back, front} : std::array<QPointF, 2>{front, back};
+        }
         break;
     }
     case Pose::Riding:

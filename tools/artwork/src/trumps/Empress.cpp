@@ -26,7 +26,6 @@ Figure empressRecord()
     e.pose = Pose::Seated;
     e.build = Build::Woman;
     e.robe = {kWhiteCloth, kGreen, Cut::Gown, kHoseBlue, kGold, false};
-    e.headwear = Headwear::Wreath;
     e.hair = Hair::Shoulder;
     e.hairColour = kHairGold;
     e.features = Features{.view = View::ThreeQuarter,
@@ -98,16 +97,34 @@ void paintCushions(QPainter &p, const Body &b)
     drawShape(p, bolster, kCrimson, 1.0, style::kInteriorLine);
 }
 
-// Twelve six-pointed stars set in an arch over her wreath, ear to ear: her crown.
+// Her crown: a thin gold band round her head with twelve six-pointed stars standing on it. The
+// band is seen a little from above, so the six stars at its back stand higher and smaller over her
+// hair and the six at its front, drawn last, are the largest.
 void paintStarCrown(QPainter &p, const Body &b)
 {
-    const double u = b.unit;
-    const QPointF c = b.headCentre + QPointF(0, -0.05 * u);
-    for (int i = 0; i < 12; ++i) {
-        const double a = qDegreesToRadians(-176.0 + i * (172.0 / 11.0));
-        const QPointF at = c + QPointF(std::cos(a) * 0.9 * u, std::sin(a) * 0.98 * u);
-        paintStar(p, at, 0.17 * u, 6);
-    }
+    const double u = b.unit, w = b.headWidth, h = b.headHeight;
+    const QPointF c = b.headCentre + QPointF(0, -0.27 * h);
+    const double rx = 0.72 * w, ry = 0.2 * h;
+    auto onBand = [&](double deg) {
+        const double a = qDegreesToRadians(deg);
+        return c + QPointF(std::cos(a) * rx, std::sin(a) * ry);
+    };
+    auto star = [&](int i) {
+        const double deg = 15.0 + i * 30.0, depth = std::sin(qDegreesToRadians(deg));
+        const double r = (0.125 + 0.04 * depth) * u;
+        paintStar(p, onBand(deg) + QPointF(0, -0.8 * r), r, 6);
+    };
+    // The six at the back first, then the front of the band over their feet, then the front six.
+    for (int i : {8, 9, 7, 10, 6, 11})
+        star(i);
+    QPainterPath band;
+    band.moveTo(onBand(180));
+    for (int d = 170; d >= 0; d -= 10)
+        band.lineTo(onBand(d));
+    drawLine(p, band, kOutline, 0.1 * u);
+    drawLine(p, band, kGold.base, 0.06 * u);
+    for (int i : {0, 5, 1, 4, 2, 3})
+        star(i);
 }
 
 // Pomegranates worked over the gown in rows: on the breast, across the lap and down the skirt.

@@ -9,7 +9,7 @@ namespace artwork::trumps {
 
 namespace {
 
-constexpr double kCliffEdge = 140, kCliffTop = 208;
+constexpr double kCliffEdge = 136, kCliffTop = 208;
 // The pole over his shoulder, in degrees clockwise from upright.
 constexpr double kPoleDegrees = -40;
 
@@ -63,6 +63,34 @@ void foolLand(QPainter &p)
     drawShape(p, grass, kNearHills, 1.2);
 }
 
+// The dog's face over its head: the open mouth, a floppy ear, the brow, the eye and the nose.
+void paintDogFace(QPainter &p, QPointF hindFoot, double s)
+{
+    const Tone &coat = kFoolDogCoat;
+    auto at = [&](double x, double y) { return hindFoot + QPointF(x * s, -y * s); };
+    QPainterPath mouth;
+    mouth.moveTo(at(0.99, 1.045));
+    mouth.lineTo(at(1.13, 1.07));
+    mouth.lineTo(at(1.08, 0.99));
+    mouth.closeSubpath();
+    drawShape(p, mouth, kRed, 0, style::kInteriorLine);
+    // A soft ear flopping down the back of the head.
+    QPainterPath ear;
+    ear.moveTo(at(0.8, 1.23));
+    ear.quadTo(at(0.66, 1.22), at(0.68, 1.02));
+    ear.quadTo(at(0.74, 0.97), at(0.79, 1.04));
+    ear.quadTo(at(0.81, 1.14), at(0.88, 1.22));
+    ear.closeSubpath();
+    drawShape(p, ear, coat, 0.05 * s, style::kInteriorLine);
+    // The brow over the eye, the eye, the nose at the muzzle's tip.
+    QPainterPath brow;
+    brow.moveTo(at(0.88, 1.2));
+    brow.quadTo(at(0.93, 1.22), at(0.97, 1.18));
+    drawLine(p, brow, coat.shade, 0.025 * s);
+    drawShape(p, shapes::ellipse(at(0.93, 1.15), 0.03 * s, 0.03 * s), {kOutline, kOutline}, 0, 0);
+    drawShape(p, shapes::ellipse(at(1.14, 1.125), 0.035 * s, 0.03 * s), {kOutline, kOutline}, 0, 0);
+}
+
 // His little white dog, up on its hind legs and leaping at his heels, yapping.
 void paintLeapingDog(QPainter &p, QPointF hindFoot, double size)
 {
@@ -88,28 +116,23 @@ void paintLeapingDog(QPainter &p, QPointF hindFoot, double size)
     legs.addPath(shapes::limb({at(0.3, 0.46), at(0.46, 0.22), at(0.28, 0.04), at(0.42, 0)},
                               {0.13 * s, 0.08 * s, 0.06 * s, 0.06 * s}));
     legs.addPath(shapes::limb({at(0.74, 0.78), at(0.98, 0.7), at(1.1, 0.86)}, {0.08 * s, 0.06 * s, 0.055 * s}));
-    const QPainterPath head = shapes::ellipse(at(0.84, 1.08), 0.17 * s, 0.14 * s, -20);
-    // A long muzzle, the jaws open as it yaps.
+    // A round skull with a plain stop down to a short, blunt muzzle, the jaws open as it yaps.
+    const QPainterPath head = shapes::ellipse(at(0.86, 1.1), 0.17 * s, 0.15 * s, -10);
     QPainterPath muzzle;
-    muzzle.moveTo(at(0.9, 1.2));
-    muzzle.lineTo(at(1.26, 1.26));
-    muzzle.quadTo(at(1.3, 1.2), at(1.24, 1.16));
-    muzzle.lineTo(at(1.04, 1.1));
-    muzzle.lineTo(at(1.22, 1.02));
-    muzzle.lineTo(at(1.18, 0.96));
-    muzzle.lineTo(at(0.92, 0.98));
+    muzzle.moveTo(at(0.94, 1.17));
+    muzzle.lineTo(at(1.09, 1.15));
+    muzzle.quadTo(at(1.16, 1.14), at(1.15, 1.08));
+    muzzle.lineTo(at(0.98, 1.05));
     muzzle.closeSubpath();
-    // A soft ear flapping back from the top of the head.
-    QPainterPath ear;
-    ear.moveTo(at(0.74, 1.2));
-    ear.quadTo(at(0.6, 1.3), at(0.56, 1.12));
-    ear.quadTo(at(0.64, 1.02), at(0.8, 1.1));
-    ear.closeSubpath();
-    const QPainterPath dog = shapes::united(body.united(legs).united(head).united(muzzle));
+    QPainterPath jaw;
+    jaw.moveTo(at(0.96, 1.04));
+    jaw.lineTo(at(1.09, 0.98));
+    jaw.quadTo(at(1.12, 0.96), at(1.1, 0.93));
+    jaw.lineTo(at(0.94, 0.96));
+    jaw.closeSubpath();
+    const QPainterPath dog = shapes::united(body.united(legs).united(head).united(muzzle).united(jaw));
     drawShape(p, dog, coat, 0.09 * s, style::kInteriorLine);
-    drawShape(p, ear, coat, 0.05 * s, style::kInteriorLine);
-    drawShape(p, shapes::ellipse(at(0.92, 1.14), 0.035 * s, 0.035 * s), {kOutline, kOutline}, 0, 0);
-    drawShape(p, shapes::ellipse(at(1.27, 1.22), 0.035 * s, 0.03 * s), {kOutline, kOutline}, 0, 0);
+    paintDogFace(p, hindFoot, s);
     QPainterPath collar;
     collar.moveTo(at(0.66, 0.96));
     collar.lineTo(at(0.8, 0.86));
@@ -162,8 +185,35 @@ Figure theFoolHimself()
     // The pole over his shoulder, the white rose lifted before him.
     fool.left = {.gesture = Gesture::Raised, .grip = Grip::Fist, .angle = kPoleDegrees};
     fool.right = {.grip = Grip::Fist, .at = QPointF(0.75, 1.05), .elbowOut = false, .angle = 0.0};
+    // Stepping off the edge: the front foot out over the drop.
+    fool.stepUp = 0.35;
     fool.seed = 3;
     return fool;
+}
+
+// How far he tips his head back to look up at the sun, degrees clockwise.
+constexpr double kHeadBack = -10;
+
+// The fool with his head tipped back: the figure is drawn without its head, then the head is drawn
+// again turned about the base of the neck, so the neck still meets the collar.
+void paintFoolLookingUp(QPainter &p, const Figure &fool, const Body &b)
+{
+    const double u = b.unit;
+    const QPointF chin = b.headCentre + QPointF(0, 0.5 * u);
+    QPainterPath everywhere;
+    everywhere.addRect(QRectF(-1000, -1000, 3000, 3000));
+    QPainterPath head;
+    head.addRect(QRectF(chin.x() - 1.4 * u, chin.y() - 2.5 * u, 2.8 * u, 2.5 * u));
+    p.save();
+    p.setClipPath(everywhere.subtracted(head), Qt::IntersectClip);
+    paintFigure(p, fool);
+    p.restore();
+    p.save();
+    p.translate(b.neck);
+    p.rotate(kHeadBack);
+    p.translate(-b.neck);
+    paintHead(p, fool, b.headCentre, u);
+    p.restore();
 }
 
 void foolFigures(QPainter &p)
@@ -172,12 +222,13 @@ void foolFigures(QPainter &p)
     const Body b = bodyOf(fool);
     const double u = b.unit;
     style::paintGroundShadow(p, {74, kCliffTop + 2}, 18, 2.5);
-    style::paintGroundShadow(p, {b.foot[0].x(), kCliffTop + 2}, 13, 2.5);
+    // Only the back foot is on the ground, up on its toes at the brink.
+    style::paintGroundShadow(p, {b.foot[0].x() - 4, kCliffTop + 1}, 9, 2);
     style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
         const style::WoodcutFinish finish;
         paintLeapingDog(q, {62, kCliffTop + 2}, 38);
         paintBundleOnPole(q, b.hand[0], 2.6 * u, kPoleDegrees, u, kBundleCloth);
-        paintFigure(q, fool);
+        paintFoolLookingUp(q, fool, b);
         paintHand(q, {.grip = Grip::Fist,
                       .centre = b.hand[0],
                       .forearm = b.hand[0] - b.elbow[0],

@@ -9,18 +9,21 @@ namespace artwork::trumps {
 
 namespace {
 
-// The snowy peak he stands on.
+// The snowy peak he stands on, its summit rounded and broad enough for his cloak's hem to rest on.
+constexpr double kHem = 228.5;
+
 QPainterPath snowPeak()
 {
     const QRectF scene = trumpScene();
     QPainterPath peak;
     peak.moveTo(scene.left() - 6, scene.bottom() + 4);
-    peak.lineTo(scene.left() - 6, 264);
-    peak.lineTo(48, 248);
-    peak.lineTo(84, 230);
-    peak.lineTo(104, 223);
-    peak.lineTo(126, 229);
-    peak.lineTo(156, 246);
+    peak.lineTo(scene.left() - 6, 262);
+    peak.lineTo(36, 248);
+    peak.lineTo(54, 235);
+    peak.lineTo(66, 229.5);
+    peak.lineTo(104, 227);
+    peak.lineTo(142, 229.5);
+    peak.lineTo(158, 237);
     peak.lineTo(scene.right() + 6, 258);
     peak.lineTo(scene.right() + 6, scene.bottom() + 4);
     peak.closeSubpath();
@@ -53,7 +56,7 @@ constexpr double kLampSize = 1.5, kRingDrop = 0.2;
 Figure hermit()
 {
     Figure hermit;
-    hermit.base = {104, 226};
+    hermit.base = {104, 227.5};
     hermit.height = 198;
     hermit.robe = {kGreyCloth, kDarkGreyCloth, Cut::Gown};
     hermit.robe.cuffs = false;
@@ -142,11 +145,15 @@ void hermitFigure(QPainter &p)
     const Body b = bodyOf(figure);
     p.save();
     p.setClipPath(snowPeak(), Qt::IntersectClip);
-    style::paintGroundShadow(p, figure.base, 1.5 * b.unit, 0.2 * b.unit, kSnow.shade);
+    style::paintGroundShadow(p, {figure.base.x() + 0.2 * b.unit, kHem}, 1.9 * b.unit, 0.3 * b.unit, kSnow.shade);
     p.restore();
     style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
         const style::WoodcutFinish finish;
+        // The cloak falls to the snow and lies on it in a straight hem rather than curling under his feet.
+        q.save();
+        q.setClipRect(QRectF(-1000, -1000, 3000, 1000 + kHem), Qt::IntersectClip);
         paintFigure(q, figure);
+        q.restore();
         paintHoodedHead(q, figure, b);
         paintHeld(q, Held::Lamp, lanternRing(), kLampSize * b.unit, 0, 0);
         const QPointF forearm = b.hand[0] - b.elbow[0];

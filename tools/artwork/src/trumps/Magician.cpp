@@ -16,7 +16,9 @@ namespace artwork::trumps {
 namespace {
 
 // The table stands in front of him and hides him from the hips down.
-constexpr double kTableLeft = 18, kTableRight = 182, kTableBack = 178, kTableFront = 192, kTableFoot = 256;
+constexpr double kTableLeft = 18, kTableRight = 182, kTableBack = 178, kTableFront = 192, kTableFoot = 236;
+// The flower bed before the table: its ground shows beside and below the table.
+constexpr double kBedTop = 230;
 
 // A white lily: a green stem with narrow leaves, a trumpet of six petals
 // nodding to one side, yellow anthers at its mouth.
@@ -66,7 +68,10 @@ void paintLily(QPainter &p, QPointF foot, double height, int side)
 void magicianArbour(QPainter &p)
 {
     const QRectF scene = trumpScene();
-    paintSky(p, scene, scene.bottom(), kGoldenSky);
+    paintSky(p, scene, kBedTop, kGoldenSky);
+    QPainterPath ground;
+    ground.addRect(QRectF(scene.left() - 6, kBedTop, scene.width() + 12, scene.bottom() - kBedTop + 6));
+    drawShape(p, ground, kNearHills, 1.2);
     // An arbour of roses along the top.
     for (int i = 0; i < 9; ++i) {
         const QPointF c(scene.left() + 4 + i * 22.0, scene.top() + 6 + (i % 2) * 6.0);
@@ -92,7 +97,7 @@ Figure magician()
                              .expression = Expression::Intent,
                              .breadth = 0.94};
     mage.left = {.grip = Grip::Fist, .at = QPointF(-0.75, -1.45), .elbowOut = true, .angle = kWandDegrees};
-    mage.right = {.grip = Grip::Point, .at = QPointF(0.55, 2.1)};
+    mage.right = {.grip = Grip::Fist, .at = QPointF(0.6, 1.75)};
     mage.seed = 2;
     return mage;
 }
@@ -114,6 +119,34 @@ void paintTwoEndedWand(QPainter &p, QPointF grip, double length, double degrees)
         drawShape(p, tip, kWhiteRose, 0.8, style::kInteriorLine);
     }
     p.restore();
+}
+
+// His left hand pointing to the earth: the back of the hand to us, the forefinger straight down,
+// the other fingers curled under and the thumb folded across them.
+void paintHandPointingDown(QPainter &p, QPointF centre, double size)
+{
+    QTransform t;
+    t.translate(centre.x(), centre.y());
+    t.scale(size, size);
+    auto skin = [&](const QPainterPath &shape, double band) {
+        drawShape(p, t.map(shape), kSkin, band, style::kInteriorLine);
+    };
+    QPainterPath back;
+    back.addRoundedRect(QRectF(-0.17, -0.16, 0.35, 0.3), 0.1, 0.1);
+    skin(back, 0.5);
+    // The three curled fingers, knuckle over knuckle on the side away from the thumb.
+    QPainterPath curled;
+    for (int i = 0; i < 3; ++i)
+        curled.addPath(shapes::ellipse(QPointF(0.1 - i * 0.015, 0.06 + i * 0.075), 0.095, 0.05, -8));
+    skin(shapes::united(curled), 0.3);
+    skin(shapes::limb({QPointF(-0.08, 0.0), QPointF(-0.085, 0.36), QPointF(-0.08, 0.6)}, {0.065, 0.058, 0.05}), 0.3);
+    skin(shapes::ellipse(QPointF(-0.02, 0.13), 0.1, 0.045, 64), 0.3);
+    QPainterPath lines;
+    lines.moveTo(-0.12, 0.3);
+    lines.lineTo(-0.04, 0.3); // the forefinger's middle joint
+    lines.moveTo(-0.11, 0.54);
+    lines.quadTo(-0.08, 0.5, -0.05, 0.54); // its nail
+    drawLine(p, t.map(lines), kSkin.shade.darker(120), std::max(0.45, 0.035 * size));
 }
 
 // The belt: a green serpent round his waist, its jaws closed on its own tail at the front.
@@ -168,7 +201,11 @@ void magicianFigure(QPainter &p)
     const double u = b.unit;
     style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
         const style::WoodcutFinish finish;
+        // Below the table's top he is hidden behind it.
+        q.save();
+        q.setClipRect(QRectF(-1000, -1000, 3000, 1000 + kTableFront), Qt::IntersectClip);
         paintFigure(q, mage);
+        q.restore();
         paintSerpentBelt(q, b);
         paintTwoEndedWand(q, b.hand[0], 1.9 * u, kWandDegrees);
         paintHand(q, {.grip = Grip::Fist,
@@ -176,6 +213,7 @@ void magicianFigure(QPainter &p)
                       .forearm = b.hand[0] - b.elbow[0],
                       .unit = u,
                       .shaftDegrees = kWandDegrees});
+        paintHandPointingDown(q, b.hand[1], 1.2 * u);
     });
     paintLemniscate(p, b.crown + QPointF(0, -0.5 * u), 1.2 * u);
 }
