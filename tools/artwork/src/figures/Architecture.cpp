@@ -33,7 +33,7 @@ void paintPillar(QPainter &p, const QRectF &shaft, const Tone &stone)
 }
 
 void paintTower(QPainter &p, QPointF base, double width, double height, const Tone &stone,
-                const std::optional<Tone> &roof)
+                const std::optional<Tone> &roof, double outline)
 {
     const double w = width / 2, merlon = std::max(1.5, width * 0.16);
     const double top = base.y() - height;
@@ -54,14 +54,14 @@ void paintTower(QPainter &p, QPointF base, double width, double height, const To
     tower.lineTo(base.x() + w, top + merlon);
     tower.lineTo(base.x() + w, base.y());
     tower.closeSubpath();
-    drawShape(p, tower, stone, std::max(1.0, width * 0.14));
+    drawShape(p, tower, stone, std::max(1.0, width * 0.14), outline);
     if (roof) {
         QPainterPath cone;
         cone.moveTo(base.x() - w * 1.15, top + merlon);
         cone.lineTo(base.x(), top - height * 0.35);
         cone.lineTo(base.x() + w * 1.15, top + merlon);
         cone.closeSubpath();
-        drawShape(p, cone, *roof, std::max(1.0, width * 0.12));
+        drawShape(p, cone, *roof, std::max(1.0, width * 0.12), outline);
     }
     QPainterPath slit;
     slit.addRoundedRect(QRectF(base.x() - width * 0.07, top + height * 0.3, width * 0.14, height * 0.18), width * 0.07,

@@ -18,8 +18,9 @@ namespace artwork::figures {
 void paintPillar(QPainter &painter, const QRectF &shaft, const Tone &stone = kStone);
 // A round tower standing on `base`, `width` wide and `height` tall to the top
 // of its battlements, with a slit window; a pointed roof in `roof` when given.
+// `outline` is the width of its outline (a far tower takes style::kDistantLine).
 void paintTower(QPainter &painter, QPointF base, double width, double height, const Tone &stone = kStone,
-                const std::optional<Tone> &roof = std::nullopt);
+                const std::optional<Tone> &roof = std::nullopt, double outline = 1.0);
 // A castle on a hill far off: a wall between towers, `width` wide, standing on `base`.
 void paintCastle(QPainter &painter, QPointF base, double width, unsigned seed, const Tone &stone = kStone);
 // A walled city along the horizon, its walls standing on y = baseY.

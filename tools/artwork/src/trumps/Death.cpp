@@ -15,6 +15,7 @@ namespace {
 
 using namespace figures::shapes;
 using style::kContourLine;
+using style::kDistantLine;
 using style::kInteriorLine;
 using style::paintContoured;
 using style::paintGroundShadow;
@@ -232,8 +233,9 @@ void deathLand(QPainter &p)
     paintSun(p, {164, kHorizon}, 11, false);
     p.restore();
     paintMeadow(p, s, kHorizon, 41, kFarDullGrass);
-    paintTower(p, {145, kHorizon + 2}, 11, 44, kStone);
-    paintTower(p, {182, kHorizon + 2}, 11, 44, kStone);
+    // Far off: the towers take the thinnest line.
+    paintTower(p, {145, kHorizon + 2}, 11, 44, kStone, std::nullopt, kDistantLine);
+    paintTower(p, {182, kHorizon + 2}, 11, 44, kStone, std::nullopt, kDistantLine);
     paintRiver(p, {{164, kHorizon + 1}, {150, 146}, {100, 150}, {50, 149}, {4, 156}}, 3, 12);
     paintShip(p, {24, 151}, 18, 1);
     paintMeadow(p, s, 170, 14, kDullGrass);
@@ -365,7 +367,9 @@ Figure theBishop()
     return f;
 }
 
-// The maiden kneels turned away from the rider, her face bowed aside.
+// The maiden kneels turned away from the rider, her head bowed, one hand
+// raised to hide her face and the other laid in her lap: a grieving figure,
+// not a mirror of the child who looks up.
 Figure theMaiden()
 {
     Figure f;
@@ -379,9 +383,9 @@ Figure theMaiden()
     f.hairColour = kHairBrownRed;
     f.headwear = Headwear::Wreath;
     f.features = Features{
-        .view = View::Profile, .side = 1, .gaze = {0.6, 0.8}, .age = Age::Young, .expression = Expression::Gentle};
-    f.left = {.grip = Grip::Rest, .at = QPointF(0.9, 1.3)};
-    f.right = {.grip = Grip::Palm, .at = QPointF(-0.5, 0.1), .elbowOut = true};
+        .view = View::Profile, .side = 1, .gaze = {0.3, 1}, .age = Age::Young, .expression = Expression::Gentle};
+    f.left = {.grip = Grip::Rest, .at = QPointF(0.7, 1.5)};
+    f.right = {.grip = Grip::Palm, .at = QPointF(0.05, -0.3)};
     return f;
 }
 
