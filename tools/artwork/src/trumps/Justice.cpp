@@ -43,15 +43,16 @@ void justiceHall(QPainter &p)
 }
 
 // The scales hanging from the fist at `grip`: a ring in the hand, the beam level under it, and two
-// pans hung level on three cords each.
+// pans hung level on three cords each. The near pan hangs over her red robe, so the beam, the cords
+// and the pans are bright gold with a dark edge of their own: both pans must read at slot size.
 void paintLevelScales(QPainter &p, QPointF grip, double u)
 {
     const double beamY = grip.y() + 0.55 * u, half = 0.8 * u, panY = beamY + 1.35 * u;
-    const double line = style::kInteriorLine;
+    const double line = 0.75 * style::kContourLine;
     QPainterPath post;
     post.moveTo(grip);
     post.lineTo(grip.x(), beamY + 0.25 * u);
-    drawLine(p, post, kGold.shade, 0.16 * u);
+    drawLine(p, post, kOutline, 0.16 * u + 1.2);
     drawLine(p, post, kGold.base, 0.09 * u);
     QPainterPath beam;
     beam.addRoundedRect(QRectF(grip.x() - half, beamY - 0.08 * u, 2 * half, 0.16 * u), 0.06 * u, 0.06 * u);
@@ -59,16 +60,17 @@ void paintLevelScales(QPainter &p, QPointF grip, double u)
     drawShape(p, ellipse({grip.x(), beamY}, 0.1 * u, 0.1 * u), kGold, 0, line);
     for (int s : {-1, 1}) {
         const double x = grip.x() + s * half;
-        drawShape(p, ellipse({x, beamY}, 0.07 * u, 0.07 * u), kGold, 0, line);
         QPainterPath cords;
         for (double dx : {-0.44, 0.0, 0.44}) {
             cords.moveTo(x, beamY);
             cords.lineTo(x + dx * u, panY);
         }
-        drawLine(p, cords, kGold.shade, 1.0);
+        drawLine(p, cords, kOutline, 1.8);
+        drawLine(p, cords, kGold.base, 0.9);
+        drawShape(p, ellipse({x, beamY}, 0.07 * u, 0.07 * u), kGold, 0, line);
         QPainterPath pan;
         pan.moveTo(x - 0.5 * u, panY);
-        pan.quadTo(x, panY + 0.55 * u, x + 0.5 * u, panY);
+        pan.quadTo(x, panY + 0.65 * u, x + 0.5 * u, panY);
         pan.closeSubpath();
         drawShape(p, pan, kGold, 0.8, line);
     }
