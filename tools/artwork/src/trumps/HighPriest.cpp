@@ -153,19 +153,26 @@ void paintMinisterBody(QPainter &p, const Minister &m)
     drawLine(p, cord, kRope, 0.07 * u);
 }
 
-// The head from behind and a little above, bowed: hair round a shaven crown, the ears, and the
-// cowl rolled at the nape over the lower part of the head.
+// The head from behind and a little above, bowed: a ring of hair round a shaven crown, the back of
+// the head, the ears, and the cowl rolled at the nape. Drawn a little large, the pale crown on top
+// ringed by hair, so at slot size it reads as a tonsure.
 void paintMinisterHead(QPainter &p, const Minister &m)
 {
-    const double u = m.unit, g = m.base.y();
-    const QPointF c(m.base.x() + m.lean * u, g - 3.62 * u);
+    const double u = m.unit, g = m.base.y(), k = 1.25;
+    const QPointF c(m.base.x() + m.lean * u, g - 3.7 * u);
     for (int s : {-1, 1})
-        drawShape(p, ellipse(c + QPointF(s * 0.43 * u, 0.12 * u), 0.08 * u, 0.13 * u), kSkin, 0, style::kInteriorLine);
-    drawShape(p, ellipse(c, 0.44 * u, 0.5 * u), {m.hair, m.hair.darker(130)}, 0.12 * u, style::kInteriorLine);
-    drawShape(p, ellipse(c + QPointF(0, -0.08 * u), 0.23 * u, 0.2 * u), kSkin, 0.04 * u, style::kInteriorLine);
+        drawShape(p, ellipse(c + QPointF(s * 0.43 * k * u, 0.12 * u), 0.09 * u, 0.14 * u), kSkin, 0,
+                  style::kInteriorLine);
+    drawShape(p, ellipse(c, 0.44 * k * u, 0.5 * k * u), {m.hair, m.hair.darker(130)}, 0.12 * u, style::kInteriorLine);
+    // The shaven crown, a flat oval on top of the bowed head ringed by hair, with a shine on it; the
+    // rest of the head is hair, with no skin where a face would be.
+    const QPointF crown = c + QPointF(0, -0.2 * k * u);
+    drawShape(p, ellipse(crown, 0.25 * k * u, 0.18 * k * u), kSkin, 0.03 * u, 1.2 * style::kInteriorLine);
+    drawShape(p, ellipse(crown + QPointF(-0.08 * k * u, -0.04 * k * u), 0.08 * k * u, 0.035 * k * u),
+              {kSkin.base.lighter(118), kSkin.base.lighter(118)}, 0, 0);
     QPainterPath cowl;
     cowl.moveTo(m.base.x() - 0.8 * u, g - 3.1 * u);
-    cowl.quadTo(m.base.x() + m.lean * u, g - 3.62 * u, m.base.x() + 0.8 * u, g - 3.1 * u);
+    cowl.quadTo(m.base.x() + m.lean * u, g - 4.1 * u, m.base.x() + 0.8 * u, g - 3.1 * u);
     cowl.quadTo(m.base.x(), g - 2.4 * u, m.base.x() - 0.8 * u, g - 3.1 * u);
     drawShape(p, cowl, m.robe, 0.15 * u, style::kInteriorLine);
 }
