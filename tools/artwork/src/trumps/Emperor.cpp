@@ -150,6 +150,28 @@ void paintRamThrone(QPainter &p, const Figure &e)
     }
 }
 
+// The sleeves of his red surcoat over the upper arms, ending a little past the elbow in a gold band,
+// so only the steel of the forearms shows: an armoured arm under a robe, bending at the elbow.
+void paintSurcoatSleeves(QPainter &p, const Body &b)
+{
+    const double u = b.unit;
+    for (int i : {0, 1}) {
+        const QPointF shoulder = b.shoulder[i], elbow = b.elbow[i];
+        const QPointF fore = shapes::unitVector(b.hand[i] - elbow);
+        const QPointF end = elbow + fore * (0.25 * u);
+        const QPointF inward = shapes::unitVector(b.neck - shoulder);
+        const QPointF top = shoulder + inward * (0.12 * u);
+        drawShape(p, shapes::limb({top, elbow, end}, {0.3 * u, 0.26 * u, 0.3 * u}), kKingRed, 0.2 * u,
+                  style::kInteriorLine);
+        const QPointF n = shapes::normal(fore);
+        QPainterPath cuff;
+        cuff.moveTo(end - n * (0.28 * u));
+        cuff.lineTo(end + n * (0.28 * u));
+        drawLine(p, cuff, kOutline, 0.16 * u + 1.2);
+        drawLine(p, cuff, kGold.base, 0.16 * u);
+    }
+}
+
 void emperorFigure(QPainter &p)
 {
     const Figure emperor = emperorRecord();
@@ -159,6 +181,7 @@ void emperorFigure(QPainter &p)
         const style::WoodcutFinish finish;
         paintRamThrone(q, emperor);
         paintFigure(q, emperor);
+        paintSurcoatSleeves(q, b);
         paintAnkhSceptre(q, b.hand[0], b.unit);
         paintHand(q, {.grip = Grip::Fist,
                       .centre = b.hand[0],
