@@ -392,5 +392,7 @@ inline const Tone kTowerCloud{{112, 112, 120}, {80, 80, 90}};
 inline const Tone kRisenFlesh{{230, 214, 200}, {178, 158, 150}};
 inline const Tone kCoffinWood{{150, 100, 58}, {102, 64, 34}};
 inline const Tone kCoffinLid{{184, 136, 86}, {134, 94, 54}};
+// The High Priestess: the lit lap of her blue robe.
+inline const Tone kPriestessLap{{84, 122, 198}, {48, 78, 146}};
 
 } // namespace artwork

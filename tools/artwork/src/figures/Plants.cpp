@@ -4,6 +4,7 @@
 
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace artwork::figures {
@@ -85,7 +86,7 @@ void paintFlower(QPainter &p, QPointF c, double r, const Tone &petals)
     drawShape(p, ellipse(c, r * 0.28, r * 0.28), kGold, 0, 0.6);
 }
 
-void paintFlameTree(QPainter &p, QPointF base, double height)
+void paintFlameTree(QPainter &p, QPointF base, double height, int flames)
 {
     const double trunkW = height * 0.06;
     QPainterPath trunk;
@@ -101,9 +102,10 @@ void paintFlameTree(QPainter &p, QPointF base, double height)
     struct Tongue {
         double x, y, size;
     };
-    const std::vector<Tongue> tongues{
-        {0.0, -1.0, 0.2},    {-0.17, -0.88, 0.17}, {0.17, -0.86, 0.17}, {-0.28, -0.7, 0.15}, {0.28, -0.68, 0.15},
-        {-0.1, -0.72, 0.15}, {0.1, -0.76, 0.14},   {-0.3, -0.5, 0.13},  {0.3, -0.5, 0.13},   {0.0, -0.56, 0.13}};
+    const std::vector<Tongue> all{{0.0, -1.0, 0.2},    {-0.17, -0.88, 0.17}, {0.17, -0.86, 0.17}, {-0.28, -0.7, 0.15},
+                                  {0.28, -0.68, 0.15}, {-0.1, -0.72, 0.15},  {0.1, -0.76, 0.14},  {-0.3, -0.5, 0.13},
+                                  {0.3, -0.5, 0.13},   {0.0, -0.56, 0.13},   {-0.13, -0.4, 0.12}, {0.13, -0.4, 0.12}};
+    const std::vector<Tongue> tongues(all.begin(), all.begin() + std::clamp<int>(flames, 0, int(all.size())));
     QPainterPath branches;
     for (const Tongue &t : tongues) {
         branches.moveTo(base + QPointF(0, -height * 0.45));

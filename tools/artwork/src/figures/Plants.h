@@ -30,8 +30,9 @@ void paintIris(QPainter &p, QPointF base, double height, unsigned seed);
 // stem with two leaves down to `root`.
 void paintSunflower(QPainter &p, QPointF head, double r, QPointF root, double degrees);
 
-// A tree whose leaves are tongues of flame.
-void paintFlameTree(QPainter &p, QPointF base, double height);
+// A tree whose leaves are tongues of flame: `flames` of them, 10 or 12 (the
+// last two hang low on either side of the trunk).
+void paintFlameTree(QPainter &p, QPointF base, double height, int flames = 10);
 // A length of living wood from `from` to `to`, `half` its half thickness: a
 // rough trunk with lines of bark, cut stubs and small sprigs of leaves.
 void paintLivingWood(QPainter &p, QPointF from, QPointF to, double half, unsigned seed);

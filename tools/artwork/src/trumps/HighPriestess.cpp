@@ -100,6 +100,50 @@ void paintTora(QPainter &p, const Body &b)
     drawShape(p, roll, kParchment, 1.0, style::kInteriorLine);
 }
 
+// Her lap under the robe: the thighs come towards us and end in two knees,
+// lit from above, and the robe falls from the knees to the floor in folds.
+void paintLap(QPainter &p, const Figure &f, const Body &b)
+{
+    const double u = b.unit, x = b.hips.x(), top = b.seatY - 0.2 * u, kneeY = b.seatY + 0.4 * u;
+    QPainterPath lap;
+    lap.addRect(QRectF(x - 1.1 * u, top, 2.2 * u, kneeY - top));
+    for (const int side : {-1, 1})
+        lap.addEllipse(QPointF(x + side * 0.56 * u, kneeY), 0.6 * u, 0.36 * u);
+    drawShape(p, shapes::united(lap), kPriestessLap, 1.2, style::kInteriorLine);
+    // The dip between the knees, and the folds hanging from them.
+    QPainterPath folds;
+    folds.moveTo(x, kneeY - 0.1 * u);
+    folds.quadTo(x + 0.05 * u, kneeY + 0.5 * u, x - 0.02 * u, f.base.y() - 0.4 * u);
+    for (const int side : {-1, 1}) {
+        const double kx = x + side * 0.56 * u;
+        folds.moveTo(kx - side * 0.2 * u, kneeY + 0.36 * u);
+        folds.quadTo(kx - side * 0.25 * u, kneeY + 1.2 * u, kx - side * 0.1 * u, f.base.y() - 0.3 * u);
+        folds.moveTo(kx + side * 0.3 * u, kneeY + 0.3 * u);
+        folds.quadTo(kx + side * 0.45 * u, kneeY + 1.1 * u, kx + side * 0.55 * u, f.base.y() - 0.4 * u);
+    }
+    drawLine(p, folds, kBlue.shade, style::kInteriorLine);
+}
+
+// A fold of her blue mantle falls over the scroll's right end, so only the
+// name and the roll in her hand show.
+void paintMantleFold(QPainter &p)
+{
+    const QPointF c = scrollCentre();
+    const double len = scrollLength(), h = len * 0.26;
+    QPainterPath fold;
+    fold.moveTo(c.x() + 0.1 * len, c.y() - 0.8 * h);
+    fold.lineTo(c.x() + 0.4 * len, c.y() - 0.9 * h);
+    fold.quadTo(c.x() + 0.46 * len, c.y() + 0.1 * h, c.x() + 0.38 * len, c.y() + 0.75 * h);
+    fold.quadTo(c.x() + 0.26 * len, c.y() + 0.95 * h, c.x() + 0.16 * len, c.y() + 1.3 * h);
+    fold.quadTo(c.x() + 0.05 * len, c.y() + 0.2 * h, c.x() + 0.1 * len, c.y() - 0.8 * h);
+    fold.closeSubpath();
+    drawShape(p, fold, kBlue, 1.4, style::kInteriorLine);
+    QPainterPath crease;
+    crease.moveTo(c.x() + 0.22 * len, c.y() - 0.6 * h);
+    crease.quadTo(c.x() + 0.2 * len, c.y() + 0.3 * h, c.x() + 0.26 * len, c.y() + 0.95 * h);
+    drawLine(p, crease, kBlue.shade, style::kInteriorLine);
+}
+
 // Her other arm again, over the scroll: the sleeve and the resting hand hide
 // its right half.
 void paintArmOverScroll(QPainter &p, const Figure &f, const Body &b)
@@ -130,11 +174,12 @@ void priestessFigure(QPainter &p)
     style::paintGroundShadow(p, {100, 258}, 62, 5, kBlueFloor.shade);
     style::paintContoured(p, style::kContourLine, [&](QPainter &q) {
         const style::WoodcutFinish finish;
-        paintBench(q, f, kPaleBench);
         paintFigure(q, f);
+        paintLap(q, f, b);
         paintHornedCrown(q, f);
         paintSolarCross(q, b);
         paintTora(q, b);
+        paintMantleFold(q);
         paintArmOverScroll(q, f, b);
         paintHand(q, {.grip = Grip::Fist,
                       .centre = b.hand[0],

@@ -324,7 +324,7 @@ void loversCloudsAndTrees(QPainter &p)
     paintCloud(p, {100, kCloudLine + 6}, 130, 5);
     paintCloud(p, {36, kCloudLine + 10}, 66, 8);
     paintCloud(p, {164, kCloudLine + 8}, 66, 9);
-    paintFlameTree(p, {26, 246}, 108);
+    paintFlameTree(p, {26, 246}, 108, 12);
     appleTree(p, {170, 246}, 114);
     serpentCoils(p, {170, 246});
 }
