@@ -27,6 +27,23 @@ QPainterPath ridge(const QRectF &area, double y, double amplitude, int bumps, un
 
 } // namespace
 
+GroundBand groundBand(const std::vector<GroundReach> &course)
+{
+    GroundBand band;
+    for (std::size_t i = 0; i < course.size(); ++i) {
+        const QPointF before = course[i == 0 ? 0 : i - 1].middle;
+        const QPointF after = course[std::min(i + 1, course.size() - 1)].middle;
+        const QPointF along = unitVector(after - before);
+        const QPointF across(-along.y(), 0.35 * along.x());
+        band.left.push_back(course[i].middle - across * course[i].half);
+        band.right.push_back(course[i].middle + across * course[i].half);
+    }
+    std::vector<QPointF> edges(band.right);
+    edges.insert(edges.end(), band.left.rbegin(), band.left.rend());
+    band.outline = smoothClosed(edges);
+    return band;
+}
+
 void addGrassTuft(QPainterPath &tufts, QPointF foot)
 {
     // Three blades from one foot: the middle one upright, the outer ones leaning out.

@@ -10,9 +10,25 @@
 #include <QPainterPath>
 #include <QRectF>
 
+#include <vector>
+
 namespace artwork::figures {
 
 using style::Tone;
+
+// A band lying on the ground, a stream or a path winding away from the
+// viewer: its middle and half width at each reach, nearest first or last.
+// Its width lies across the ground, so sideways reaches keep their width and
+// reaches running away from the viewer are foreshortened.
+struct GroundReach {
+    QPointF middle;
+    double half;
+};
+struct GroundBand {
+    std::vector<QPointF> left, right; // the two edges, a point a reach
+    QPainterPath outline;             // both edges joined, smoothed
+};
+GroundBand groundBand(const std::vector<GroundReach> &course);
 
 // Adds one tuft of grass (three short blades) standing on `foot` to a path of
 // tufts, to be drawn as lines in the grass's shade.

@@ -49,30 +49,15 @@ Figure emperorRecord()
 // running sideways it is foreshortened to a sliver.
 void paintThinStream(QPainter &p)
 {
-    struct Reach {
-        QPointF middle;
-        double half;
-    };
-    const std::vector<Reach> course{
+    const std::vector<GroundReach> course{
         {{181, kHorizon + 18}, 0.5}, {{187, kHorizon + 20.5}, 0.8}, {{180, kHorizon + 24.5}, 1.2},
         {{187, kHorizon + 31}, 1.7}, {{179, kHorizon + 40}, 2.4},   {{186, kHorizon + 53}, 3.3},
         {{191, kHorizon + 68}, 4.3}, {{183, kHorizon + 84}, 5.6},   {{180, kHorizon + 108}, 7.5}};
-    std::vector<QPointF> left, right;
-    for (std::size_t i = 0; i < course.size(); ++i) {
-        const QPointF before = course[i == 0 ? 0 : i - 1].middle;
-        const QPointF after = course[std::min(i + 1, course.size() - 1)].middle;
-        const QPointF along = shapes::unitVector(after - before);
-        const QPointF across(-along.y(), 0.35 * along.x());
-        left.push_back(course[i].middle - across * course[i].half);
-        right.push_back(course[i].middle + across * course[i].half);
-    }
-    std::vector<QPointF> banks(right);
-    banks.insert(banks.end(), left.rbegin(), left.rend());
-    drawShape(p, style::smoothClosed(banks), kSea, 0.9);
+    drawShape(p, groundBand(course).outline, kSea, 0.9);
     // Glints lying across the water, longer nearer the viewer.
     QPainterPath glints;
     for (std::size_t i = 3; i < course.size(); ++i) {
-        const Reach &r = course[i];
+        const GroundReach &r = course[i];
         glints.moveTo(r.middle - QPointF(0.45 * r.half, 0));
         glints.lineTo(r.middle + QPointF(0.3 * r.half, 0));
     }

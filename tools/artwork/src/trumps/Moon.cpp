@@ -33,32 +33,16 @@ void moonSky(QPainter &p)
 // offset sideways from its middle; a worn rut runs along each edge.
 void paintWindingPath(QPainter &p)
 {
-    struct Reach {
-        QPointF middle;
-        double half;
-    };
-    const std::vector<Reach> course{{{100, 246}, 21},  {{87, 233}, 14.5},   {{103, 219}, 9.5},
-                                    {{112, 207}, 6.6}, {{101, 195}, 4.6},   {{93, 186}, 3.2},
-                                    {{99, 178}, 2.1},  {{103, 172.5}, 1.3}, {{100, kHorizon + 1}, 0.7}};
-    // Across the path on the ground: sideways at full width, up and down
-    // foreshortened.
-    std::vector<QPointF> left, right;
-    for (std::size_t i = 0; i < course.size(); ++i) {
-        const QPointF before = course[i == 0 ? 0 : i - 1].middle;
-        const QPointF after = course[std::min(i + 1, course.size() - 1)].middle;
-        const QPointF along = shapes::unitVector(after - before);
-        const QPointF across(-along.y(), 0.35 * along.x());
-        left.push_back(course[i].middle - across * course[i].half);
-        right.push_back(course[i].middle + across * course[i].half);
-    }
-    std::vector<QPointF> edges(right);
-    edges.insert(edges.end(), left.rbegin(), left.rend());
-    drawShape(p, style::smoothClosed(edges), kMoonlitPath, 1.2);
+    const std::vector<GroundReach> course{{{100, 246}, 21},  {{87, 233}, 14.5},   {{103, 219}, 9.5},
+                                          {{112, 207}, 6.6}, {{101, 195}, 4.6},   {{93, 186}, 3.2},
+                                          {{99, 178}, 2.1},  {{103, 172.5}, 1.3}, {{100, kHorizon + 1}, 0.7}};
+    const GroundBand path = groundBand(course);
+    drawShape(p, path.outline, kMoonlitPath, 1.2);
     QPainterPath ruts;
     for (int side : {-1, 1}) {
         std::vector<QPointF> rut;
         for (std::size_t i = 0; i + 3 < course.size(); ++i)
-            rut.push_back(shapes::lerp(course[i].middle, side < 0 ? left[i] : right[i], 0.62));
+            rut.push_back(shapes::lerp(course[i].middle, side < 0 ? path.left[i] : path.right[i], 0.62));
         ruts.addPath(style::smoothOpen(rut));
     }
     drawLine(p, ruts, kMoonlitPath.shade, style::kInteriorLine);
