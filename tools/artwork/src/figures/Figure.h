@@ -105,6 +105,9 @@ struct Features {
     Expression expression = Expression::Calm;
     // The face's width as a multiple of its build's: 0.9 lean, 1.12 broad.
     double breadth = 1.0;
+    // Rosy cheeks on a face that is neither old nor fully bearded; a carved
+    // face (a sphinx's) has none.
+    bool blush = true;
 };
 
 struct Robe {

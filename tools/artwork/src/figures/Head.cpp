@@ -485,7 +485,7 @@ void FigurePainter::turnedFeatures(QPointF c, double w, double h)
         mouth.quadTo(m + QPointF(0, sag * h), m + QPointF(half, lift * h));
         drawLine(p_, mouth, f_.beard == Beard::None ? kLips.darker(115) : kLips.darker(150), lw * 1.25);
     };
-    const bool cheeks = f_.beard != Beard::Full && ft.age != Age::Old;
+    const bool cheeks = ft.blush && f_.beard != Beard::Full && ft.age != Age::Old;
     switch (ft.view) {
     case View::Front: {
         if (cheeks) {

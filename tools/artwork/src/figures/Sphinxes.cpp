@@ -53,18 +53,9 @@ void sphinxHead(QPainter &p, QPointF c, double h, const SphinxLook &look)
                              .gaze = look.gaze,
                              .age = look.ancient ? Age::Old : Age::Prime,
                              .expression = look.stern ? Expression::Stern : Expression::Calm,
-                             .breadth = look.breadth};
+                             .breadth = look.breadth,
+                             .blush = false}; // a carved face does not flush
     paintHead(p, face, c, h);
-
-    // A carved face does not flush: the kit's rosy cheeks go back to the
-    // face's own colour.
-    const double fw = 0.78 * h * look.breadth; // the face's width, as the kit draws a woman's
-    const std::vector<QPointF> cheeks = look.turn == 0
-                                            ? std::vector<QPointF>{{-0.27, 0.2}, {0.27, 0.2}}
-                                            : std::vector<QPointF>{{-look.turn * 0.2, 0.2}, {look.turn * 0.22, 0.2}};
-    for (const QPointF &k : cheeks)
-        drawShape(p, ellipse(c + QPointF(k.x() * fw, k.y() * h), 0.11 * fw, 0.075 * h),
-                  {look.face.base, look.face.base}, 0, 0);
 
     // The cloth over the crown, its sides coming down over the ears.
     const double shift = look.turn * 0.06 * w;
